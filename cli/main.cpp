@@ -1,0 +1,262 @@
+// vellora-trace: prints the Shell-sort trace that Vellora shows, as text or
+// JSON, by driving the same Visualizer the window uses.
+#include "gaps.h"
+#include "num_to_str.h"
+#include "sequence_input.h"
+#include "visualizer.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QStringList>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int exit_usage = 2;
+
+int fail(const QString &message)
+{
+    QTextStream(stderr) << "vellora-trace: " << message << '\n';
+    return exit_usage;
+}
+
+int parse_formula(const QString &text)
+{
+    bool is_number = false;
+    const int index = text.toInt(&is_number);
+    if (is_number)
+        return index >= 0 && index < formula_count ? index : -1;
+    static const char *const keys[formula_count] = {"shell", "hibbard",   "sedgewick",
+                                                    "pratt", "fibonacci", "knuth"};
+    for (int i = 0; i < formula_count; ++i)
+        if (text.compare(QLatin1String(keys[i]), Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+QJsonArray to_json(const QVector<qint32> &values)
+{
+    QJsonArray array;
+    for (qint32 v : values)
+        array.append(v);
+    return array;
+}
+
+QString joined(const QVector<qint32> &values, const QString &separator)
+{
+    QStringList parts;
+    for (qint32 v : values)
+        parts << num_to_str(v);
+    return parts.join(separator);
+}
+
+// The arrangement at the current step, with the highlighted positions in
+// brackets and the members of the current subsequence marked by a dot.
+QString arrangement(const Visualizer &vis)
+{
+    const TraceStep &step = vis.steps.at(vis.cur_step);
+    const qint32 h = step.gap_idx >= 0 ? vis.gaps.at(step.gap_idx) : 0;
+    QStringList cells;
+    for (qint32 i = 0; i < qint32(vis.seq.size()); ++i) {
+        const QString value = num_to_str(vis.seq.at(i));
+        const bool member = step.sub_start >= 0 && h > 0 && i >= step.sub_start &&
+                            (i - step.sub_start) % h == 0;
+        if (i == step.pos_a || i == step.pos_b)
+            cells << u'[' + value + u']';
+        else if (member)
+            cells << u'.' + value;
+        else
+            cells << value;
+    }
+    return cells.join(u' ');
+}
+
+struct Summary {
+    QVector<qint32> gaps;
+    qint32 operations;
+    qint32 swaps;
+    qint32 steps;
+};
+
+Summary summary_of(const Visualizer &vis)
+{
+    return {vis.gaps, vis.op_count, vis.swap_count, qint32(vis.steps.size())};
+}
+
+void print_text(QTextStream &out, Visualizer &vis, int formula)
+{
+    const qint32 total = qint32(vis.steps.size());
+    out << "Formula: " << formula_names[formula] << '\n'
+        << "Sequence: " << joined(vis.seq, QStringLiteral(" ")) << '\n'
+        << "Gaps: " << (vis.gaps.isEmpty() ? QStringLiteral("none") : joined(vis.gaps, QStringLiteral(", ")))
+        << '\n'
+        << "Total number of operations: " << num_to_str(vis.op_count) << ", incl. "
+        << num_to_str(vis.swap_count) << " swaps.\n"
+        << "Steps: " << num_to_str(total) << '\n';
+    for (qint32 i = 0; i < total; ++i) {
+        vis.set_current_step(i);
+        out << '\n'
+            << "Step " << num_to_str(i + 1) << '/' << num_to_str(total) << ": "
+            << vis.steps.at(i).text << '\n'
+            << "    " << arrangement(vis) << '\n';
+    }
+}
+
+QJsonObject trace_json(Visualizer &vis, int formula)
+{
+    QJsonArray steps;
+    for (qint32 i = 0; i < qint32(vis.steps.size()); ++i) {
+        vis.set_current_step(i);
+        const TraceStep &s = vis.steps.at(i);
+        steps.append(QJsonObject{{"gap_idx", s.gap_idx},
+                                 {"sub_start", s.sub_start},
+                                 {"pos_a", s.pos_a},
+                                 {"pos_b", s.pos_b},
+                                 {"is_swap", s.is_swap},
+                                 {"text", s.text},
+                                 {"seq", to_json(vis.seq)}});
+    }
+    vis.set_current_step(0);
+    return QJsonObject{{"formula", formula_names[formula]},
+                       {"sequence", to_json(vis.seq)},
+                       {"gaps", to_json(vis.gaps)},
+                       {"operations", vis.op_count},
+                       {"swaps", vis.swap_count},
+                       {"steps", steps}};
+}
+
+void print_compare(QTextStream &out, const QVector<qint32> &sequence, bool json)
+{
+    QJsonArray rows;
+    QVector<Summary> summaries;
+    for (int f = 0; f < formula_count; ++f) {
+        Visualizer vis(nullptr, nullptr, nullptr, gap_generators[f], sequence);
+        vis.build_trace();
+        const Summary s = summary_of(vis);
+        summaries.append(s);
+        rows.append(QJsonObject{{"formula", formula_names[f]},
+                                {"gaps", to_json(s.gaps)},
+                                {"operations", s.operations},
+                                {"swaps", s.swaps},
+                                {"steps", s.steps}});
+    }
+    if (json) {
+        out << QJsonDocument(rows).toJson(QJsonDocument::Indented);
+        return;
+    }
+    out << "Sequence: " << joined(sequence, QStringLiteral(" ")) << "\n\n";
+    out << QStringLiteral("%1  %2  %3  %4  %5\n")
+               .arg(QStringLiteral("Formula"), -19)
+               .arg(QStringLiteral("Operations"), 10)
+               .arg(QStringLiteral("Swaps"), 8)
+               .arg(QStringLiteral("Steps"), 8)
+               .arg(QStringLiteral("Gaps"));
+    for (int f = 0; f < formula_count; ++f) {
+        const Summary &s = summaries.at(f);
+        out << QStringLiteral("%1  %2  %3  %4  %5\n")
+                   .arg(QLatin1String(formula_names[f]), -19)
+                   .arg(s.operations, 10)
+                   .arg(s.swaps, 8)
+                   .arg(s.steps, 8)
+                   .arg(s.gaps.isEmpty() ? QStringLiteral("none")
+                                         : joined(s.gaps, QStringLiteral(", ")));
+    }
+}
+
+QString scan_error_message(const SequenceScan &scan)
+{
+    switch (scan.error) {
+    case SequenceScan::NoNumber:
+        return QStringLiteral("no number found: a sequence consists of numbers divided by spaces");
+    case SequenceScan::TooLarge:
+        return QStringLiteral("the number %1 is too large: numbers can be at most %2")
+            .arg(scan.too_large)
+            .arg(max_sequence_value);
+    case SequenceScan::TooMany:
+        return QStringLiteral("%1 numbers given: at most %2 can be sorted")
+            .arg(scan.number_count)
+            .arg(max_sequence_length);
+    case SequenceScan::None:
+        break;
+    }
+    return QString();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("vellora-trace"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Prints the Shell-sort trace of a sequence, step by step, as Vellora "
+                       "shows it.\nThe numbers come from the arguments or, if there are none, "
+                       "from standard input."));
+    const QCommandLineOption help_option(QStringList{"h", "help"},
+                                         QStringLiteral("Show this help and exit."));
+    const QCommandLineOption formula_option(
+        QStringList{"f", "formula"},
+        QStringLiteral("Gap formula: 0 to 5, or shell, hibbard, sedgewick, pratt, fibonacci, "
+                       "knuth (default shell)."),
+        QStringLiteral("F"), QStringLiteral("shell"));
+    const QCommandLineOption json_option(QStringLiteral("json"),
+                                         QStringLiteral("Print one JSON document."));
+    const QCommandLineOption compare_option(
+        QStringLiteral("compare"), QStringLiteral("Compare the six formulas on the sequence."));
+    parser.addOption(help_option);
+    parser.addOption(formula_option);
+    parser.addOption(json_option);
+    parser.addOption(compare_option);
+    parser.addPositionalArgument(QStringLiteral("NUMBER"),
+                                 QStringLiteral("Numbers of the sequence (0 to 2147483647)."),
+                                 QStringLiteral("[NUMBER ...]"));
+
+    if (!parser.parse(QCoreApplication::arguments()))
+        return fail(parser.errorText());
+    if (parser.isSet(help_option)) {
+        QTextStream(stdout) << parser.helpText();
+        return 0;
+    }
+    const int formula = parse_formula(parser.value(formula_option));
+    if (formula < 0)
+        return fail(QStringLiteral("unknown formula '%1'").arg(parser.value(formula_option)));
+
+    QString input;
+    const QStringList numbers = parser.positionalArguments();
+    if (!numbers.isEmpty()) {
+        input = numbers.join(u' ');
+    } else {
+        QFile in;
+        if (!in.open(stdin, QIODevice::ReadOnly))
+            return fail(QStringLiteral("cannot read standard input"));
+        input = QString::fromUtf8(in.readAll());
+    }
+
+    const SequenceScan scan = scan_sequence(input, PlainSeparators::Whitespace);
+    if (scan.error != SequenceScan::None)
+        return fail(scan_error_message(scan));
+    if (scan.odd_separators)
+        QTextStream(stderr) << "vellora-trace: warning: characters other than digits and "
+                               "spaces were read as spaces\n";
+
+    QTextStream out(stdout);
+    if (parser.isSet(compare_option)) {
+        print_compare(out, scan.numbers, parser.isSet(json_option));
+        return 0;
+    }
+    Visualizer vis(nullptr, nullptr, nullptr, gap_generators[formula], scan.numbers);
+    vis.build_trace();
+    if (parser.isSet(json_option))
+        out << QJsonDocument(trace_json(vis, formula)).toJson(QJsonDocument::Indented);
+    else
+        print_text(out, vis, formula);
+    return 0;
+}

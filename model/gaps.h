@@ -1,0 +1,27 @@
+// The six gap formulas Vellora offers. Each generator empties the list and
+// fills it with the gaps in the order they are applied, largest first.
+#pragma once
+
+#include <QString>
+#include <QVector>
+#include <array>
+
+using GapGenerator = void (*)(qint32 n, QVector<qint32> *gaps);
+
+void shell_gaps(qint32 n, QVector<qint32> *gaps);
+void hibbard_gaps(qint32 n, QVector<qint32> *gaps);
+void sedgewick_gaps(qint32 n, QVector<qint32> *gaps);
+void pratt_gaps(qint32 n, QVector<qint32> *gaps);
+void fibonacci_gaps(qint32 n, QVector<qint32> *gaps);
+void knuth_gaps(qint32 n, QVector<qint32> *gaps);
+
+constexpr int formula_count = 6;
+
+// Indexed like the items of the formula list in the window.
+extern const std::array<GapGenerator, formula_count> gap_generators;
+
+// The item text of each formula, as the window's formula list shows it.
+extern const std::array<const char *, formula_count> formula_names;
+
+// Index of the formula whose generator is g, or -1.
+int formula_index(GapGenerator g);

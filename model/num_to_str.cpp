@@ -1,0 +1,8 @@
+#include "num_to_str.h"
+
+QString num_to_str(qint32 v)
+{
+    if (v < 0)
+        return QString();
+    return QString::number(v);
+}

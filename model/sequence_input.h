@@ -1,0 +1,34 @@
+// Reading a typed sequence: digits make numbers, anything else separates them.
+#pragma once
+
+#include <QString>
+#include <QStringView>
+#include <QVector>
+
+// The most numbers one sequence may hold; longer input is refused, never cut.
+constexpr int max_sequence_length = 1000;
+
+// The largest value a number may have.
+constexpr qint32 max_sequence_value = 2147483647;
+
+enum class PlainSeparators {
+    Blank,      // only ' ' separates silently (the window's line edit)
+    Whitespace, // ' ', tab, newline and carriage return (files, pipes, arguments)
+};
+
+struct SequenceScan {
+    enum Error {
+        None,
+        NoNumber, // no digit at all
+        TooLarge, // a number above max_sequence_value
+        TooMany,  // more than max_sequence_length numbers
+    };
+
+    QVector<qint32> numbers; // the numbers in order; empty unless error is None
+    bool odd_separators = false; // some character other than a plain separator was met
+    Error error = NoNumber;
+    QString too_large;      // with TooLarge: the first such number, shortened if very long
+    qint64 number_count = 0; // how many numbers the text holds, whether or not kept
+};
+
+SequenceScan scan_sequence(QStringView text, PlainSeparators plain);

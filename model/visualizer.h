@@ -1,0 +1,48 @@
+// The sorting model: one sequence, its gap list, the recorded Shell-sort trace
+// and the step on display. Moving between steps replays or undoes the recorded
+// exchanges on the single array; no step stores a copy of it.
+#pragma once
+
+#include "gaps.h"
+
+#include <QObject>
+#include <QString>
+#include <QVector>
+
+class QGraphicsScene;
+class QTextBrowser;
+
+// -1 in an integer field means that the field does not apply.
+struct TraceStep {
+    qint32 gap_idx = -1;
+    qint32 sub_start = -1;
+    qint32 pos_a = -1;
+    qint32 pos_b = -1;
+    QString text;
+    bool is_swap = false;
+};
+
+class Visualizer : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(int current_step MEMBER cur_step WRITE set_current_step)
+
+public:
+    Visualizer(QObject *parent, QGraphicsScene *scene, QTextBrowser *status, GapGenerator stepgen,
+               const QVector<qint32> &initial);
+    ~Visualizer() override;
+
+    void build_trace();
+    void set_current_step(int target);
+    void jump_sub(bool forward);
+
+    QTextBrowser *status;
+    QVector<qint32> seq;
+    QVector<qint32> gaps;
+    QVector<TraceStep> steps;
+    qint32 cur_step;
+    qint32 op_count;
+    qint32 swap_count;
+    QGraphicsScene *scene;
+    GapGenerator stepgen;
+};

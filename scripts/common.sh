@@ -1,0 +1,44 @@
+# Shared by run.sh and test.sh: installs what the build needs and builds.
+
+# Packages the build and the full test suite need on Debian 12 / Ubuntu 22.04+.
+VELLORA_PACKAGES=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev qt6-base-dev-tools fonts-dejavu-core
+    libbenchmark-dev
+)
+
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then
+        "$@"
+    else
+        sudo "$@"
+    fi
+}
+
+# Installs the packages of the arguments that are missing, and nothing when all are there.
+ensure_packages() {
+    local missing=()
+    local p
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' ||
+            missing+=("$p")
+    done
+    if [ "${#missing[@]}" -gt 0 ]; then
+        echo "Installing: ${missing[*]}"
+        as_root apt-get update -qq
+        as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+            "${missing[@]}" >/dev/null
+    fi
+}
+
+# configure_and_build BUILD_DIR [CMAKE_OPTION ...]
+configure_and_build() {
+    local dir=$1
+    shift
+    if [ ! -f "$dir/CMakeCache.txt" ]; then
+        cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+    else
+        cmake -S . -B "$dir" "$@" >/dev/null
+    fi
+    cmake --build "$dir"
+}
