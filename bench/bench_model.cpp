@@ -10,7 +10,8 @@
 #include <algorithm>
 #include <malloc.h>
 
-namespace {
+namespace
+{
 
 QVector<qint32> random_sequence(int n, quint32 seed)
 {

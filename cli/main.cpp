@@ -16,7 +16,8 @@
 
 #include <cstdio>
 
-namespace {
+namespace
+{
 
 constexpr int exit_usage = 2;
 
@@ -65,8 +66,8 @@ QString arrangement(const Visualizer &vis)
     QStringList cells;
     for (qint32 i = 0; i < qint32(vis.seq.size()); ++i) {
         const QString value = num_to_str(vis.seq.at(i));
-        const bool member = step.sub_start >= 0 && h > 0 && i >= step.sub_start &&
-                            (i - step.sub_start) % h == 0;
+        const bool member =
+            step.sub_start >= 0 && h > 0 && i >= step.sub_start && (i - step.sub_start) % h == 0;
         if (i == step.pos_a || i == step.pos_b)
             cells << u'[' + value + u']';
         else if (member)
@@ -94,7 +95,8 @@ void print_text(QTextStream &out, Visualizer &vis, int formula)
     const qint32 total = qint32(vis.steps.size());
     out << "Formula: " << formula_names[formula] << '\n'
         << "Sequence: " << joined(vis.seq, QStringLiteral(" ")) << '\n'
-        << "Gaps: " << (vis.gaps.isEmpty() ? QStringLiteral("none") : joined(vis.gaps, QStringLiteral(", ")))
+        << "Gaps: "
+        << (vis.gaps.isEmpty() ? QStringLiteral("none") : joined(vis.gaps, QStringLiteral(", ")))
         << '\n'
         << "Total number of operations: " << num_to_str(vis.op_count) << ", incl. "
         << num_to_str(vis.swap_count) << " swaps.\n"
@@ -123,12 +125,9 @@ QJsonObject trace_json(Visualizer &vis, int formula)
                                  {"seq", to_json(vis.seq)}});
     }
     vis.set_current_step(0);
-    return QJsonObject{{"formula", formula_names[formula]},
-                       {"sequence", to_json(vis.seq)},
-                       {"gaps", to_json(vis.gaps)},
-                       {"operations", vis.op_count},
-                       {"swaps", vis.swap_count},
-                       {"steps", steps}};
+    return QJsonObject{{"formula", formula_names[formula]}, {"sequence", to_json(vis.seq)},
+                       {"gaps", to_json(vis.gaps)},         {"operations", vis.op_count},
+                       {"swaps", vis.swap_count},           {"steps", steps}};
 }
 
 void print_compare(QTextStream &out, const QVector<qint32> &sequence, bool json)

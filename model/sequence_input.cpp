@@ -1,6 +1,7 @@
 #include "sequence_input.h"
 
-namespace {
+namespace
+{
 
 bool is_plain(char16_t c, PlainSeparators plain)
 {

@@ -24,10 +24,10 @@ struct SequenceScan {
         TooMany,  // more than max_sequence_length numbers
     };
 
-    QVector<qint32> numbers; // the numbers in order; empty unless error is None
+    QVector<qint32> numbers;     // the numbers in order; empty unless error is None
     bool odd_separators = false; // some character other than a plain separator was met
     Error error = NoNumber;
-    QString too_large;      // with TooLarge: the first such number, shortened if very long
+    QString too_large;       // with TooLarge: the first such number, shortened if very long
     qint64 number_count = 0; // how many numbers the text holds, whether or not kept
 };
 

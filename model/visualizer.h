@@ -9,6 +9,7 @@
 #include <QString>
 #include <QVector>
 
+class QBrush;
 class QGraphicsScene;
 class QTextBrowser;
 
@@ -35,6 +36,10 @@ public:
     void build_trace();
     void set_current_step(int target);
     void jump_sub(bool forward);
+
+    // Drawing lives in the render library, so the model needs no widgets.
+    void render();
+    void draw_box(int x, int y, int w, int h, int value, QBrush brush);
 
     QTextBrowser *status;
     QVector<qint32> seq;

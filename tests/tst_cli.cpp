@@ -5,7 +5,8 @@
 #include <QProcess>
 #include <QTest>
 
-namespace {
+namespace
+{
 
 struct Run {
     int exit_code = -1;
@@ -102,12 +103,18 @@ void TestCli::formula_names_data()
 {
     QTest::addColumn<QString>("argument");
     QTest::addColumn<QString>("formula");
-    QTest::newRow("index 0") << "0" << "Shell's formula";
-    QTest::newRow("index 5") << "5" << "Knuth formula";
-    QTest::newRow("lower case") << "pratt" << "Pratt's formula";
-    QTest::newRow("mixed case") << "SedgeWick" << "Sedgewick's formula";
-    QTest::newRow("upper case") << "FIBONACCI" << "Fibonacci sequence";
-    QTest::newRow("hibbard") << "hibbard" << "Hibbard's formula";
+    QTest::newRow("index 0") << "0"
+                             << "Shell's formula";
+    QTest::newRow("index 5") << "5"
+                             << "Knuth formula";
+    QTest::newRow("lower case") << "pratt"
+                                << "Pratt's formula";
+    QTest::newRow("mixed case") << "SedgeWick"
+                                << "Sedgewick's formula";
+    QTest::newRow("upper case") << "FIBONACCI"
+                                << "Fibonacci sequence";
+    QTest::newRow("hibbard") << "hibbard"
+                             << "Hibbard's formula";
 }
 
 void TestCli::formula_names()
@@ -128,16 +135,16 @@ void TestCli::input_sources_data()
 
     QTest::newRow("arguments") << QStringList{"9", "8"} << QByteArray() << QVector<int>{9, 8}
                                << false;
-    QTest::newRow("one quoted argument") << QStringList{"9 8 7"} << QByteArray()
-                                         << QVector<int>{9, 8, 7} << false;
-    QTest::newRow("stdin lines and tabs") << QStringList{} << QByteArray("5\t6\n7\r\n")
-                                          << QVector<int>{5, 6, 7} << false;
-    QTest::newRow("stdin with commas warns once") << QStringList{} << QByteArray("5,6,7,8")
-                                                  << QVector<int>{5, 6, 7, 8} << true;
-    QTest::newRow("arguments ignore stdin") << QStringList{"1"} << QByteArray("2 3")
-                                            << QVector<int>{1} << false;
-    QTest::newRow("leading zeros") << QStringList{"007", "0"} << QByteArray()
-                                   << QVector<int>{7, 0} << false;
+    QTest::newRow("one quoted argument")
+        << QStringList{"9 8 7"} << QByteArray() << QVector<int>{9, 8, 7} << false;
+    QTest::newRow("stdin lines and tabs")
+        << QStringList{} << QByteArray("5\t6\n7\r\n") << QVector<int>{5, 6, 7} << false;
+    QTest::newRow("stdin with commas warns once")
+        << QStringList{} << QByteArray("5,6,7,8") << QVector<int>{5, 6, 7, 8} << true;
+    QTest::newRow("arguments ignore stdin")
+        << QStringList{"1"} << QByteArray("2 3") << QVector<int>{1} << false;
+    QTest::newRow("leading zeros")
+        << QStringList{"007", "0"} << QByteArray() << QVector<int>{7, 0} << false;
 }
 
 void TestCli::input_sources()
@@ -166,10 +173,10 @@ void TestCli::errors_data()
     QTest::newRow("too large") << QStringList{"1", "2147483648"} << QByteArray() << "2147483648";
     QTest::newRow("would wrap") << QStringList{"4294967296"} << QByteArray() << "2147483647";
     QTest::newRow("too many") << QStringList{} << QByteArray("1 ").repeated(1001) << "1001";
-    QTest::newRow("unknown formula name") << QStringList{"-f", "bubble", "1"} << QByteArray()
-                                          << "bubble";
-    QTest::newRow("formula index out of range") << QStringList{"--formula", "6", "1"}
-                                                << QByteArray() << "6";
+    QTest::newRow("unknown formula name")
+        << QStringList{"-f", "bubble", "1"} << QByteArray() << "bubble";
+    QTest::newRow("formula index out of range")
+        << QStringList{"--formula", "6", "1"} << QByteArray() << "6";
     QTest::newRow("unknown option") << QStringList{"--fast", "1"} << QByteArray() << "fast";
     QTest::newRow("missing formula value") << QStringList{"-f"} << QByteArray() << "f";
 }
@@ -194,7 +201,7 @@ void TestCli::compare()
     QCOMPARE(json.exit_code, 0);
     const QJsonArray rows = QJsonDocument::fromJson(json.out).array();
     QCOMPARE(rows.size(), 6);
-    const char *names[] = {"Shell's formula", "Hibbard's formula", "Sedgewick's formula",
+    const char *names[] = {"Shell's formula", "Hibbard's formula",  "Sedgewick's formula",
                            "Pratt's formula", "Fibonacci sequence", "Knuth formula"};
     for (int i = 0; i < 6; ++i) {
         const QJsonObject row = rows[i].toObject();

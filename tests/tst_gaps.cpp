@@ -40,14 +40,13 @@ void TestGaps::lists_data()
     QTest::newRow("pratt 10") << int(Pratt) << 10 << Gaps{9, 8, 6, 4, 3, 2, 1};
     QTest::newRow("pratt 20") << int(Pratt) << 20 << Gaps{18, 16, 12, 9, 8, 6, 4, 3, 2, 1};
     QTest::newRow("pratt 25") << int(Pratt) << 25 << Gaps{24, 18, 16, 12, 9, 8, 6, 4, 3, 2, 1};
-    QTest::newRow("pratt 100") << int(Pratt) << 100
-                               << Gaps{96, 81, 72, 64, 54, 48, 36, 32, 27, 24,
-                                       18, 16, 12, 9,  8,  6,  4,  3,  2,  1};
+    QTest::newRow("pratt 100") << int(Pratt) << 100 << Gaps{96, 81, 72, 64, 54, 48, 36, 32, 27, 24,
+                                                            18, 16, 12, 9,  8,  6,  4,  3,  2,  1};
     QTest::newRow("fibonacci 10") << int(Fibonacci) << 10 << Gaps{8, 5, 3, 2, 1};
     QTest::newRow("fibonacci 20") << int(Fibonacci) << 20 << Gaps{13, 8, 5, 3, 2, 1};
     QTest::newRow("fibonacci 25") << int(Fibonacci) << 25 << Gaps{21, 13, 8, 5, 3, 2, 1};
-    QTest::newRow("fibonacci 100") << int(Fibonacci) << 100
-                                   << Gaps{89, 55, 34, 21, 13, 8, 5, 3, 2, 1};
+    QTest::newRow("fibonacci 100")
+        << int(Fibonacci) << 100 << Gaps{89, 55, 34, 21, 13, 8, 5, 3, 2, 1};
     QTest::newRow("knuth 10") << int(Knuth) << 10 << Gaps{1};
     QTest::newRow("knuth 20") << int(Knuth) << 20 << Gaps{4, 1};
     QTest::newRow("knuth 25") << int(Knuth) << 25 << Gaps{4, 1};

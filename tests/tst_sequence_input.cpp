@@ -27,42 +27,44 @@ void TestSequenceInput::scan_data()
 
     const auto blank = PlainSeparators::Blank;
     const auto white = PlainSeparators::Whitespace;
-    QTest::newRow("three numbers") << "3 1 2" << blank << Numbers{3, 1, 2} << false
-                                   << SequenceScan::None;
+    QTest::newRow("three numbers")
+        << "3 1 2" << blank << Numbers{3, 1, 2} << false << SequenceScan::None;
     QTest::newRow("blanks around and between")
         << "   12     7   " << blank << Numbers{12, 7} << false << SequenceScan::None;
-    QTest::newRow("commas and semicolons") << "5,4;3" << blank << Numbers{5, 4, 3} << true
-                                           << SequenceScan::None;
-    QTest::newRow("leading zeros") << "007 0" << blank << Numbers{7, 0} << false
-                                   << SequenceScan::None;
-    QTest::newRow("letter between digits") << "1a2" << blank << Numbers{1, 2} << true
-                                           << SequenceScan::None;
-    QTest::newRow("minus is a separator") << "-5" << blank << Numbers{5} << true
-                                          << SequenceScan::None;
-    QTest::newRow("number at the very end") << "4 15" << blank << Numbers{4, 15} << false
-                                            << SequenceScan::None;
+    QTest::newRow("commas and semicolons")
+        << "5,4;3" << blank << Numbers{5, 4, 3} << true << SequenceScan::None;
+    QTest::newRow("leading zeros")
+        << "007 0" << blank << Numbers{7, 0} << false << SequenceScan::None;
+    QTest::newRow("letter between digits")
+        << "1a2" << blank << Numbers{1, 2} << true << SequenceScan::None;
+    QTest::newRow("minus is a separator")
+        << "-5" << blank << Numbers{5} << true << SequenceScan::None;
+    QTest::newRow("number at the very end")
+        << "4 15" << blank << Numbers{4, 15} << false << SequenceScan::None;
     QTest::newRow("empty") << "" << blank << Numbers{} << false << SequenceScan::NoNumber;
     QTest::newRow("blanks only") << "     " << blank << Numbers{} << false
                                  << SequenceScan::NoNumber;
-    QTest::newRow("letters only") << "abc" << blank << Numbers{} << true
-                                  << SequenceScan::NoNumber;
-    QTest::newRow("tab is odd in the line edit") << "1\t2" << blank << Numbers{1, 2} << true
-                                                 << SequenceScan::None;
+    QTest::newRow("letters only") << "abc" << blank << Numbers{} << true << SequenceScan::NoNumber;
+    QTest::newRow("tab is odd in the line edit")
+        << "1\t2" << blank << Numbers{1, 2} << true << SequenceScan::None;
     QTest::newRow("tab and newline are plain in files")
-        << "1\t2\n3\r\n" << white << Numbers{1, 2, 3} << false << SequenceScan::None;
-    QTest::newRow("comma is odd in files too") << "1,2" << white << Numbers{1, 2} << true
-                                               << SequenceScan::None;
+        << "1\t2\n3\r\n"
+        << white << Numbers{1, 2, 3} << false << SequenceScan::None;
+    QTest::newRow("comma is odd in files too")
+        << "1,2" << white << Numbers{1, 2} << true << SequenceScan::None;
     QTest::newRow("non-ASCII digits separate")
-        << QString::fromUtf8("1\u0663""2") << blank << Numbers{1, 2} << true << SequenceScan::None;
-    QTest::newRow("fullwidth digit alone") << QString::fromUtf8("\uff15") << blank << Numbers{}
-                                           << true << SequenceScan::NoNumber;
-    QTest::newRow("emoji separates") << QString::fromUtf8("7\U0001F600""8") << blank
-                                     << Numbers{7, 8} << true << SequenceScan::None;
-    QTest::newRow("largest value") << "2147483647" << blank << Numbers{2147483647} << false
-                                   << SequenceScan::None;
+        << QString::fromUtf8("1\u0663"
+                             "2")
+        << blank << Numbers{1, 2} << true << SequenceScan::None;
+    QTest::newRow("fullwidth digit alone")
+        << QString::fromUtf8("\uff15") << blank << Numbers{} << true << SequenceScan::NoNumber;
+    QTest::newRow("emoji separates") << QString::fromUtf8("7\U0001F600"
+                                                          "8")
+                                     << blank << Numbers{7, 8} << true << SequenceScan::None;
+    QTest::newRow("largest value")
+        << "2147483647" << blank << Numbers{2147483647} << false << SequenceScan::None;
     QTest::newRow("largest value with leading zeros")
-        << "0000000000002147483647" << blank << Numbers{2147483647} << false
-        << SequenceScan::None;
+        << "0000000000002147483647" << blank << Numbers{2147483647} << false << SequenceScan::None;
     QTest::newRow("one above the largest")
         << "1 2147483648 3" << blank << Numbers{} << false << SequenceScan::TooLarge;
     QTest::newRow("would wrap to a small value")
@@ -77,10 +79,10 @@ void TestSequenceInput::scan_data()
         limit += QString::number(i % 50) + u' ';
         limit_numbers.append(i % 50);
     }
-    QTest::newRow("exactly the limit") << limit << blank << limit_numbers << false
-                                       << SequenceScan::None;
-    QTest::newRow("one over the limit") << limit + QStringLiteral("7") << blank << Numbers{}
-                                        << false << SequenceScan::TooMany;
+    QTest::newRow("exactly the limit")
+        << limit << blank << limit_numbers << false << SequenceScan::None;
+    QTest::newRow("one over the limit")
+        << limit + QStringLiteral("7") << blank << Numbers{} << false << SequenceScan::TooMany;
 }
 
 void TestSequenceInput::scan()
@@ -100,7 +102,8 @@ void TestSequenceInput::scan()
 
 void TestSequenceInput::too_large_number_is_named_briefly()
 {
-    const SequenceScan first = scan_sequence(u"5 0009999999999 3 88888888888", PlainSeparators::Blank);
+    const SequenceScan first =
+        scan_sequence(u"5 0009999999999 3 88888888888", PlainSeparators::Blank);
     QCOMPARE(first.too_large, QStringLiteral("9999999999"));
 
     const QString digits(100000, u'9');

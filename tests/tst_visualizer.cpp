@@ -9,12 +9,25 @@
 
 using Numbers = QVector<qint32>;
 
-namespace {
+namespace
+{
 
-void no_gaps(qint32, QVector<qint32> *gaps) { gaps->clear(); }
-void gap_one(qint32, QVector<qint32> *gaps) { *gaps = {1}; }
-void gap_four(qint32, QVector<qint32> *gaps) { *gaps = {4}; }
-void gaps_nine_one(qint32, QVector<qint32> *gaps) { *gaps = {9, 1}; }
+void no_gaps(qint32, QVector<qint32> *gaps)
+{
+    gaps->clear();
+}
+void gap_one(qint32, QVector<qint32> *gaps)
+{
+    *gaps = {1};
+}
+void gap_four(qint32, QVector<qint32> *gaps)
+{
+    *gaps = {4};
+}
+void gaps_nine_one(qint32, QVector<qint32> *gaps)
+{
+    *gaps = {9, 1};
+}
 
 struct Expected {
     int gap_idx, sub_start, pos_a, pos_b;
@@ -64,7 +77,8 @@ void TestVisualizer::three_one_two_trace()
     const Expected expected[] = {
         {-1, -1, -1, -1, false, "This is where all begins. Now we're going to sort that array."},
         {0, -1, -1, -1, false, "Setting gap length to 1."},
-        {0, 0, -1, -1, false, "Now we are going to work with a subsequence starting from element 1."},
+        {0, 0, -1, -1, false,
+         "Now we are going to work with a subsequence starting from element 1."},
         {0, 0, 0, 1, true, "3 is more than 1, we need to swap them."},
         {0, 0, 0, -1, false,
          "The current element is in the beginning of the subsequence, there is no need to "
@@ -96,7 +110,8 @@ void TestVisualizer::equal_elements_kept()
     Visualizer vis(nullptr, nullptr, nullptr, gap_one, {2, 2});
     vis.build_trace();
     QCOMPARE(vis.steps.size(), qsizetype(5));
-    QCOMPARE(vis.steps[3].text, QStringLiteral("2 is equal to 2, we don't need to replace it anymore."));
+    QCOMPARE(vis.steps[3].text,
+             QStringLiteral("2 is equal to 2, we don't need to replace it anymore."));
     QVERIFY(!vis.steps[3].is_swap);
     QCOMPARE(vis.op_count, 1);
     QCOMPARE(vis.swap_count, 0);
@@ -141,7 +156,8 @@ void TestVisualizer::trace_shapes()
             kinds << QStringLiteral("S%1.%2").arg(s.gap_idx).arg(s.sub_start);
     }
     QCOMPARE(kinds.join(u' '), outline);
-    QCOMPARE(vis.steps.first().text, QStringLiteral("This is where all begins. Now we're going to sort that array."));
+    QCOMPARE(vis.steps.first().text,
+             QStringLiteral("This is where all begins. Now we're going to sort that array."));
     QCOMPARE(vis.steps.last().text, QStringLiteral("Sorting finished!"));
 }
 
