@@ -1,0 +1,366 @@
+#include "mainwindow.h"
+
+#include "gaps.h"
+#include "sequence_input.h"
+#include "sleeper.h"
+#include "ui_mainwindow.h"
+#include "visualizer.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QGraphicsScene>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QShortcut>
+#include <QUrl>
+
+#include <cstdlib>
+#include <ctime>
+
+namespace
+{
+
+QString tr_text(const char *text)
+{
+    return QCoreApplication::translate("MainWindow", text);
+}
+
+// Keeps the keys a field edits with (arrows, Home, End) away from the window's
+// shortcuts while that field has the focus. Page Up and Page Down, which
+// presentation remotes send, stay with the shortcuts.
+class FieldKeyGuard : public QObject
+{
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::ShortcutOverride) {
+            switch (static_cast<QKeyEvent *>(event)->key()) {
+            case Qt::Key_Left:
+            case Qt::Key_Right:
+            case Qt::Key_Up:
+            case Qt::Key_Down:
+            case Qt::Key_Home:
+            case Qt::Key_End:
+                event->accept();
+                return true;
+            default:
+                break;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
+
+void show_message_and_wait(QMessageBox::Icon icon, const QString &title, const QString &text)
+{
+    QPointer<QMessageBox> box = new QMessageBox(icon, title, text, QMessageBox::Ok);
+    box->show();
+    // Sleep in the event loop until something happens; the box's own input,
+    // painting and timers run meanwhile.
+    while (box && box->isVisible())
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    delete box;
+}
+
+MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
+{
+    ui = new Ui_MainWindow;
+    ui->setupUi(this);
+
+    ui->playSpeed->setMaximum(ui->playSpeed->width());
+    ui->playSpeed->setValue(ui->playSpeed->maximum() * 9 / 10);
+
+    ui->userDefLine->hide();
+
+    setWindowFlags(Qt::Window | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setMinimumSize(width(), height());
+    setMaximumSize(width(), height());
+
+    auto *scene = new QGraphicsScene(ui->Canvas);
+    ui->Canvas->setScene(scene);
+
+    playing = false;
+
+    vis = new Visualizer(this, scene, ui->sortStatus, shell_gaps, QVector<qint32>());
+
+    srand(unsigned(time(nullptr)));
+
+    new_seq();
+
+    cur_formula = 0;
+
+    sleeper = new Sleeper(this);
+
+    connect(ui->chosenFormula, &QComboBox::currentIndexChanged, this, &MainWindow::set_stepgen);
+    connect(ui->randomSeqSize, &QSlider::valueChanged, this, &MainWindow::display_size);
+    connect(ui->applyButton, &QPushButton::clicked, this, &MainWindow::new_seq);
+    connect(ui->randomGenRadio, &QRadioButton::clicked, this, &MainWindow::switch_to_random);
+    connect(ui->userDefineRadio, &QRadioButton::clicked, this, &MainWindow::switch_to_manual);
+    connect(ui->userDefLine, &QLineEdit::returnPressed, this, &MainWindow::new_seq);
+    connect(ui->prevStep, &QPushButton::clicked, this, &MainWindow::step_back);
+    connect(ui->nextStep, &QPushButton::clicked, this, &MainWindow::step_front);
+    connect(ui->prevSubseq, &QPushButton::clicked, this, &MainWindow::prev_sub);
+    connect(ui->nextSubseq, &QPushButton::clicked, this, &MainWindow::next_sub);
+    connect(ui->firstSlide, &QPushButton::clicked, this, &MainWindow::first);
+    connect(ui->lastSlide, &QPushButton::clicked, this, &MainWindow::last);
+    connect(ui->jumpButton, &QPushButton::clicked, this, &MainWindow::jump);
+    connect(ui->playButton, &QPushButton::clicked, this, &MainWindow::play);
+
+    add_shortcuts();
+}
+
+MainWindow::~MainWindow()
+{
+    delete ui;
+}
+
+void MainWindow::add_shortcuts()
+{
+    struct Binding {
+        QKeySequence keys;
+        void (MainWindow::*slot)();
+    };
+    const Binding bindings[] = {
+        {QKeySequence(Qt::Key_PageDown), &MainWindow::step_front},
+        {QKeySequence(Qt::Key_Right), &MainWindow::step_front},
+        {QKeySequence(Qt::Key_PageUp), &MainWindow::step_back},
+        {QKeySequence(Qt::Key_Left), &MainWindow::step_back},
+        {QKeySequence(Qt::Key_Home), &MainWindow::first},
+        {QKeySequence(Qt::Key_End), &MainWindow::last},
+        {QKeySequence(Qt::CTRL | Qt::Key_Right), &MainWindow::next_sub},
+        {QKeySequence(Qt::CTRL | Qt::Key_Left), &MainWindow::prev_sub},
+    };
+    for (const Binding &b : bindings) {
+        auto *shortcut = new QShortcut(b.keys, this);
+        const auto slot = b.slot;
+        // Like the buttons, which are disabled then, the keys rest during playback.
+        connect(shortcut, &QShortcut::activated, this, [this, slot] {
+            if (!playing)
+                (this->*slot)();
+        });
+    }
+
+    auto *guard = new FieldKeyGuard(this);
+    const QList<QWidget *> fields = {ui->userDefLine, ui->jumpStepNum, ui->playSpeed,
+                                     ui->randomSeqSize, ui->chosenFormula};
+    for (QWidget *field : fields) {
+        field->installEventFilter(guard);
+        for (QWidget *inner : field->findChildren<QWidget *>())
+            inner->installEventFilter(guard);
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    // A running playback would otherwise keep the program alive after the
+    // window is gone.
+    playing = false;
+    sleeper->interrupt();
+    QMainWindow::closeEvent(event);
+}
+
+void MainWindow::set_stepgen(int num)
+{
+    if (num >= 0 && num < formula_count) {
+        vis->stepgen = gap_generators[num];
+        cur_formula = num;
+        return;
+    }
+    const QString path = QCoreApplication::applicationDirPath() + QStringLiteral("/sequences.mht");
+    const bool opened =
+        QFileInfo::exists(path) && QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    ui->chosenFormula->setCurrentIndex(cur_formula);
+    if (!opened)
+        show_message_and_wait(QMessageBox::Information, tr_text("More information"),
+                              tr_text("The help document could not be opened:\n%1")
+                                  .arg(QDir::toNativeSeparators(path)));
+}
+
+void MainWindow::display_size(int val)
+{
+    ui->seqPropsTitle->setText(tr_text("Size of the sequence: ") + QChar(u'0' + val / 10) +
+                               QChar(u'0' + val % 10));
+}
+
+void MainWindow::switch_to_manual()
+{
+    ui->randomSeqSize->hide();
+    ui->minLabel->hide();
+    ui->maxLabel->hide();
+    ui->userDefLine->show();
+    ui->seqPropsTitle->setText(tr_text("Please type in your sequence:"));
+}
+
+void MainWindow::switch_to_random()
+{
+    ui->randomSeqSize->show();
+    ui->minLabel->show();
+    ui->maxLabel->show();
+    ui->userDefLine->hide();
+    display_size(ui->randomSeqSize->sliderPosition());
+}
+
+void MainWindow::new_seq()
+{
+    if (ui->randomGenRadio->isChecked()) {
+        const int n = ui->randomSeqSize->sliderPosition();
+        QVector<qint32> seq;
+        seq.reserve(n);
+        for (int i = 0; i < n; ++i)
+            seq.append(rand() % n + 1);
+        vis->seq = seq;
+    } else {
+        const SequenceScan scan =
+            scan_sequence(ui->userDefLine->text() + u' ', PlainSeparators::Blank);
+        switch (scan.error) {
+        case SequenceScan::None:
+            if (scan.odd_separators)
+                show_message_and_wait(
+                    QMessageBox::Information, tr_text("Input Warning"),
+                    tr_text("Some incorrect symbols (not digits or spaces) were found in your "
+                            "input. They will be interpreted as spaces."));
+            vis->seq = scan.numbers;
+            break;
+        case SequenceScan::NoNumber:
+            // The arrangement on display is traced anew.
+            show_message_and_wait(QMessageBox::Critical, tr_text("Error"),
+                                  tr_text("You have not written a sequence!\n(A sequence "
+                                          "consists of numbers divided by spaces)"));
+            break;
+        case SequenceScan::TooLarge:
+            show_message_and_wait(QMessageBox::Critical, tr_text("Error"),
+                                  tr_text("The number %1 is too large: numbers can be at most %2.")
+                                      .arg(scan.too_large)
+                                      .arg(max_sequence_value));
+            return;
+        case SequenceScan::TooMany:
+            show_message_and_wait(QMessageBox::Critical, tr_text("Error"),
+                                  tr_text("You have typed %1 numbers, but at most %2 can be "
+                                          "sorted here.")
+                                      .arg(scan.number_count)
+                                      .arg(max_sequence_length));
+            return;
+        }
+    }
+
+    vis->build_trace();
+    vis->render();
+    const QRectF rect = vis->scene->sceneRect();
+    ui->Canvas->centerOn(rect.width() * 0.5, rect.height() * 0.5);
+    ui->Canvas->show();
+    ui->jumpStepNum->setMaximum(int(vis->steps.size()));
+}
+
+void MainWindow::step_to(int wh)
+{
+    vis->set_current_step(vis->cur_step + wh);
+    vis->render();
+    ui->Canvas->show();
+}
+
+void MainWindow::step_back()
+{
+    step_to(-1);
+}
+
+void MainWindow::step_front()
+{
+    step_to(1);
+}
+
+void MainWindow::prev_sub()
+{
+    vis->jump_sub(false);
+    vis->render();
+    ui->Canvas->show();
+}
+
+void MainWindow::next_sub()
+{
+    vis->jump_sub(true);
+    vis->render();
+    ui->Canvas->show();
+}
+
+void MainWindow::first()
+{
+    vis->set_current_step(0);
+    vis->render();
+    ui->Canvas->show();
+}
+
+void MainWindow::last()
+{
+    vis->set_current_step(int(vis->steps.size()) - 1);
+    vis->render();
+    ui->Canvas->show();
+}
+
+void MainWindow::jump()
+{
+    vis->set_current_step(ui->jumpStepNum->value() - 1);
+    vis->render();
+    ui->Canvas->show();
+}
+
+void MainWindow::set_playback_controls_enabled(bool enabled)
+{
+    const QList<QWidget *> disable_order = {
+        ui->chosenFormula,   ui->randomSeqSize, ui->applyButton, ui->randomGenRadio,
+        ui->userDefineRadio, ui->userDefLine,   ui->prevStep,    ui->nextStep,
+        ui->prevSubseq,      ui->nextSubseq,    ui->firstSlide,  ui->lastSlide,
+        ui->jumpButton,      ui->playSpeed,     ui->jumpStepNum};
+    const QList<QWidget *> enable_order = {ui->jumpStepNum,     ui->playSpeed,   ui->chosenFormula,
+                                           ui->randomSeqSize,   ui->applyButton, ui->randomGenRadio,
+                                           ui->userDefineRadio, ui->userDefLine, ui->prevStep,
+                                           ui->nextStep,        ui->prevSubseq,  ui->nextSubseq,
+                                           ui->firstSlide,      ui->lastSlide,   ui->jumpButton};
+    for (QWidget *w : enabled ? enable_order : disable_order)
+        w->setEnabled(enabled);
+}
+
+void MainWindow::play()
+{
+    if (playing) {
+        playing = false;
+        return;
+    }
+    set_playback_controls_enabled(false);
+    playing = true;
+
+    const double v = ui->playSpeed->value();
+    const double m = ui->playSpeed->maximum();
+    sleeper->delay_ms = m > 0 ? qint32(5000 * (1 - v / m)) : 0;
+    sleeper->wait(); // an earlier, interrupted sleep ends at once
+    sleeper->rearm();
+    // The end of every sleep posts an event here, which wakes the loop below.
+    const QMetaObject::Connection wake = connect(sleeper, &QThread::finished, this, [] {});
+    sleeper->start(QThread::InheritPriority);
+
+    while (playing) {
+        if (vis->cur_step >= int(vis->steps.size()) - 1)
+            break;
+        if (sleeper->isFinished()) {
+            vis->set_current_step(vis->cur_step + 1);
+            vis->render();
+            ui->Canvas->show();
+            sleeper->start(QThread::InheritPriority);
+        }
+        if (!playing || vis->cur_step >= int(vis->steps.size()) - 1)
+            continue;
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    }
+
+    sleeper->quit();
+    sleeper->interrupt();
+    disconnect(wake);
+    playing = false;
+    set_playback_controls_enabled(true);
+}

@@ -1,0 +1,205 @@
+#!/usr/bin/env python3
+"""Builds the help document resources/sequences.mht from resources/sequences.html.in.
+
+Usage: scripts/make-help.py VELLORA_TRACE [--template FILE] [--output FILE]
+
+VELLORA_TRACE is a built vellora-trace binary. The script asks it for the gaps of
+all six formulas (--compare --json) for every size n that the template marks, writes
+them into the marked cells
+
+    <td class="gaps" data-formula="F" data-n="N"></td>
+
+(F is the formula's index 0 to 5, in the order of the window's formula list), draws
+every example canvas
+
+    <div class="canvas" data-formula="F" data-step="K" data-sequence="..."></div>
+
+from step K (counted from 1) of the trace of that sequence, and wraps the page into
+an MHTML file (a MIME multipart/related message with CRLF line endings whose root
+part is the page, quoted-printable). The output is left untouched when the page in
+it is already the same, so regenerating does not change the Date header for nothing.
+"""
+
+import argparse
+import email.utils
+import html
+import json
+import os
+import re
+import subprocess
+import sys
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+FORMULA_COUNT = 6
+BOUNDARY = "----=_Vellora_Help_Part_0"
+CONTENT_LOCATION = "https://vellora.invalid/sequences.html"
+SUBJECT = "Vellora: Shell sort and its gap sequences"
+
+GAPS_CELL = re.compile(
+    r'(<td class="gaps" data-formula="(\d+)" data-n="(\d+)">)(.*?)(</td>)', re.S)
+CANVAS = re.compile(
+    r'(<div class="canvas" data-formula="(\d+)" data-step="(\d+)" '
+    r'data-sequence="([0-9 ]+)">)(</div>)')
+# The note at the top of the template, which is not for readers of the page.
+TEMPLATE_NOTE = re.compile(r"<!--\s*Template.*?-->\n", re.S)
+
+# The colours of the boxes, as the window draws them.
+GREEN, YELLOW, RED = "#00ff00", "#ffff00", "#ff0000"
+GRAY, WHITE = "#a0a0a4", "#ffffff"
+LIGHT_BLUE, PURPLE = "#7f7fff", "#a020f0"
+
+
+def fail(message):
+    sys.exit("make-help: " + message)
+
+
+def run_trace(trace, args):
+    try:
+        out = subprocess.run([trace] + args, check=True, capture_output=True, text=True).stdout
+    except (OSError, subprocess.CalledProcessError) as e:
+        fail("running %s failed: %s" % (trace, e))
+    return json.loads(out)
+
+
+def gap_lists(trace, n):
+    """The gap lists of the six formulas for a sequence of length n, by formula index."""
+    result = run_trace(trace, ["--compare", "--json"] + [str(i) for i in range(1, n + 1)])
+    if not isinstance(result, list) or len(result) != FORMULA_COUNT:
+        fail("vellora-trace --compare did not give %d formulas" % FORMULA_COUNT)
+    return [entry["gaps"] for entry in result]
+
+
+def fill_gaps(page, trace):
+    sizes = sorted({int(m.group(3)) for m in GAPS_CELL.finditer(page)})
+    if not sizes:
+        fail("the template marks no gap list")
+    lists = {n: gap_lists(trace, n) for n in sizes}
+
+    def cell(m):
+        formula, n = int(m.group(2)), int(m.group(3))
+        if formula >= FORMULA_COUNT:
+            fail("no formula %d" % formula)
+        text = ", ".join(str(g) for g in lists[n][formula]) or "none"
+        return m.group(1) + text + m.group(5)
+
+    return GAPS_CELL.sub(cell, page)
+
+
+def box(value, colour, extra=""):
+    return '<span class="box%s" style="background:%s">%s</span>' % (extra, colour, value)
+
+
+def draw_canvas(trace, formula, step_number, numbers):
+    """One step of a trace as boxes and the status panel below them."""
+    doc = run_trace(trace, ["--json", "--formula", str(formula)] + numbers.split())
+    steps = doc["steps"]
+    if not 1 <= step_number <= len(steps):
+        fail("the trace of %s has no step %d" % (numbers, step_number))
+    step = steps[step_number - 1]
+    gaps, seq = doc["gaps"], step["seq"]
+    n = len(seq)
+    g, s = step["gap_idx"], step["sub_start"]
+    h = gaps[g] if g != -1 else 0
+    highlighted = {step["pos_a"], step["pos_b"]} - {-1}
+
+    rows = []
+    if g != -1:
+        colours = [GREEN if i < g else YELLOW if i == g else RED for i in range(len(gaps))]
+        # As wide as the sequence row: boxes of 30 pixels whose borders overlap.
+        rows.append('<div class="row gaprow" style="width:%dpx">%s</div>' % (
+            29 * n + 1, "".join(box(v, c) for v, c in zip(gaps, colours))))
+    in_sub = [s != -1 and i >= s and (i - s) % h == 0 for i in range(n)]
+    rows.append('<div class="row">%s</div>' % "".join(
+        box(v, GRAY if in_sub[i] else WHITE) for i, v in enumerate(seq)))
+    if s != -1:
+        rows.append('<div class="row">%s</div>' % "".join(
+            box(v, PURPLE if i in highlighted else LIGHT_BLUE) if in_sub[i]
+            else box("", "transparent", " empty") for i, v in enumerate(seq)))
+    status = "%s\n\nCurrent step: %d/%d\nTotal number of operations: %d, incl. %d swaps." % (
+        step["text"], step_number, len(steps), doc["operations"], doc["swaps"])
+    return "\n" + "\n".join(rows) + '\n<pre class="status">' + html.escape(status) + "</pre>\n"
+
+
+def fill_canvases(page, trace):
+    def canvas(m):
+        inner = draw_canvas(trace, int(m.group(2)), int(m.group(3)), m.group(4))
+        return m.group(1) + inner + m.group(5)
+
+    return CANVAS.sub(canvas, page)
+
+
+def quoted_printable(text):
+    """Quoted-printable body with CRLF line breaks and lines of at most 76 characters."""
+    out = []
+    for line in text.split("\n"):
+        raw = line.encode("utf-8")
+        tokens = []
+        for i, byte in enumerate(raw):
+            plain = 33 <= byte <= 126 and byte != ord("=")
+            inner_blank = byte == ord(" ") and i != len(raw) - 1
+            tokens.append(chr(byte) if plain or inner_blank else "=%02X" % byte)
+        current = ""
+        for token in tokens:
+            if len(current) + len(token) > 75:
+                out.append(current + "=")
+                current = ""
+            current += token
+        out.append(current)
+    return "\r\n".join(out)
+
+
+def mhtml(page, date):
+    headers = [
+        "From: Vellora <help@vellora.invalid>",
+        "Subject: " + SUBJECT,
+        "Date: " + date,
+        "MIME-Version: 1.0",
+        "Content-Type: multipart/related;",
+        '\ttype="text/html";',
+        '\tboundary="%s"' % BOUNDARY,
+    ]
+    part = [
+        "--" + BOUNDARY,
+        "Content-Type: text/html; charset=utf-8",
+        "Content-Transfer-Encoding: quoted-printable",
+        "Content-Location: " + CONTENT_LOCATION,
+        "",
+        quoted_printable(page),
+        "",
+        "--" + BOUNDARY + "--",
+        "",
+    ]
+    return "\r\n".join(headers + ["", "This is a web page archive (MHTML)."] + part)
+
+
+def without_date(document):
+    """The document less its Date header, for comparing two documents."""
+    return re.sub(r"^Date: [^\r]*\r\n", "", document, count=1, flags=re.M)
+
+
+def main():
+    parser = argparse.ArgumentParser(description="Build the help document sequences.mht.")
+    parser.add_argument("trace", help="path of a built vellora-trace")
+    parser.add_argument("--template", default=os.path.join(ROOT, "resources", "sequences.html.in"))
+    parser.add_argument("--output", default=os.path.join(ROOT, "resources", "sequences.mht"))
+    args = parser.parse_args()
+
+    with open(args.template, encoding="utf-8") as f:
+        page = f.read()
+    page = TEMPLATE_NOTE.sub("", page, count=1)
+    page = fill_canvases(fill_gaps(page, args.trace), args.trace)
+
+    date = email.utils.formatdate(usegmt=True)
+    document = mhtml(page, date)
+    if os.path.exists(args.output):
+        with open(args.output, encoding="ascii", newline="") as f:
+            if without_date(f.read()) == without_date(document):
+                print("make-help: %s is up to date" % args.output)
+                return
+    with open(args.output, "w", encoding="ascii", newline="") as f:
+        f.write(document)
+    print("make-help: wrote %s" % args.output)
+
+
+if __name__ == "__main__":
+    main()
