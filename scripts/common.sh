@@ -5,6 +5,8 @@ VELLORA_PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools fonts-dejavu-core
     libbenchmark-dev
+    desktop-file-utils appstream dpkg-dev file
+    clang libclang-rt-14-dev llvm
 )
 
 as_root() {
