@@ -168,7 +168,9 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 void MainWindow::set_stepgen(int num)
 {
-    if (num >= 0 && num < formula_count) {
+    if (num < 0) // an emptied list; the formula in force stays
+        return;
+    if (num < formula_count) {
         vis->stepgen = gap_generators[num];
         cur_formula = num;
         return;
