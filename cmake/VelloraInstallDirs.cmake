@@ -1,0 +1,17 @@
+# Where Vellora installs its files, below CMAKE_INSTALL_PREFIX. Included by the
+# directories that install something; GNUInstallDirs comes from
+# qt_standard_project_setup(). Each including directory gets the variables.
+include(GNUInstallDirs)
+
+# The reverse-DNS id of the application: the desktop entry, the AppStream
+# metainfo and the themed icon all carry this name.
+set(VELLORA_APP_ID "io.github.vellora.Vellora")
+
+# The window binary is a private program: it looks for its help document
+# (sequences.mht) in its own directory, so both live together in
+# lib/vellora, and bin/vellora is a relative link to it. This is the
+# /usr/lib/<package> place that Debian policy and the FHS give to internal
+# programs; the multiarch libdir (lib/<triplet>) is meant for shared libraries
+# that several architectures install side by side, which a program is not.
+set(VELLORA_INSTALL_PKGLIBDIR "lib/vellora" CACHE STRING
+    "Directory, relative to the prefix, for the vellora window binary and its help document")

@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Takes docs/screenshot.png: the real vellora window, started from a build
+# directory under a virtual X server (Xvfb), a few steps into a trace.
+#
+# Usage: scripts/screenshot.sh [BUILD_DIR [OUTPUT.png]]
+#        (defaults: build and docs/screenshot.png; BUILD_DIR must hold a built vellora)
+# Needs xvfb-run, xauth and xwininfo (packages xvfb, xauth, x11-utils), g++ and
+# the Qt 6 and Xlib headers. The random sequence differs from one run to the next.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+if [ "${1:-}" = --inside-xvfb ]; then
+    build=$2 out=$3 grab=$4
+    # From the app directory, the form finds its icon as ../icon2.png.
+    (cd "$build/app" && exec env QT_QPA_PLATFORM=xcb ./vellora) &
+    app=$!
+    trap 'kill "$app" 2>/dev/null || true' EXIT
+    window=
+    for _ in $(seq 50); do
+        window=$(xwininfo -root -tree 2>/dev/null |
+            awk '/"vellora" "vellora"/ && / [0-9]+x[0-9]+\+/ { print $1; exit }')
+        [ -n "$window" ] && break
+        sleep 0.2
+    done
+    [ -n "$window" ] || { echo "screenshot.sh: the window did not appear" >&2; exit 1; }
+    sleep 1
+    # Page Down steps forward whatever field has the focus; eleven steps reach the
+    # comparisons of the first subsequence.
+    QT_QPA_PLATFORM=xcb "$grab" "$window" "$out" Next Next Next Next Next Next Next Next Next Next Next
+    exit 0
+fi
+
+build=$(realpath "${1:-build}")
+out=$(realpath -m "${2:-docs/screenshot.png}")
+[ -x "$build/app/vellora" ] || { echo "screenshot.sh: no $build/app/vellora; build first" >&2; exit 1; }
+for tool in xvfb-run xauth xwininfo g++ pkg-config; do
+    command -v "$tool" >/dev/null || { echo "screenshot.sh: $tool is missing" >&2; exit 1; }
+done
+
+# The grabbing helper is built beside the build, never installed.
+grab=$build/screenshot-grab
+if [ ! -x "$grab" ] || [ scripts/screenshot-grab.cpp -nt "$grab" ]; then
+    # shellcheck disable=SC2046
+    g++ -std=c++17 -O1 -fPIC -o "$grab" scripts/screenshot-grab.cpp \
+        $(pkg-config --cflags --libs Qt6Gui x11)
+fi
+
+mkdir -p "$(dirname "$out")"
+xvfb-run -a -s "-screen 0 800x600x24" bash "$0" --inside-xvfb "$build" "$out" "$grab"
+echo "$out: $(stat -c %s "$out") bytes"
