@@ -337,10 +337,12 @@ void MainWindow::play()
     set_playback_controls_enabled(false);
     playing = true;
 
+    // A sleep left over from an earlier playback ends at once.
+    sleeper->interrupt();
+    sleeper->wait();
     const double v = ui->playSpeed->value();
     const double m = ui->playSpeed->maximum();
     sleeper->delay_ms = m > 0 ? qint32(5000 * (1 - v / m)) : 0;
-    sleeper->wait(); // an earlier, interrupted sleep ends at once
     sleeper->rearm();
     // The end of every sleep posts an event here, which wakes the loop below.
     const QMetaObject::Connection wake = connect(sleeper, &QThread::finished, this, [] {});

@@ -163,7 +163,6 @@ private slots:
 
     void startState();
     void startTraceComesFromOneDraw();
-    void noBoxDuringConstruction();
     void slotsInOrder();
     void helpOnFreshWindowReturnsToShell();
 
@@ -329,21 +328,6 @@ void TestMainWindow::startTraceComesFromOneDraw()
         return;
     }
     QSKIP("the clock's second kept changing during construction");
-}
-
-void TestMainWindow::noBoxDuringConstruction()
-{
-    // A formula slot reached while the form fills its list would see an index
-    // outside the formulas and answer with a box; none may appear.
-    window.reset();
-    closer->seen.clear();
-    window = std::make_unique<MainWindow>(nullptr);
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    QCoreApplication::processEvents();
-    QVERIFY(closer->seen.isEmpty());
-    QVERIFY(desktop->urls.isEmpty());
-    QCOMPARE(child<QLabel>("seqPropsTitle")->text(), QStringLiteral("Size of the sequence: 20"));
 }
 
 void TestMainWindow::slotsInOrder()

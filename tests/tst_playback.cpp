@@ -53,6 +53,7 @@ private slots:
     void controls_disabled_while_playing();
     void second_press_stops_third_resumes();
     void play_at_the_closing_step();
+    void stop_and_replay_in_one_pass();
     void close_during_long_playback();
     void shortcuts_data();
     void shortcuts();
@@ -241,6 +242,28 @@ void TestPlayback::play_at_the_closing_step()
         for (const char *name : playback_controls)
             QVERIFY2(get<QWidget>(name)->isEnabled(), name);
     }
+}
+
+// A stop and a new press handled together start a fresh playback at once
+// instead of waiting out the sleep of the stopped one.
+void TestPlayback::stop_and_replay_in_one_pass()
+{
+    set_speed(0);
+    qint64 presses_ms = -1;
+    QTimer::singleShot(100, this, [&] {
+        QTimer::singleShot(100, this, [&] { click("playButton"); }); // stops the new playback
+        QElapsedTimer timer;
+        timer.start();
+        click("playButton");
+        click("playButton");
+        presses_ms = timer.elapsed();
+    });
+    click("playButton");
+    QVERIFY(presses_ms >= 0);
+    QVERIFY2(presses_ms < 1000, qPrintable(QString::number(presses_ms)));
+    QCOMPARE(vis->cur_step, 0);
+    for (const char *name : playback_controls)
+        QVERIFY2(get<QWidget>(name)->isEnabled(), name);
 }
 
 // Closing the window ends a playback whose step lasts five seconds, and the
