@@ -219,8 +219,19 @@ void MainWindow::new_seq()
             seq.append(rand() % n + 1);
         vis->seq = seq;
     } else {
-        const SequenceScan scan =
-            scan_sequence(ui->userDefLine->text() + u' ', PlainSeparators::Blank);
+        const QString text = ui->userDefLine->text();
+        // A paste longer than the field was cut short by it: sorting what
+        // arrived would silently sort another sequence.
+        if (text.size() >= ui->userDefLine->maxLength()) {
+            show_message_and_wait(QMessageBox::Critical, tr_text("Error"),
+                                  tr_text("Your sequence is longer than the field can hold (%1 "
+                                          "characters), so only its beginning arrived. At most "
+                                          "%2 numbers can be sorted here.")
+                                      .arg(ui->userDefLine->maxLength())
+                                      .arg(max_sequence_length));
+            return;
+        }
+        const SequenceScan scan = scan_sequence(text + u' ', PlainSeparators::Blank);
         switch (scan.error) {
         case SequenceScan::None:
             if (scan.odd_separators)

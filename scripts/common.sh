@@ -33,14 +33,30 @@ ensure_packages() {
     fi
 }
 
-# configure_and_build BUILD_DIR [CMAKE_OPTION ...]
+# configure_and_build BUILD_DIR [CMAKE_OPTION ...] [-- TARGET ...]
+# Configures BUILD_DIR (Ninja, RelWithDebInfo) on first use, applies the options
+# again on later runs, and builds the targets after "--", or everything.
 configure_and_build() {
     local dir=$1
     shift
+    local options=() targets=()
+    while [ $# -gt 0 ]; do
+        if [ "$1" = -- ]; then
+            shift
+            targets=("$@")
+            break
+        fi
+        options+=("$1")
+        shift
+    done
     if [ ! -f "$dir/CMakeCache.txt" ]; then
-        cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+        cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${options[@]}"
     else
-        cmake -S . -B "$dir" "$@" >/dev/null
+        cmake -S . -B "$dir" "${options[@]}" >/dev/null
     fi
-    cmake --build "$dir"
+    local build=(cmake --build "$dir" --parallel "${VELLORA_JOBS:-$(nproc)}")
+    if [ "${#targets[@]}" -gt 0 ]; then
+        build+=(--target "${targets[@]}")
+    fi
+    "${build[@]}"
 }

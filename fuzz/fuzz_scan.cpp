@@ -1,0 +1,116 @@
+// Fuzz target for scan_sequence: the input bytes are read as UTF-8, as Latin-1
+// and as raw UTF-16, and each text is scanned in both separator modes. The
+// result is compared with a plain recount of the digit runs.
+#include "fuzz_check.h"
+#include "sequence_input.h"
+
+#include <QString>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+namespace
+{
+
+bool is_digit(char16_t c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+struct Expected {
+    qint64 runs = 0;
+    bool any_too_large = false;
+    bool odd = false;
+    std::vector<qint64> values; // the runs that fit, in order
+};
+
+// A straightforward second reading of the text, kept independent of the scanner.
+Expected recount(QStringView text, PlainSeparators plain)
+{
+    Expected e;
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    while (i < n) {
+        const char16_t c = text[i].unicode();
+        if (!is_digit(c)) {
+            const bool blank = c == u' ';
+            const bool white = c == u'\t' || c == u'\n' || c == u'\r';
+            if (!blank && !(plain == PlainSeparators::Whitespace && white))
+                e.odd = true;
+            ++i;
+            continue;
+        }
+        qsizetype j = i;
+        while (j < n && is_digit(text[j].unicode()))
+            ++j;
+        ++e.runs;
+        qsizetype first = i;
+        while (first + 1 < j && text[first] == u'0')
+            ++first;
+        const qsizetype len = j - first;
+        bool large = len > 10;
+        if (len == 10)
+            large = text.mid(first, len).toString() > QStringLiteral("2147483647");
+        if (large) {
+            e.any_too_large = true;
+        } else {
+            qint64 v = 0;
+            for (qsizetype k = first; k < j; ++k)
+                v = v * 10 + (text[k].unicode() - u'0');
+            e.values.push_back(v);
+        }
+        i = j;
+    }
+    return e;
+}
+
+void check_scan(QStringView text, PlainSeparators plain)
+{
+    const SequenceScan scan = scan_sequence(text, plain);
+    const Expected e = recount(text, plain);
+
+    FUZZ_CHECK(scan.number_count == e.runs);
+    FUZZ_CHECK(scan.odd_separators == e.odd);
+    FUZZ_CHECK((scan.error == SequenceScan::NoNumber) == (e.runs == 0));
+    FUZZ_CHECK((scan.error == SequenceScan::TooLarge) == e.any_too_large);
+    FUZZ_CHECK((scan.error == SequenceScan::TooLarge) == !scan.too_large.isEmpty());
+    FUZZ_CHECK((scan.error == SequenceScan::TooMany) ==
+               (!e.any_too_large && e.runs > max_sequence_length));
+    if (scan.error != SequenceScan::None) {
+        FUZZ_CHECK(scan.numbers.isEmpty());
+        return;
+    }
+    FUZZ_CHECK(scan.numbers.size() == scan.number_count);
+    FUZZ_CHECK(scan.numbers.size() >= 1 && scan.numbers.size() <= max_sequence_length);
+    FUZZ_CHECK(qsizetype(e.values.size()) == scan.numbers.size());
+    for (qsizetype k = 0; k < scan.numbers.size(); ++k) {
+        const qint32 v = scan.numbers.at(k);
+        FUZZ_CHECK(v >= 0 && v <= max_sequence_value);
+        FUZZ_CHECK(v == e.values[size_t(k)]);
+    }
+}
+
+void check_both_modes(QStringView text)
+{
+    check_scan(text, PlainSeparators::Blank);
+    check_scan(text, PlainSeparators::Whitespace);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const char *bytes = reinterpret_cast<const char *>(data);
+    const qsizetype length = qsizetype(size);
+    check_both_modes(QString::fromUtf8(bytes, length));
+    check_both_modes(QString::fromLatin1(bytes, length));
+
+    // Copied, so that the code units are aligned; lone surrogates are kept.
+    std::vector<char16_t> units(size / 2);
+    if (!units.empty())
+        std::memcpy(units.data(), data, units.size() * sizeof(char16_t));
+    check_both_modes(QStringView(units.data(), qsizetype(units.size())));
+    return 0;
+}

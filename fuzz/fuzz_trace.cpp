@@ -1,0 +1,216 @@
+// Fuzz target for the recorded trace and the navigation over it.
+//
+// Input layout: the first byte picks one of the six gap formulas; the bytes up
+// to the next zero byte are the sequence text (scanned like a file); the bytes
+// after that zero drive the navigation: single steps, jumps to any step (also
+// out of range) and jumps between subsequences.
+#include "fuzz_check.h"
+#include "gaps.h"
+#include "sequence_input.h"
+#include "visualizer.h"
+
+#include <QString>
+#include <QVariant>
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <limits>
+
+namespace
+{
+
+bool is_sorted_ascending(const QVector<qint32> &v)
+{
+    return std::is_sorted(v.begin(), v.end());
+}
+
+void check_structure(const Visualizer &vis, qint32 n)
+{
+    const qsizetype gap_count = vis.gaps.size();
+    for (qsizetype g = 0; g < gap_count; ++g) {
+        FUZZ_CHECK(vis.gaps.at(g) > 0);
+        if (g > 0)
+            FUZZ_CHECK(vis.gaps.at(g) < vis.gaps.at(g - 1));
+    }
+    // Every formula ends with a pass of gap 1 when there is something to sort.
+    if (n >= 2)
+        FUZZ_CHECK(gap_count > 0 && vis.gaps.last() == 1);
+
+    FUZZ_CHECK(vis.steps.size() >= 2);
+    qint64 ops = 0;
+    qint64 swaps = 0;
+    for (const TraceStep &s : vis.steps) {
+        FUZZ_CHECK(s.gap_idx == -1 || (s.gap_idx >= 0 && s.gap_idx < gap_count));
+        FUZZ_CHECK(s.sub_start == -1 || (s.sub_start >= 0 && s.sub_start < n));
+        FUZZ_CHECK(s.pos_a == -1 || (s.pos_a >= 0 && s.pos_a < n));
+        FUZZ_CHECK(s.pos_b == -1 || (s.pos_b >= 0 && s.pos_b < n));
+        FUZZ_CHECK(!s.text.isEmpty());
+        if (s.sub_start != -1) {
+            FUZZ_CHECK(s.gap_idx != -1);
+            FUZZ_CHECK(s.sub_start < vis.gaps.at(s.gap_idx));
+        }
+        if (s.pos_b != -1) {
+            // A comparison: the left element is one gap before the right one.
+            FUZZ_CHECK(s.pos_a != -1 && s.gap_idx != -1);
+            FUZZ_CHECK(s.pos_b - s.pos_a == vis.gaps.at(s.gap_idx));
+            ++ops;
+        }
+        if (s.is_swap) {
+            FUZZ_CHECK(s.pos_a != -1 && s.pos_b != -1);
+            ++swaps;
+        }
+    }
+    FUZZ_CHECK(vis.op_count == ops);
+    FUZZ_CHECK(vis.swap_count == swaps);
+    const TraceStep &opening = vis.steps.first();
+    const TraceStep &closing = vis.steps.last();
+    FUZZ_CHECK(opening.gap_idx == -1 && opening.pos_a == -1 && !opening.is_swap);
+    FUZZ_CHECK(closing.gap_idx == -1 && closing.pos_a == -1 && !closing.is_swap);
+}
+
+void check_position(const Visualizer &vis, const QVector<qint32> &initial)
+{
+    FUZZ_CHECK(vis.cur_step >= 0 && vis.cur_step < vis.steps.size());
+    FUZZ_CHECK(vis.seq.size() == initial.size());
+    if (vis.cur_step == 0)
+        FUZZ_CHECK(vis.seq == initial);
+}
+
+// The arrangement is always a permutation of the initial one.
+void check_permutation(const Visualizer &vis, QVector<qint32> sorted_initial)
+{
+    QVector<qint32> now = vis.seq;
+    std::sort(now.begin(), now.end());
+    FUZZ_CHECK(now == sorted_initial);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    if (size < 1)
+        return 0;
+    const GapGenerator gen = gap_generators[size_t(data[0] % formula_count)];
+    const uint8_t *text_begin = data + 1;
+    const uint8_t *end = data + size;
+    const uint8_t *text_end = std::find(text_begin, end, uint8_t(0));
+    const uint8_t *nav = text_end == end ? end : text_end + 1;
+
+    const SequenceScan scan =
+        scan_sequence(QString::fromUtf8(reinterpret_cast<const char *>(text_begin),
+                                        qsizetype(text_end - text_begin)),
+                      PlainSeparators::Whitespace);
+    if (scan.error != SequenceScan::None)
+        return 0;
+    const QVector<qint32> initial = scan.numbers;
+    QVector<qint32> sorted_initial = initial;
+    std::sort(sorted_initial.begin(), sorted_initial.end());
+    const qint32 n = qint32(initial.size());
+
+    Visualizer vis(nullptr, nullptr, nullptr, gen, initial);
+    vis.build_trace();
+    check_structure(vis, n);
+    FUZZ_CHECK(vis.cur_step == 0);
+    check_position(vis, initial);
+
+    const int last = int(vis.steps.size()) - 1;
+    // Forward, one step at a time, to the closing step.
+    for (int i = 0; i < last; ++i) {
+        vis.set_current_step(vis.cur_step + 1);
+        FUZZ_CHECK(vis.cur_step == i + 1);
+    }
+    vis.set_current_step(vis.cur_step + 1); // beyond the end stays at the end
+    FUZZ_CHECK(vis.cur_step == last);
+    check_permutation(vis, sorted_initial);
+    if (!vis.gaps.isEmpty() && vis.gaps.last() == 1)
+        FUZZ_CHECK(is_sorted_ascending(vis.seq));
+    if (vis.gaps.isEmpty() || n < 2)
+        FUZZ_CHECK(vis.seq == initial);
+
+    // Back to the opening step.
+    for (int i = last; i > 0; --i) {
+        vis.set_current_step(vis.cur_step - 1);
+        FUZZ_CHECK(vis.cur_step == i - 1);
+    }
+    vis.set_current_step(-1);
+    check_position(vis, initial);
+    FUZZ_CHECK(vis.cur_step == 0);
+
+    // Navigation driven by the remaining bytes.
+    const QVector<qint32> at_last = [&] {
+        vis.set_current_step(last);
+        QVector<qint32> v = vis.seq;
+        vis.set_current_step(0);
+        return v;
+    }();
+    const uint8_t *p = nav;
+    int moves = 0;
+    while (p < end && moves < 256) {
+        ++moves;
+        const uint8_t op = *p++;
+        const int before = vis.cur_step;
+        switch (op % 5) {
+        case 0:
+            vis.set_current_step(before + 1);
+            FUZZ_CHECK(vis.cur_step == std::min(before + 1, last));
+            break;
+        case 1:
+            vis.set_current_step(before - 1);
+            FUZZ_CHECK(vis.cur_step == std::max(before - 1, 0));
+            break;
+        case 2: {
+            // A target from the next two bytes, spread over and beyond the trace.
+            int raw = 0;
+            for (int k = 0; k < 2 && p < end; ++k)
+                raw = raw * 256 + *p++;
+            int target = raw % (last + 3) - 1;
+            if (op & 0x40) // far outside the trace, on either side
+                target =
+                    op & 0x80 ? std::numeric_limits<int>::max() : std::numeric_limits<int>::min();
+            if (op & 0x20) // through the property, as animations would
+                vis.setProperty("current_step", target);
+            else
+                vis.set_current_step(target);
+            FUZZ_CHECK(vis.cur_step == std::clamp(target, 0, last));
+            break;
+        }
+        case 3:
+        case 4: {
+            const bool forward = op % 5 == 3;
+            vis.jump_sub(forward);
+            const int now = vis.cur_step;
+            if (forward)
+                FUZZ_CHECK(now > before || before == last);
+            else
+                FUZZ_CHECK(now < before || before == 0);
+            if (now != 0 && now != last) {
+                const TraceStep &s = vis.steps.at(now);
+                FUZZ_CHECK(s.sub_start != -1 && s.pos_a == -1);
+            }
+            // No subsequence start was skipped on the way.
+            for (int i = std::min(before, now) + 1; i < std::max(before, now); ++i) {
+                const TraceStep &s = vis.steps.at(i);
+                FUZZ_CHECK(!(s.sub_start != -1 && s.pos_a == -1));
+            }
+            break;
+        }
+        }
+        check_position(vis, initial);
+        if (vis.cur_step == last)
+            FUZZ_CHECK(vis.seq == at_last);
+    }
+    check_permutation(vis, sorted_initial);
+    // Wherever the moves ended, the arrangement is the one a plain replay of
+    // the recorded exchanges gives.
+    QVector<qint32> replay = initial;
+    for (int i = 0; i < vis.cur_step; ++i) {
+        const TraceStep &s = vis.steps.at(i);
+        if (s.is_swap)
+            std::swap(replay[s.pos_a], replay[s.pos_b]);
+    }
+    FUZZ_CHECK(vis.seq == replay);
+    vis.set_current_step(0);
+    check_position(vis, initial);
+    return 0;
+}
