@@ -54,15 +54,12 @@ private slots:
     void equal_elements_kept();
     void trace_shapes_data();
     void trace_shapes();
-    void step_order_and_counters();
     void clamping_data();
     void clamping();
-    void property_is_set_current_step();
     void replay_and_undo_data();
     void replay_and_undo();
     void jump_sub_data();
     void jump_sub();
-    void jump_sub_with_empty_gap_list();
     void movement_on_empty_trace();
     void rebuild_starts_over();
     void num_to_str_formats_data();
@@ -161,57 +158,24 @@ void TestVisualizer::trace_shapes()
     QCOMPARE(vis.steps.last().text, QStringLiteral("Sorting finished!"));
 }
 
-// Over many random traces: every comparison step names the values it sees,
-// a front step only ever follows a swap step, and the counters match.
-void TestVisualizer::step_order_and_counters()
-{
-    QRandomGenerator rng(7);
-    for (int round = 0; round < 200; ++round) {
-        const int f = round % formula_count;
-        Visualizer vis(nullptr, nullptr, nullptr, gap_generators[f],
-                       random_sequence(rng, 1 + round % 40, 30));
-        vis.build_trace();
-        int swaps = 0, keeps = 0;
-        for (int i = 0; i < vis.steps.size(); ++i) {
-            vis.set_current_step(i);
-            const TraceStep &s = vis.steps[i];
-            if (s.pos_b != -1) {
-                const QString l = num_to_str(vis.seq[s.pos_a]);
-                const QString r = num_to_str(vis.seq[s.pos_b]);
-                QCOMPARE(s.pos_b - s.pos_a, vis.gaps[s.gap_idx]);
-                if (s.is_swap) {
-                    ++swaps;
-                    QVERIFY(vis.seq[s.pos_a] > vis.seq[s.pos_b]);
-                    QCOMPARE(s.text, l + " is more than " + r + ", we need to swap them.");
-                } else {
-                    ++keeps;
-                    QVERIFY(vis.seq[s.pos_b] >= vis.seq[s.pos_a]);
-                    QVERIFY(s.text.startsWith(r + " is "));
-                }
-            } else if (s.pos_a != -1) {
-                QCOMPARE(s.pos_a, s.sub_start);
-                QVERIFY(vis.steps[i - 1].is_swap);
-            }
-        }
-        QCOMPARE(vis.swap_count, swaps);
-        QCOMPARE(vis.op_count, swaps + keeps);
-    }
-}
-
 void TestVisualizer::clamping_data()
 {
     QTest::addColumn<int>("from");
     QTest::addColumn<int>("target");
     QTest::addColumn<int>("landing");
+    QTest::addColumn<bool>("via_property");
 
     // The 3 1 2 trace has eight steps, 0 to 7.
-    QTest::newRow("below zero") << 4 << -5 << 0;
-    QTest::newRow("far beyond the end") << 2 << 8 + 10 << 7;
-    QTest::newRow("exactly the last") << 0 << 7 << 7;
-    QTest::newRow("one beyond the last") << 0 << 8 << 7;
-    QTest::newRow("same step") << 5 << 5 << 5;
-    QTest::newRow("smallest int") << 3 << INT_MIN << 0;
-    QTest::newRow("largest int") << 3 << INT_MAX << 7;
+    QTest::newRow("below zero") << 4 << -5 << 0 << false;
+    QTest::newRow("far beyond the end") << 2 << 8 + 10 << 7 << false;
+    QTest::newRow("exactly the last") << 0 << 7 << 7 << false;
+    QTest::newRow("one beyond the last") << 0 << 8 << 7 << false;
+    QTest::newRow("same step") << 5 << 5 << 5 << false;
+    QTest::newRow("smallest int") << 3 << INT_MIN << 0 << false;
+    QTest::newRow("largest int") << 3 << INT_MAX << 7 << false;
+    QTest::newRow("property, inside") << 0 << 4 << 4 << true;
+    QTest::newRow("property, beyond the end") << 4 << 100 << 7 << true;
+    QTest::newRow("property, below zero") << 7 << -3 << 0 << true;
 }
 
 void TestVisualizer::clamping()
@@ -219,34 +183,24 @@ void TestVisualizer::clamping()
     QFETCH(int, from);
     QFETCH(int, target);
     QFETCH(int, landing);
+    QFETCH(bool, via_property);
 
     Visualizer vis(nullptr, nullptr, nullptr, shell_gaps, {3, 1, 2});
     vis.build_trace();
     vis.set_current_step(from);
     QCOMPARE(vis.cur_step, from);
-    vis.set_current_step(target);
+    if (via_property) {
+        QVERIFY(vis.setProperty("current_step", target));
+        QCOMPARE(vis.property("current_step").toInt(), landing);
+    } else {
+        vis.set_current_step(target);
+    }
     QCOMPARE(vis.cur_step, landing);
 
     Visualizer reference(nullptr, nullptr, nullptr, shell_gaps, {3, 1, 2});
     reference.build_trace();
     reference.set_current_step(landing);
     QCOMPARE(vis.seq, reference.seq);
-}
-
-void TestVisualizer::property_is_set_current_step()
-{
-    Visualizer vis(nullptr, nullptr, nullptr, shell_gaps, {3, 1, 2});
-    vis.build_trace();
-    QVERIFY(vis.setProperty("current_step", 4));
-    QCOMPARE(vis.cur_step, 4);
-    QCOMPARE(vis.seq, (Numbers{1, 3, 2}));
-    QVERIFY(vis.setProperty("current_step", 100));
-    QCOMPARE(vis.cur_step, 7);
-    QCOMPARE(vis.seq, (Numbers{1, 2, 3}));
-    QCOMPARE(vis.property("current_step").toInt(), 7);
-    QVERIFY(vis.setProperty("current_step", -3));
-    QCOMPARE(vis.property("current_step").toInt(), 0);
-    QCOMPARE(vis.seq, (Numbers{3, 1, 2}));
 }
 
 void TestVisualizer::replay_and_undo_data()
@@ -274,11 +228,32 @@ void TestVisualizer::replay_and_undo()
         vis.build_trace();
         QCOMPARE(vis.seq, initial);
 
+        // Every comparison names the values it sees; a front step only follows
+        // a swap step; the counters count the comparison steps.
         QVector<Numbers> arrangements;
+        int swaps = 0, keeps = 0;
         for (int i = 0; i < vis.steps.size(); ++i) {
             vis.set_current_step(i);
             arrangements.append(vis.seq);
+            const TraceStep &s = vis.steps[i];
+            if (s.pos_b != -1) {
+                const qint32 l = vis.seq[s.pos_a], r = vis.seq[s.pos_b];
+                QCOMPARE(s.pos_b - s.pos_a, vis.gaps[s.gap_idx]);
+                QCOMPARE(s.is_swap, l > r);
+                (s.is_swap ? swaps : keeps)++;
+                const QString expected =
+                    s.is_swap ? num_to_str(l) + " is more than " + num_to_str(r) +
+                                    ", we need to swap them."
+                              : num_to_str(r) + (r > l ? " is more than " : " is equal to ") +
+                                    num_to_str(l) + ", we don't need to replace it anymore.";
+                QCOMPARE(s.text, expected);
+            } else if (s.pos_a != -1) {
+                QCOMPARE(s.pos_a, s.sub_start);
+                QVERIFY(vis.steps[i - 1].is_swap);
+            }
         }
+        QCOMPARE(vis.swap_count, swaps);
+        QCOMPARE(vis.op_count, swaps + keeps);
         Numbers sorted = initial;
         std::sort(sorted.begin(), sorted.end());
         QCOMPARE(vis.seq, sorted);
@@ -296,61 +271,62 @@ void TestVisualizer::replay_and_undo()
 
 void TestVisualizer::jump_sub_data()
 {
+    QTest::addColumn<Numbers>("seq");
+    QTest::addColumn<void *>("generator");
     QTest::addColumn<int>("from");
     QTest::addColumn<bool>("forward");
     QTest::addColumn<int>("landing");
 
+    const Numbers shell54321{5, 4, 3, 2, 1};
+    void *const shell = reinterpret_cast<void *>(&shell_gaps);
     // 5 4 3 2 1 under Shell's formula (gaps 2, 1):
     //  0 opening, 1 gap 2, 2 sub 0, 3 swap, 4 front, 5 swap, 6 swap, 7 front,
     //  8 sub 1, 9 swap, 10 front, 11 gap 1, 12 sub 0, 13..16 keep steps, 17 closing.
-    QTest::newRow("forward from opening to first subsequence") << 0 << true << 2;
-    QTest::newRow("forward passes front and swap steps") << 3 << true << 8;
-    QTest::newRow("forward from a subsequence step") << 2 << true << 8;
-    QTest::newRow("forward passes a gap step") << 9 << true << 12;
-    QTest::newRow("forward after the last subsequence closes") << 14 << true << 17;
-    QTest::newRow("forward at the closing step stays") << 17 << true << 17;
-    QTest::newRow("back from a comparison to its own subsequence") << 6 << false << 2;
-    QTest::newRow("back from a front step") << 4 << false << 2;
-    QTest::newRow("back from a subsequence step to the previous") << 8 << false << 2;
-    QTest::newRow("back from the first subsequence to opening") << 2 << false << 0;
-    QTest::newRow("back from a gap step before any subsequence") << 1 << false << 0;
-    QTest::newRow("back at the opening step stays") << 0 << false << 0;
-    QTest::newRow("back from the closing step") << 17 << false << 12;
+    QTest::newRow("forward from opening to first subsequence")
+        << shell54321 << shell << 0 << true << 2;
+    QTest::newRow("forward passes front and swap steps") << shell54321 << shell << 3 << true << 8;
+    QTest::newRow("forward from a subsequence step") << shell54321 << shell << 2 << true << 8;
+    QTest::newRow("forward passes a gap step") << shell54321 << shell << 9 << true << 12;
+    QTest::newRow("forward after the last subsequence closes")
+        << shell54321 << shell << 14 << true << 17;
+    QTest::newRow("forward at the closing step stays") << shell54321 << shell << 17 << true << 17;
+    QTest::newRow("back from a comparison to its own subsequence")
+        << shell54321 << shell << 6 << false << 2;
+    QTest::newRow("back from a front step") << shell54321 << shell << 4 << false << 2;
+    QTest::newRow("back from a subsequence step to the previous")
+        << shell54321 << shell << 8 << false << 2;
+    QTest::newRow("back from the first subsequence to opening")
+        << shell54321 << shell << 2 << false << 0;
+    QTest::newRow("back from a gap step before any subsequence")
+        << shell54321 << shell << 1 << false << 0;
+    QTest::newRow("back at the opening step stays") << shell54321 << shell << 0 << false << 0;
+    QTest::newRow("back from the closing step") << shell54321 << shell << 17 << false << 12;
+    // No gaps: the opening and the closing step only.
+    void *const none = reinterpret_cast<void *>(&no_gaps);
+    QTest::newRow("no gaps, back stays") << Numbers{2, 1} << none << 0 << false << 0;
+    QTest::newRow("no gaps, forward to closing") << Numbers{2, 1} << none << 0 << true << 1;
+    QTest::newRow("no gaps, forward at closing") << Numbers{2, 1} << none << 1 << true << 1;
 }
 
 void TestVisualizer::jump_sub()
 {
+    QFETCH(Numbers, seq);
+    QFETCH(void *, generator);
     QFETCH(int, from);
     QFETCH(bool, forward);
     QFETCH(int, landing);
 
-    Visualizer vis(nullptr, nullptr, nullptr, shell_gaps, {5, 4, 3, 2, 1});
+    const auto gen = reinterpret_cast<GapGenerator>(generator);
+    Visualizer vis(nullptr, nullptr, nullptr, gen, seq);
     vis.build_trace();
-    QCOMPARE(vis.steps.size(), qsizetype(18));
     vis.set_current_step(from);
     vis.jump_sub(forward);
     QCOMPARE(vis.cur_step, landing);
 
-    Visualizer reference(nullptr, nullptr, nullptr, shell_gaps, {5, 4, 3, 2, 1});
+    Visualizer reference(nullptr, nullptr, nullptr, gen, seq);
     reference.build_trace();
     reference.set_current_step(landing);
     QCOMPARE(vis.seq, reference.seq);
-}
-
-void TestVisualizer::jump_sub_with_empty_gap_list()
-{
-    Visualizer vis(nullptr, nullptr, nullptr, no_gaps, {2, 1});
-    vis.build_trace();
-    QCOMPARE(vis.steps.size(), qsizetype(2));
-    QCOMPARE(vis.op_count, 0);
-    QCOMPARE(vis.swap_count, 0);
-    vis.jump_sub(false);
-    QCOMPARE(vis.cur_step, 0);
-    vis.jump_sub(true);
-    QCOMPARE(vis.cur_step, 1);
-    vis.jump_sub(true);
-    QCOMPARE(vis.cur_step, 1);
-    QCOMPARE(vis.seq, (Numbers{2, 1}));
 }
 
 void TestVisualizer::movement_on_empty_trace()
