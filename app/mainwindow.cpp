@@ -162,7 +162,6 @@ void MainWindow::closeEvent(QCloseEvent *event)
     // A running playback would otherwise keep the program alive after the
     // window is gone.
     playing = false;
-    sleeper->interrupt();
     QMainWindow::closeEvent(event);
 }
 
@@ -271,11 +270,16 @@ void MainWindow::new_seq()
     ui->jumpStepNum->setMaximum(int(vis->steps.size()));
 }
 
+void MainWindow::redraw()
+{
+    vis->render();
+    ui->Canvas->show();
+}
+
 void MainWindow::step_to(int wh)
 {
     vis->set_current_step(vis->cur_step + wh);
-    vis->render();
-    ui->Canvas->show();
+    redraw();
 }
 
 void MainWindow::step_back()
@@ -291,36 +295,31 @@ void MainWindow::step_front()
 void MainWindow::prev_sub()
 {
     vis->jump_sub(false);
-    vis->render();
-    ui->Canvas->show();
+    redraw();
 }
 
 void MainWindow::next_sub()
 {
     vis->jump_sub(true);
-    vis->render();
-    ui->Canvas->show();
+    redraw();
 }
 
 void MainWindow::first()
 {
     vis->set_current_step(0);
-    vis->render();
-    ui->Canvas->show();
+    redraw();
 }
 
 void MainWindow::last()
 {
     vis->set_current_step(int(vis->steps.size()) - 1);
-    vis->render();
-    ui->Canvas->show();
+    redraw();
 }
 
 void MainWindow::jump()
 {
     vis->set_current_step(ui->jumpStepNum->value() - 1);
-    vis->render();
-    ui->Canvas->show();
+    redraw();
 }
 
 void MainWindow::set_playback_controls_enabled(bool enabled)
@@ -359,18 +358,16 @@ void MainWindow::play()
     const QMetaObject::Connection wake = connect(sleeper, &QThread::finished, this, [] {});
     sleeper->start(QThread::InheritPriority);
 
-    while (playing) {
-        if (vis->cur_step >= int(vis->steps.size()) - 1)
-            break;
+    const auto at_last_step = [this] { return vis->cur_step >= int(vis->steps.size()) - 1; };
+    while (playing && !at_last_step()) {
         if (sleeper->isFinished()) {
             vis->set_current_step(vis->cur_step + 1);
-            vis->render();
-            ui->Canvas->show();
+            redraw();
             sleeper->start(QThread::InheritPriority);
         }
-        if (!playing || vis->cur_step >= int(vis->steps.size()) - 1)
-            continue;
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+        // Past the end there is nothing left to wait for.
+        if (playing && !at_last_step())
+            QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     }
 
     sleeper->quit();

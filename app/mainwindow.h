@@ -36,6 +36,7 @@ protected:
 
 private:
     void add_shortcuts();
+    void redraw();
     void set_playback_controls_enabled(bool enabled);
 
     int cur_formula;

@@ -78,16 +78,9 @@ QString arrangement(const Visualizer &vis)
     return cells.join(u' ');
 }
 
-struct Summary {
-    QVector<qint32> gaps;
-    qint32 operations;
-    qint32 swaps;
-    qint32 steps;
-};
-
-Summary summary_of(const Visualizer &vis)
+QString gap_list(const QVector<qint32> &gaps)
 {
-    return {vis.gaps, vis.op_count, vis.swap_count, qint32(vis.steps.size())};
+    return gaps.isEmpty() ? QStringLiteral("none") : joined(gaps, QStringLiteral(", "));
 }
 
 void print_text(QTextStream &out, Visualizer &vis, int formula)
@@ -95,9 +88,7 @@ void print_text(QTextStream &out, Visualizer &vis, int formula)
     const qint32 total = qint32(vis.steps.size());
     out << "Formula: " << formula_names[formula] << '\n'
         << "Sequence: " << joined(vis.seq, QStringLiteral(" ")) << '\n'
-        << "Gaps: "
-        << (vis.gaps.isEmpty() ? QStringLiteral("none") : joined(vis.gaps, QStringLiteral(", ")))
-        << '\n'
+        << "Gaps: " << gap_list(vis.gaps) << '\n'
         << "Total number of operations: " << num_to_str(vis.op_count) << ", incl. "
         << num_to_str(vis.swap_count) << " swaps.\n"
         << "Steps: " << num_to_str(total) << '\n';
@@ -132,40 +123,32 @@ QJsonObject trace_json(Visualizer &vis, int formula)
 
 void print_compare(QTextStream &out, const QVector<qint32> &sequence, bool json)
 {
+    const QString line = QStringLiteral("%1  %2  %3  %4  %5\n");
+    QString table = line.arg(QStringLiteral("Formula"), -19)
+                        .arg(QStringLiteral("Operations"), 10)
+                        .arg(QStringLiteral("Swaps"), 8)
+                        .arg(QStringLiteral("Steps"), 8)
+                        .arg(QStringLiteral("Gaps"));
     QJsonArray rows;
-    QVector<Summary> summaries;
     for (int f = 0; f < formula_count; ++f) {
         Visualizer vis(nullptr, nullptr, nullptr, gap_generators[f], sequence);
         vis.build_trace();
-        const Summary s = summary_of(vis);
-        summaries.append(s);
+        const qint32 steps = qint32(vis.steps.size());
         rows.append(QJsonObject{{"formula", formula_names[f]},
-                                {"gaps", to_json(s.gaps)},
-                                {"operations", s.operations},
-                                {"swaps", s.swaps},
-                                {"steps", s.steps}});
+                                {"gaps", to_json(vis.gaps)},
+                                {"operations", vis.op_count},
+                                {"swaps", vis.swap_count},
+                                {"steps", steps}});
+        table += line.arg(QLatin1String(formula_names[f]), -19)
+                     .arg(vis.op_count, 10)
+                     .arg(vis.swap_count, 8)
+                     .arg(steps, 8)
+                     .arg(gap_list(vis.gaps));
     }
-    if (json) {
+    if (json)
         out << QJsonDocument(rows).toJson(QJsonDocument::Indented);
-        return;
-    }
-    out << "Sequence: " << joined(sequence, QStringLiteral(" ")) << "\n\n";
-    out << QStringLiteral("%1  %2  %3  %4  %5\n")
-               .arg(QStringLiteral("Formula"), -19)
-               .arg(QStringLiteral("Operations"), 10)
-               .arg(QStringLiteral("Swaps"), 8)
-               .arg(QStringLiteral("Steps"), 8)
-               .arg(QStringLiteral("Gaps"));
-    for (int f = 0; f < formula_count; ++f) {
-        const Summary &s = summaries.at(f);
-        out << QStringLiteral("%1  %2  %3  %4  %5\n")
-                   .arg(QLatin1String(formula_names[f]), -19)
-                   .arg(s.operations, 10)
-                   .arg(s.swaps, 8)
-                   .arg(s.steps, 8)
-                   .arg(s.gaps.isEmpty() ? QStringLiteral("none")
-                                         : joined(s.gaps, QStringLiteral(", ")));
-    }
+    else
+        out << "Sequence: " << joined(sequence, QStringLiteral(" ")) << "\n\n" << table;
 }
 
 QString scan_error_message(const SequenceScan &scan)
