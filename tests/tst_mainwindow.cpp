@@ -1,37 +1,26 @@
-// The main window offscreen: its start-up state and the slots that define what
-// is sorted (formula, input mode, size caption, Apply, the help item).
+// The main window: its start-up state, and the slots that define what is
+// sorted (formula, input mode, size caption, Apply, the help item), including
+// hostile input and closing the window while a box waits.
 #include "gaps.h"
-#include "mainwindow.h"
-#include "visualizer.h"
-
-#include <QtTest>
-#include <QtWidgets>
+#include "sequence_input.h"
+#include "window_fixture.h"
 
 #include <cstdlib>
 #include <ctime>
-#include <memory>
+#include <optional>
 
 namespace
 {
 
-// Boxes are recorded as "<icon> <title>: <text>".
 const QString warning = QStringLiteral("Information Input Warning: Some incorrect symbols (not "
                                        "digits or spaces) were found in your input. They will "
                                        "be interpreted as spaces.");
-const QString noSequence = QStringLiteral("Critical Error: You have not written a sequence!\n"
-                                          "(A sequence consists of numbers divided by spaces)");
+const QString no_sequence = QStringLiteral("Critical Error: You have not written a sequence!\n"
+                                           "(A sequence consists of numbers divided by spaces)");
 // Ten numbers: a size at which every formula gives other gaps than Shell's.
 const QString ten = QStringLiteral("9 3 7 1 8 2 6 10 5 4");
 
-QVector<qint32> parseList(const QString &text)
-{
-    QVector<qint32> out;
-    for (const QString &part : text.split(u' ', Qt::SkipEmptyParts))
-        out.append(part.toInt());
-    return out;
-}
-
-QVector<qint32> randomDraw(unsigned seed, int size)
+QVector<qint32> random_draw(unsigned seed, int size)
 {
     srand(seed);
     QVector<qint32> out;
@@ -40,11 +29,26 @@ QVector<qint32> randomDraw(unsigned seed, int size)
     return out;
 }
 
-QVector<qint32> gapsFor(int formula, qint32 n)
+QVector<qint32> gaps_for(int formula, qint32 n)
 {
     QVector<qint32> gaps;
     gap_generators[formula](n, &gaps);
     return gaps;
+}
+
+// Random characters of many scripts (emoji are two UTF-16 units), ASCII or not.
+QString random_text(QRandomGenerator &rng, int size, bool ascii)
+{
+    static const char32_t ranges[][2] = {{0x20, 0x7e},       {0xa1, 0xff},    {0x400, 0x45f},
+                                         {0x4e00, 0x9fff},   {0x660, 0x669},  {0xff10, 0xff19},
+                                         {0x1f600, 0x1f64f}, {0x2010, 0x2027}};
+    QString text;
+    while (text.size() < size) {
+        const auto &r = ranges[rng.bounded(ascii ? 0 : 1, int(std::size(ranges)))];
+        const char32_t c = r[0] + char32_t(rng.bounded(int(r[1] - r[0] + 1)));
+        text += QString::fromUcs4(&c, 1);
+    }
+    return text;
 }
 
 } // namespace
@@ -53,287 +57,314 @@ class TestMainWindow : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<MainWindow> window;
-    time_t startTime = 0;
-    QTimer boxPoll;
-    struct {
-        QStringList boxes;
-        QString shownAtBox; // what the window showed while the last box was up
-        QList<QUrl> urls;
-    } seen;
-    const QString helpFile = QCoreApplication::applicationDirPath() + "/sequences.mht";
-
-    template <typename T> T *child(const char *name) { return window->findChild<T *>(name); }
-    Visualizer *vis() const { return window->findChild<Visualizer *>(); }
-    QString status() { return child<QTextBrowser>("sortStatus")->toPlainText(); }
-    QSpinBox *jump() { return child<QSpinBox>("jumpStepNum"); }
-    void click(const char *name) { QTest::mouseClick(child<QPushButton>(name), Qt::LeftButton); }
-
-    // Sequence, gaps, step, step count, jump range and value, status and formula item.
-    QString shown()
-    {
-        QString s;
-        QDebug(&s) << vis()->seq << vis()->gaps << vis()->cur_step << vis()->steps.size()
-                   << jump()->maximum() << jump()->value() << status()
-                   << child<QComboBox>("chosenFormula")->currentIndex();
-        return s;
-    }
-
-    // Which of the size slider, its two labels and the typed line are visible.
-    QList<bool> inputsShown()
-    {
-        QList<bool> visible;
-        for (const char *name : {"randomSeqSize", "minLabel", "maxLabel", "userDefLine"})
-            visible.append(child<QWidget>(name)->isVisible());
-        return visible;
-    }
-
-    void clickRadio(const char *name)
-    {
-        // The centre may lie beside the label text, which is no hit area; the indicator is.
-        auto *radio = child<QRadioButton>(name);
-        QTest::mouseClick(radio, Qt::LeftButton, {},
-                          QPoint(radio->height() / 2, radio->height() / 2));
-        QVERIFY(radio->isChecked());
-    }
-
-    void typeSequence(const QString &text, bool withReturn)
-    {
-        clickRadio("userDefineRadio");
-        auto *line = child<QLineEdit>("userDefLine");
-        line->clear();
-        QTest::keyClicks(line, text);
-        withReturn ? QTest::keyClick(line, Qt::Key_Return) : click("applyButton");
-    }
+    std::optional<WindowFixture> w;
+    QList<QUrl> opened;
 
     // On display is a new trace of seq under the formula, from its first step.
-    void checkFreshTrace(const QVector<qint32> &seq, int formula)
+    void check_fresh_trace(const QVector<qint32> &seq, int formula)
     {
         Visualizer model(nullptr, nullptr, nullptr, gap_generators[formula], seq);
         model.build_trace();
-        const int n = int(vis()->steps.size());
-        QCOMPARE(vis()->seq, seq);
-        QCOMPARE(vis()->gaps, gapsFor(formula, qint32(seq.size())));
-        QCOMPARE(n, int(model.steps.size()));
-        QCOMPARE(vis()->cur_step, 0);
-        QCOMPARE(jump()->maximum(), n);
-        QVERIFY(status().contains(QStringLiteral("Current step: 1/%1").arg(n)));
+        const int n = int(model.steps.size());
+        QCOMPARE(w->vis->seq, seq);
+        QCOMPARE(w->vis->gaps, model.gaps);
+        QCOMPARE(w->vis->steps.size(), n);
+        QCOMPARE(w->vis->cur_step, 0);
+        QCOMPARE(w->get<QSpinBox>("jumpStepNum")->maximum(), n);
+        QVERIFY(w->status().contains(QStringLiteral("Current step: 1/%1").arg(n)));
+    }
+
+    QList<bool> inputs_shown() const
+    {
+        QList<bool> visible;
+        for (const char *name : {"randomSeqSize", "minLabel", "maxLabel", "userDefLine"})
+            visible.append(w->get(name)->isVisible());
+        return visible;
     }
 
 public slots:
     // Stands in for the desktop, so that no real viewer is ever started.
-    void open(const QUrl &url) { seen.urls.append(url); }
+    void open(const QUrl &url) { opened.append(url); }
 
 private slots:
-    void initTestCase()
-    {
-        // The window's modal boxes wait in a nested event loop; a timer answers them.
-        connect(&boxPoll, &QTimer::timeout, this, [this] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            if (box == nullptr)
-                return;
-            const QString icon = QMetaEnum::fromType<QMessageBox::Icon>().valueToKey(box->icon());
-            seen.boxes.append(icon + u' ' + box->windowTitle() + QStringLiteral(": ") +
-                              box->text());
-            seen.shownAtBox = shown();
-            box->done(QMessageBox::Ok);
-        });
-        boxPoll.start(5);
-    }
-
     void init()
     {
-        seen = {};
+        opened.clear();
         QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "open");
-        // The constructor seeds rand() with the time and draws once; build anew
-        // until the clock's second stays put, so that the seed is known.
-        do {
-            window.reset();
-            startTime = time(nullptr);
-            window = std::make_unique<MainWindow>(nullptr);
-        } while (time(nullptr) != startTime);
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        w.emplace();
     }
 
     void cleanup()
     {
+        w.reset();
         QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-        QFile::remove(helpFile);
     }
 
-    void startState()
+    void start_state()
     {
-        checkFreshTrace(randomDraw(unsigned(startTime), 20), 0); // one draw, no second
-        QCOMPARE(QList<QSize>({window->size(), window->minimumSize(), window->maximumSize()}),
-                 QList<QSize>(3, QSize(678, 412)));
+        // The constructor seeds rand() with the time and draws once; build anew
+        // until the clock's second stays put, so that the seed is known.
+        time_t started;
+        do {
+            delete w->window;
+            started = time(nullptr);
+            w->open();
+        } while (time(nullptr) != started);
+        check_fresh_trace(random_draw(unsigned(started), 20), 0);
+
+        QCOMPARE(
+            QList<QSize>({w->window->size(), w->window->minimumSize(), w->window->maximumSize()}),
+            QList<QSize>(3, QSize(678, 412)));
         const Qt::WindowFlags buttons = Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
-        QCOMPARE(window->windowFlags() & (buttons | Qt::Window | Qt::WindowMaximizeButtonHint),
+        QCOMPARE(w->window->windowFlags() & (buttons | Qt::Window | Qt::WindowMaximizeButtonHint),
                  buttons | Qt::Window);
-        QCOMPARE(child<QComboBox>("chosenFormula")->count(), 7);
-        QCOMPARE(child<QComboBox>("chosenFormula")->currentIndex(), 0);
-        QVERIFY(child<QRadioButton>("randomGenRadio")->isChecked() &&
-                !child<QRadioButton>("userDefineRadio")->isChecked());
-        QCOMPARE(inputsShown(), QList<bool>({true, true, true, false}));
-        QCOMPARE(child<QLabel>("seqPropsTitle")->text(),
+        QCOMPARE(inputs_shown(), QList<bool>({true, true, true, false}));
+        QCOMPARE(w->get<QLabel>("seqPropsTitle")->text(),
                  QStringLiteral("Size of the sequence: 20"));
-        const auto *speed = child<QSlider>("playSpeed");
+        const auto *speed = w->get<QSlider>("playSpeed");
         QCOMPARE(QList<int>({speed->minimum(), speed->maximum(), speed->value()}),
                  QList<int>({0, 321, 288}));
-        auto *canvas = child<QGraphicsView>("Canvas");
-        QVERIFY(canvas->isVisible() && vis()->scene != nullptr && canvas->scene() == vis()->scene);
-        QVERIFY(!vis()->scene->items().isEmpty());
-        QVERIFY(seen.boxes.isEmpty());
+        QCOMPARE(w->get<QGraphicsView>("Canvas")->scene(), w->vis->scene);
+        QVERIFY(w->boxes.isEmpty());
 
-        const QMetaObject *mo = window->metaObject();
-        QCOMPARE(mo->propertyCount(), mo->propertyOffset());
+        const QMetaObject *mo = w->window->metaObject();
         QString found;
-        for (int i = mo->methodOffset(); i < mo->methodCount(); ++i) {
-            QCOMPARE(mo->method(i).methodType(), QMetaMethod::Slot);
-            QCOMPARE(mo->method(i).access(), QMetaMethod::Public);
-            found += QString::fromLatin1(mo->method(i).methodSignature()) + u' ';
-        }
+        for (int i = mo->methodOffset(); i < mo->methodCount(); ++i)
+            if (mo->method(i).methodType() == QMetaMethod::Slot &&
+                mo->method(i).access() == QMetaMethod::Public)
+                found += QString::fromLatin1(mo->method(i).methodSignature()) + u' ';
         QCOMPARE(found, QStringLiteral("set_stepgen(int) display_size(int) new_seq() "
                                        "switch_to_manual() switch_to_random() step_to(int) "
                                        "step_back() step_front() prev_sub() next_sub() first() "
                                        "last() jump() play() "));
+
+        // Closing ends the event loop; windows opened and closed leave nothing behind.
+        for (int i = 0; i < 20; ++i) {
+            QTimer::singleShot(0, w->window, [this] { w->window->close(); });
+            QCOMPARE(QApplication::exec(), 0);
+            delete w->window;
+            QVERIFY(QApplication::topLevelWidgets().isEmpty());
+            w->open();
+        }
     }
 
-    void sizeModesAndRandomApply()
+    void size_modes_and_random_apply()
     {
-        auto *slider = child<QSlider>("randomSeqSize");
-        auto *title = child<QLabel>("seqPropsTitle");
+        auto *slider = w->get<QSlider>("randomSeqSize");
+        auto *title = w->get<QLabel>("seqPropsTitle");
         QTest::keyClick(slider, Qt::Key_Home);
         QCOMPARE(title->text(), QStringLiteral("Size of the sequence: 10"));
-        QTest::keyClick(slider, Qt::Key_End);
-        QCOMPARE(title->text(), QStringLiteral("Size of the sequence: 25"));
-        for (const int size : {10, 25, 20}) {
+        for (const int size : {10, 25}) {
             slider->setValue(size);
-            srand(unsigned(size)); // the window draws with rand(); seeded, the draw is known
-            click("applyButton");
-            checkFreshTrace(randomDraw(unsigned(size), size), 0);
+            srand(unsigned(size)); // seeded, the window's draw is known
+            w->click("applyButton");
+            check_fresh_trace(random_draw(unsigned(size), size), 0);
         }
+        QCOMPARE(title->text(), QStringLiteral("Size of the sequence: 25"));
 
-        const QString old = shown();
+        const QString old = w->shown();
         slider->setValue(13);
-        clickRadio("userDefineRadio");
+        w->choose("userDefineRadio");
         QCOMPARE(title->text(), QStringLiteral("Please type in your sequence:"));
-        QCOMPARE(inputsShown(), QList<bool>({false, false, false, true}));
-        QTest::keyClicks(child<QLineEdit>("userDefLine"), QStringLiteral("4 8 15"));
-        clickRadio("randomGenRadio");
+        QCOMPARE(inputs_shown(), QList<bool>({false, false, false, true}));
+        QTest::keyClicks(w->get("userDefLine"), QStringLiteral("4 8 15"));
+        w->choose("randomGenRadio");
         QCOMPARE(title->text(), QStringLiteral("Size of the sequence: 13"));
-        QCOMPARE(inputsShown(), QList<bool>({true, true, true, false}));
-        QCOMPARE(shown(), old); // neither the size nor the mode builds a trace
+        QCOMPARE(inputs_shown(), QList<bool>({true, true, true, false}));
+        QCOMPARE(w->shown(), old); // neither the size nor the mode builds a trace
 
-        clickRadio("userDefineRadio");
-        click("applyButton");
-        QCOMPARE(vis()->seq, QVector<qint32>({4, 8, 15}));
+        w->choose("userDefineRadio");
+        w->click("applyButton");
+        QCOMPARE(w->vis->seq, QVector<qint32>({4, 8, 15}));
     }
 
-    void typedInput_data()
+    void typed_input_data()
     {
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<bool>("withReturn");
+        QTest::addColumn<QString>("how");     // Return, Apply, paste or keys
         QTest::addColumn<int>("formula");     // chosen before, in force from this Apply on
-        QTest::addColumn<QString>("numbers"); // those traced; none if refused or blank
+        QTest::addColumn<QString>("numbers"); // those traced; empty when refused
         QTest::addColumn<QString>("box");
         const QString none;
-        const QString tooLarge = QStringLiteral("Critical Error: The number %1 is too large: "
-                                                "numbers can be at most 2147483647.");
+        const QString too_large = QStringLiteral("Critical Error: The number %1 is too large: "
+                                                 "numbers can be at most 2147483647.");
 
-        QTest::newRow("3 numbers, Return") << "3 1 2" << true << 1 << "3 1 2" << none;
-        QTest::newRow("3 numbers, Apply") << "3 1 2" << false << 2 << "3 1 2" << none;
-        QTest::newRow("extra blanks") << "   12     7   " << true << 3 << "12 7" << none;
-        QTest::newRow("leading zeros, a zero") << "007 0" << false << 4 << "7 0" << none;
-        QTest::newRow("largest value") << "2147483647 1" << true << 5 << "2147483647 1" << none;
-        QTest::newRow("same 10, Sedgewick, Return") << ten << true << 2 << ten << none;
-        QTest::newRow("same 10, Pratt, Apply") << ten << false << 3 << ten << none;
-        QTest::newRow("comma, semicolon: one warning")
-            << "5,4;3" << true << 1 << "5 4 3" << warning;
-        QTest::newRow("letter between digits") << "1a2" << true << 2 << "1 2" << warning;
-        QTest::newRow("minus is a separator") << "-5" << false << 3 << "5" << warning;
+        QTest::newRow("3 numbers, Return") << "3 1 2"
+                                           << "Return" << 1 << "3 1 2" << none;
+        QTest::newRow("3 numbers, Apply") << "3 1 2"
+                                          << "Apply" << 2 << "3 1 2" << none;
+        QTest::newRow("extra blanks") << "   12     7   "
+                                      << "Return" << 3 << "12 7" << none;
+        QTest::newRow("leading zeros, a zero") << "007 0"
+                                               << "Apply" << 4 << "7 0" << none;
+        QTest::newRow("largest value") << "2147483647 1"
+                                       << "Return" << 5 << "2147483647 1" << none;
+        QTest::newRow("same 10, Pratt") << ten << "Apply" << 3 << ten << none;
+        QTest::newRow("comma, semicolon: one warning") << "5,4;3"
+                                                       << "Return" << 1 << "5 4 3" << warning;
+        QTest::newRow("letter between digits") << "1a2"
+                                               << "keys" << 2 << "1 2" << warning;
+        QTest::newRow("minus is a separator") << "-5"
+                                              << "Apply" << 3 << "5" << warning;
         // Without numbers, the arrangement on display is traced anew.
-        QTest::newRow("letters only, Apply") << "abc" << false << 4 << none << noSequence;
-        QTest::newRow("blanks only, Return") << "    " << true << 5 << none << noSequence;
-        QTest::newRow("separators only, Return") << "x;y" << true << 1 << none << noSequence;
-        QTest::newRow("above the largest")
-            << "1 2147483648" << true << 1 << none << tooLarge.arg("2147483648");
+        QTest::newRow("letters only") << "abc"
+                                      << "Apply" << 4 << "shown" << no_sequence;
+        QTest::newRow("blanks only") << "    "
+                                     << "Return" << 5 << "shown" << no_sequence;
+        QTest::newRow("above the largest") << "1 2147483648"
+                                           << "Return" << 1 << none << too_large.arg("2147483648");
         QTest::newRow("huge, with a warning character")
-            << "4,99999999999" << true << 2 << none << tooLarge.arg("99999999999");
+            << "4,99999999999"
+            << "Return" << 2 << none << too_large.arg("99999999999");
+        QTest::newRow("a million digits pasted") << QString(1000000, u'7') << "paste" << 2 << none
+                                                 << "Critical Error: Your sequence is longer "
+                                                    "than the field can hold (32767 characters), "
+                                                    "so only its beginning arrived. At most 1000 "
+                                                    "numbers can be sorted here.";
         QTest::newRow("1001 numbers")
-            << QStringLiteral("1 ").repeated(1001) << false << 3 << none
+            << QStringLiteral("1 ").repeated(1001) << "Apply" << 3 << none
             << "Critical Error: You have typed 1001 numbers, but at most 1000 can be sorted here.";
+        QString most;
+        QRandomGenerator rng(20240601);
+        for (int i = 0; i < max_sequence_length; ++i)
+            most += QString::number(rng.bounded(max_sequence_value)) + u' ';
+        QTest::newRow("the most numbers, largest values") << most << "Apply" << 0 << most << none;
+        // Hostile text: what the scan makes of it is traced, or it is refused.
+        QTest::newRow("30000 random characters")
+            << random_text(rng, 30000, true) << "Return" << 1 << "scan"
+            << "scan";
+        QTest::newRow("30000 characters without an ASCII digit")
+            << random_text(rng, 30000, false) << "Apply" << 1 << "scan"
+            << "scan";
+        QTest::newRow("2000 random key presses")
+            << random_text(rng, 2000, true) << "keys" << 1 << "scan"
+            << "scan";
     }
 
-    void typedInput()
+    // A refused text leaves everything on display as it was, also while the box is up.
+    void typed_input()
     {
         QFETCH(QString, typed);
-        QFETCH(bool, withReturn);
+        QFETCH(QString, how);
         QFETCH(int, formula);
         QFETCH(QString, numbers);
         QFETCH(QString, box);
 
-        typeSequence(ten, true);
-        jump()->setValue(0);
-        QCOMPARE(jump()->value(), 1);
-        // The jump value starts at the maximum in the rows typed with Return, else at 3.
-        const int value = withReturn ? jump()->maximum() : 3;
-        jump()->setValue(withReturn ? 100000 : 3);
-        QCOMPARE(jump()->value(), value);
-        // Far enough into the trace that some exchange has happened.
-        for (int i = 0; i < 12; ++i)
-            click("nextStep");
-        const QVector<qint32> arranged = vis()->seq;
-        child<QComboBox>("chosenFormula")->setCurrentIndex(formula);
-        // The new formula waits for Apply.
-        QCOMPARE(vis()->cur_step, 12);
-        QCOMPARE(vis()->gaps, gapsFor(0, 10));
-        const QString old = shown();
+        w->apply(ten);
+        auto *jump = w->get<QSpinBox>("jumpStepNum");
+        jump->setValue(100000); // comes down to the maximum
+        const int kept = jump->value();
+        QCOMPARE(kept, jump->maximum());
+        for (int i = 0; i < 12; ++i) // far enough that some exchange has happened
+            w->click("nextStep");
+        w->get<QComboBox>("chosenFormula")->setCurrentIndex(formula);
+        QCOMPARE(w->vis->gaps, gaps_for(0, 10)); // the new formula waits for Apply
+        const QString old = w->shown();
+        const QVector<qint32> arranged = w->vis->seq;
+        w->boxes.clear();
 
-        typeSequence(typed, withReturn);
+        auto *line = w->get<QLineEdit>("userDefLine");
+        line->clear();
+        if (how == u"paste") {
+            line->insert(typed);
+        } else if (how == u"keys") {
+            // ASCII with its key code, other characters with their text only, as
+            // an input method delivers them.
+            for (qsizetype i = 0, units = 1; i < typed.size(); i += units) {
+                units = typed.at(i).isHighSurrogate() ? 2 : 1;
+                const char16_t c = typed.at(i).toUpper().unicode();
+                QTest::sendKeyEvent(QTest::Click, line, c < 0x7f ? Qt::Key(c) : Qt::Key_unknown,
+                                    typed.mid(i, units), Qt::NoModifier);
+            }
+        } else {
+            line->setText(typed);
+        }
+        QCOMPARE(line->text(), typed.left(line->maxLength()));
+        const SequenceScan scan = scan_sequence(line->text(), PlainSeparators::Blank);
+        if (numbers == u"scan") {
+            const bool ok = scan.error == SequenceScan::None;
+            numbers.clear();
+            for (qint32 v : scan.numbers)
+                numbers += QString::number(v) + u' ';
+            box = !ok ? no_sequence : scan.odd_separators ? warning : QString();
+        }
+        if (box == no_sequence) {
+            numbers.clear();
+            for (qint32 v : arranged)
+                numbers += QString::number(v) + u' ';
+        }
+        how == u"Return" ? QTest::keyClick(line, Qt::Key_Return) : w->click("applyButton");
 
-        QCOMPARE(seen.boxes, box.isEmpty() ? QStringList() : QStringList{box});
-        QCOMPARE(seen.shownAtBox, box.isEmpty() ? QString() : old);
-        QCOMPARE(child<QLineEdit>("userDefLine")->text(), typed);  // left for the next Apply
-        QCOMPARE(jump()->value(), qMin(value, jump()->maximum())); // a value above comes down
-        if (box == noSequence)
-            checkFreshTrace(arranged, formula);
-        else if (numbers.isEmpty())
-            QCOMPARE(shown(), old);
-        else
-            checkFreshTrace(parseList(numbers), formula);
+        QCOMPARE(w->boxes, box.isEmpty() ? QStringList() : QStringList{box});
+        if (!box.isEmpty())
+            QCOMPARE(w->shown_at_box, old);
+        if (numbers.isEmpty()) {
+            QCOMPARE(w->shown(), old);
+            return;
+        }
+        QVector<qint32> expected;
+        for (const QString &part : numbers.split(u' ', Qt::SkipEmptyParts))
+            expected.append(part.toInt());
+        check_fresh_trace(expected, formula);
+        QCOMPARE(jump->value(), qMin(kept, int(w->vis->steps.size())));
+        QCOMPARE(line->text(), typed.left(line->maxLength())); // left for the next Apply
     }
 
-    void moreInformation()
+    // Closing the window while the error box waits: Apply returns once the box
+    // is closed, and has deleted it by then.
+    void close_while_a_box_waits()
     {
-        QVERIFY2(!QFile::exists(helpFile), "a help document is left over next to the test");
-        const QString box = QStringLiteral("Information More information: The help document could "
-                                           "not be opened:\n") +
-                            QDir::toNativeSeparators(helpFile);
-        // The help item puts the formula item in force back before any box.
-        const auto chooseHelp = [&](int inForce, bool opened) {
-            seen = {};
-            const QString old = shown();
-            child<QComboBox>("chosenFormula")->setCurrentIndex(6);
-            QCOMPARE(shown(), old);
-            QCOMPARE(formula_index(vis()->stepgen), inForce);
-            QCOMPARE(seen.urls,
-                     opened ? QList<QUrl>{QUrl::fromLocalFile(helpFile)} : QList<QUrl>());
-            QCOMPARE(seen.boxes, opened ? QStringList() : QStringList{box});
-            QCOMPARE(seen.shownAtBox, opened ? QString() : old);
-        };
-        chooseHelp(0, false); // a fresh window, no document
+        w->get<QLineEdit>("userDefLine")->setText(QStringLiteral("abc"));
+        w->choose("userDefineRadio");
+        QPointer<QMessageBox> box;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
+            if ((box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))) {
+                poll.stop();
+                w->window->close();
+                QCoreApplication::processEvents();
+                box->close();
+            }
+        });
+        poll.start(1);
+        w->click("applyButton");
+        QVERIFY(!w->window->isVisible() && box.isNull());
+    }
 
-        QFile file(helpFile);
+    void more_information()
+    {
+        const QString help_file = QCoreApplication::applicationDirPath() + "/sequences.mht";
+        QVERIFY2(!QFile::exists(help_file), "a help document is left over next to the test");
+        const auto remove = qScopeGuard([&] { QFile::remove(help_file); });
+        const QString box = QStringLiteral("Information More information: The help document "
+                                           "could not be opened:\n") +
+                            QDir::toNativeSeparators(help_file);
+        // The help item puts the formula in force back before any box.
+        const auto choose_help = [&](int in_force, bool found) {
+            w->boxes.clear();
+            w->shown_at_box.clear();
+            opened.clear();
+            const QString old = w->shown();
+            w->get<QComboBox>("chosenFormula")->setCurrentIndex(6);
+            QCOMPARE(w->shown(), old);
+            QCOMPARE(formula_index(w->vis->stepgen), in_force);
+            QCOMPARE(opened, found ? QList<QUrl>{QUrl::fromLocalFile(help_file)} : QList<QUrl>());
+            QCOMPARE(w->boxes, found ? QStringList() : QStringList{box});
+            QCOMPARE(w->shown_at_box, found ? QString() : old);
+        };
+        choose_help(0, false);
+
+        QFile file(help_file);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write("MIME-Version: 1.0\r\n") > 0);
-        child<QComboBox>("chosenFormula")->setCurrentIndex(5);
-        chooseHelp(5, true);
+        file.close();
+        w->get<QComboBox>("chosenFormula")->setCurrentIndex(5);
+        choose_help(5, true);
         // A handler slot that cannot be called is how a desktop failure reaches openUrl.
         QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "noSuchSlot");
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("No such method"));
-        chooseHelp(5, false);
-        click("applyButton");
-        QCOMPARE(vis()->gaps, gapsFor(5, 20));
+        choose_help(5, false);
+        w->click("applyButton");
+        QCOMPARE(w->vis->gaps, gaps_for(5, 20));
     }
 };
 

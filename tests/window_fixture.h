@@ -1,0 +1,116 @@
+// The real main window, offscreen, for the window tests. Built in init() and
+// dropped in cleanup(): any Qt warning or critical message in between fails the
+// test, message boxes are answered at once and recorded, and nothing of the
+// window may outlive it.
+#pragma once
+
+#include "mainwindow.h"
+#include "visualizer.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+#include <algorithm>
+
+class WindowFixture
+{
+public:
+    WindowFixture()
+    {
+        static const QtMessageHandler qtest_handler = qInstallMessageHandler(
+            [](QtMsgType type, const QMessageLogContext &context, const QString &message) {
+                qtest_handler(type == QtCriticalMsg ? QtWarningMsg : type, context, message);
+            });
+        // The offscreen platform's note on dialogs is the one known warning.
+        QTest::failOnWarning(QRegularExpression(
+            QStringLiteral("^(?!This plugin does not support propagateSizeHints\\(\\)$)")));
+        QObject::connect(&box_poll, &QTimer::timeout, &box_poll, [this] { answer_box(); });
+        box_poll.start(5);
+        open();
+    }
+
+    ~WindowFixture()
+    {
+        delete window;
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY2(QApplication::topLevelWidgets().isEmpty(), "a widget outlived the window");
+    }
+
+    void open()
+    {
+        window = new MainWindow;
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        vis = window->findChild<Visualizer *>();
+    }
+
+    template <class T = QWidget> T *get(const char *name) const
+    {
+        return window->findChild<T *>(QLatin1String(name));
+    }
+    void click(const char *name) { QTest::mouseClick(get(name), Qt::LeftButton); }
+    void choose(const char *radio)
+    {
+        // The indicator is the hit area; the middle may lie beside the label's text.
+        auto *button = get<QRadioButton>(radio);
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(button->height() / 2, 8));
+    }
+
+    // Types the sequence in the typed mode and applies it by Return or by the button.
+    void apply(const QString &typed, bool by_return = false)
+    {
+        choose("userDefineRadio");
+        auto *line = get<QLineEdit>("userDefLine");
+        line->setText(typed);
+        if (by_return)
+            QTest::keyClick(line, Qt::Key_Return);
+        else
+            click("applyButton");
+    }
+
+    QString status() const { return vis->status->toPlainText(); }
+
+    // What is on display: sequence, gaps, step, step count, step box and status.
+    QString shown() const
+    {
+        QString s;
+        const auto *box = get<QSpinBox>("jumpStepNum");
+        QDebug(&s) << vis->seq << vis->gaps << vis->cur_step << vis->steps.size() << box->maximum()
+                   << box->value() << status() << get<QComboBox>("chosenFormula")->currentIndex();
+        return s;
+    }
+
+    // The scene's boxes in the row at y, left to right.
+    QList<QGraphicsRectItem *> row(qreal y) const
+    {
+        QList<QGraphicsRectItem *> boxes;
+        for (QGraphicsItem *item : vis->scene->items(Qt::AscendingOrder))
+            if (auto *box = qgraphicsitem_cast<QGraphicsRectItem *>(item))
+                if (box->rect().y() == y)
+                    boxes.append(box);
+        std::sort(boxes.begin(), boxes.end(),
+                  [](auto *a, auto *b) { return a->rect().x() < b->rect().x(); });
+        return boxes;
+    }
+
+    QPointer<MainWindow> window;
+    Visualizer *vis = nullptr;
+    QStringList boxes;    // "<icon> <title>: <text>" of each box answered
+    QString shown_at_box; // what the window showed while the last box was up
+    QMessageBox::StandardButton answer = QMessageBox::Ok;
+
+private:
+    void answer_box()
+    {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (box == nullptr)
+            return;
+        const char *icon = QMetaEnum::fromType<QMessageBox::Icon>().valueToKey(box->icon());
+        boxes << QLatin1String(icon) + u' ' + box->windowTitle() + QStringLiteral(": ") +
+                     box->text();
+        shown_at_box = window ? shown() : QString();
+        box->done(answer);
+    }
+
+    QTimer box_poll;
+};
