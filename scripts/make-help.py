@@ -9,8 +9,12 @@ them into the marked cells
 
     <td class="gaps" data-formula="F" data-n="N"></td>
 
-(F is the formula's index 0 to 5, in the order of the window's formula list), draws
-every example canvas
+(F is the formula's index 0 to 5, in the order of the window's formula list), works
+out the gaps that the usual rules of the literature would take, for comparison,
+
+    <td class="usual" data-rule="R" data-n="N"></td>
+
+(R is one of the keys of USUAL_RULES), draws every example canvas
 
     <div class="canvas" data-formula="F" data-step="K" data-sequence="..."></div>
 
@@ -37,6 +41,8 @@ SUBJECT = "Vellora: Shell sort and its gap sequences"
 
 GAPS_CELL = re.compile(
     r'(<td class="gaps" data-formula="(\d+)" data-n="(\d+)">)(.*?)(</td>)', re.S)
+USUAL_CELL = re.compile(
+    r'(<td class="usual" data-rule="([a-z-]+)" data-n="(\d+)">)(.*?)(</td>)', re.S)
 CANVAS = re.compile(
     r'(<div class="canvas" data-formula="(\d+)" data-step="(\d+)" '
     r'data-sequence="([0-9 ]+)">)(</div>)')
@@ -83,6 +89,58 @@ def fill_gaps(page, trace):
         return m.group(1) + text + m.group(5)
 
     return GAPS_CELL.sub(cell, page)
+
+
+def sedgewick_terms(limit):
+    """1, 5, 19, 41, 109, ...: the terms of Sedgewick's sequence up to limit."""
+    terms, i = [], 0
+    while True:
+        if i % 2 == 0:
+            h = 9 * (2 ** i - 2 ** (i // 2)) + 1
+        else:
+            h = 2 ** (i + 3) - 6 * 2 ** ((i + 1) // 2) + 1
+        if h > limit:
+            return terms
+        terms.append(h)
+        i += 1
+
+
+def below_n(n):
+    """Sedgewick's sequence as usually applied: every term below n."""
+    return [h for h in reversed(sedgewick_terms(n)) if h < n]
+
+
+def knuth_own(n):
+    """Knuth's statement: h1 = 1, h(s+1) = 3 h(s) + 1, stop with h(t) when h(t+2) >= n."""
+    terms, t = [1, 4, 13], 1
+    while terms[t + 1] < n:  # terms[t + 1] is h(t+2)
+        t += 1
+        terms.append(3 * terms[-1] + 1)
+    return terms[:t][::-1]
+
+
+def sedgewick_wayne(n):
+    """The textbook loop: h = 1; while (h < n/3) h = 3*h + 1; then h /= 3 down to 1 (Java ints)."""
+    h, gaps = 1, []
+    while h < n // 3:
+        h = 3 * h + 1
+    while h >= 1:
+        gaps.append(h)
+        h //= 3
+    return gaps
+
+
+USUAL_RULES = {"below-n": below_n, "knuth": knuth_own, "sedgewick-wayne": sedgewick_wayne}
+
+
+def fill_usual(page):
+    def cell(m):
+        rule, n = m.group(2), int(m.group(3))
+        if rule not in USUAL_RULES:
+            fail("no usual rule %s" % rule)
+        return m.group(1) + (", ".join(str(g) for g in USUAL_RULES[rule](n)) or "none") + m.group(5)
+
+    return USUAL_CELL.sub(cell, page)
 
 
 def box(value, colour, extra=""):
@@ -187,7 +245,7 @@ def main():
     with open(args.template, encoding="utf-8") as f:
         page = f.read()
     page = TEMPLATE_NOTE.sub("", page, count=1)
-    page = fill_canvases(fill_gaps(page, args.trace), args.trace)
+    page = fill_canvases(fill_usual(fill_gaps(page, args.trace)), args.trace)
 
     date = email.utils.formatdate(usegmt=True)
     document = mhtml(page, date)
