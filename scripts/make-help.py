@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
-"""Builds the help document resources/sequences.mht from resources/sequences.html.in.
+"""Builds the help document from resources/sequences.html.in, in two forms:
+resources/sequences.html, a single self-contained page, and resources/sequences.mht,
+the same page as a web page archive.
 
-Usage: scripts/make-help.py VELLORA_TRACE [--template FILE] [--output FILE]
+Usage: scripts/make-help.py VELLORA_TRACE [--template FILE] [--html FILE] [--mht FILE]
 
 VELLORA_TRACE is a built vellora-trace binary. The script asks it for the gaps of
 all six formulas (--compare --json) for every size n that the template marks, writes
@@ -18,10 +20,12 @@ out the gaps that the usual rules of the literature would take, for comparison,
 
     <div class="canvas" data-formula="F" data-step="K" data-sequence="..."></div>
 
-from step K (counted from 1) of the trace of that sequence, and wraps the page into
-an MHTML file (a MIME multipart/related message with CRLF line endings whose root
-part is the page, quoted-printable). The output is left untouched when the page in
-it is already the same, so regenerating does not change the Date header for nothing.
+from step K (counted from 1) of the trace of that sequence, and writes the page as it
+is and wrapped into an MHTML file (a MIME multipart/related message with CRLF line
+endings whose root part is the page, quoted-printable). The page must load nothing
+from elsewhere: a picture would go in as a data: URI. A file is left untouched when
+it is already the same, so regenerating does not change the MHTML Date header for
+nothing.
 """
 
 import argparse
@@ -46,6 +50,10 @@ USUAL_CELL = re.compile(
 CANVAS = re.compile(
     r'(<div class="canvas" data-formula="(\d+)" data-step="(\d+)" '
     r'data-sequence="([0-9 ]+)">)(</div>)')
+# What would make a browser fetch something: the page has to work from a bare file.
+EXTERNAL = re.compile(
+    r"""<(?:script|link|iframe|object|embed|base)\b|@import"""
+    r"""|\b(?:src|srcset)\s*=\s*(?!["']?data:)|url\(\s*(?!["']?data:)""", re.I)
 # The note at the top of the template, which is not for readers of the page.
 TEMPLATE_NOTE = re.compile(r"<!--\s*Template.*?-->\n", re.S)
 
@@ -235,28 +243,42 @@ def without_date(document):
     return re.sub(r"^Date: [^\r]*\r\n", "", document, count=1, flags=re.M)
 
 
-def main():
-    parser = argparse.ArgumentParser(description="Build the help document sequences.mht.")
-    parser.add_argument("trace", help="path of a built vellora-trace")
-    parser.add_argument("--template", default=os.path.join(ROOT, "resources", "sequences.html.in"))
-    parser.add_argument("--output", default=os.path.join(ROOT, "resources", "sequences.mht"))
-    args = parser.parse_args()
-
-    with open(args.template, encoding="utf-8") as f:
+def build_page(trace, template):
+    with open(template, encoding="utf-8") as f:
         page = f.read()
     page = TEMPLATE_NOTE.sub("", page, count=1)
-    page = fill_canvases(fill_usual(fill_gaps(page, args.trace)), args.trace)
+    page = fill_canvases(fill_usual(fill_gaps(page, trace)), trace)
+    external = EXTERNAL.search(page)
+    if external:
+        fail("the page would load something from elsewhere (%r); inline it" % external.group(0))
+    return page
 
-    date = email.utils.formatdate(usegmt=True)
-    document = mhtml(page, date)
-    if os.path.exists(args.output):
-        with open(args.output, encoding="ascii", newline="") as f:
-            if without_date(f.read()) == without_date(document):
-                print("make-help: %s is up to date" % args.output)
+
+def write(path, document, same=lambda a, b: a == b):
+    """Writes document to path unless path already holds the same."""
+    if os.path.exists(path):
+        with open(path, encoding="utf-8", newline="") as f:
+            if same(f.read(), document):
+                print("make-help: %s is up to date" % path)
                 return
-    with open(args.output, "w", encoding="ascii", newline="") as f:
+    with open(path, "w", encoding="utf-8", newline="") as f:
         f.write(document)
-    print("make-help: wrote %s" % args.output)
+    print("make-help: wrote %s" % path)
+
+
+def main():
+    resources = os.path.join(ROOT, "resources")
+    parser = argparse.ArgumentParser(description="Build the help document sequences.html and .mht.")
+    parser.add_argument("trace", help="path of a built vellora-trace")
+    parser.add_argument("--template", default=os.path.join(resources, "sequences.html.in"))
+    parser.add_argument("--html", default=os.path.join(resources, "sequences.html"))
+    parser.add_argument("--mht", default=os.path.join(resources, "sequences.mht"))
+    args = parser.parse_args()
+
+    page = build_page(args.trace, args.template)
+    write(args.html, page)
+    date = email.utils.formatdate(usegmt=True)
+    write(args.mht, mhtml(page, date), lambda a, b: without_date(a) == without_date(b))
 
 
 if __name__ == "__main__":
