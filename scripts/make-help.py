@@ -3,7 +3,7 @@
 resources/sequences.html, a single self-contained page, and resources/sequences.mht,
 the same page as a web page archive.
 
-Usage: scripts/make-help.py VELLORA_TRACE [--template FILE] [--html FILE] [--mht FILE]
+Usage: scripts/make-help.py VELLORA_TRACE [--template FILE] [--html FILE] [--mht FILE] [--check]
 
 VELLORA_TRACE is a built vellora-trace binary. The script asks it for the gaps of
 all six formulas (--compare --json) for every size n that the template marks, writes
@@ -25,7 +25,8 @@ is and wrapped into an MHTML file (a MIME multipart/related message with CRLF li
 endings whose root part is the page, quoted-printable). The page must load nothing
 from elsewhere: a picture would go in as a data: URI. A file is left untouched when
 it is already the same, so regenerating does not change the MHTML Date header for
-nothing.
+nothing. With --check it writes nothing and fails, naming the file, if either
+file is not what it would write (the Date header aside).
 """
 
 import argparse
@@ -75,19 +76,23 @@ def run_trace(trace, args):
     return json.loads(out)
 
 
-def gap_lists(trace, n):
-    """The gap lists of the six formulas for a sequence of length n, by formula index."""
+def compare(trace, n):
+    """vellora-trace --compare for a sequence of length n: the six formulas by index."""
     result = run_trace(trace, ["--compare", "--json"] + [str(i) for i in range(1, n + 1)])
     if not isinstance(result, list) or len(result) != FORMULA_COUNT:
         fail("vellora-trace --compare did not give %d formulas" % FORMULA_COUNT)
-    return [entry["gaps"] for entry in result]
+    return result
 
 
 def fill_gaps(page, trace):
     sizes = sorted({int(m.group(3)) for m in GAPS_CELL.finditer(page)})
     if not sizes:
         fail("the template marks no gap list")
-    lists = {n: gap_lists(trace, n) for n in sizes}
+    lists = {n: [entry["gaps"] for entry in compare(trace, n)] for n in sizes}
+    # The page calls each formula what the window's list calls it.
+    for entry in compare(trace, sizes[0]):
+        if entry["formula"] not in page:
+            fail('the page never names "%s"' % entry["formula"])
 
     def cell(m):
         formula, n = int(m.group(2)), int(m.group(3))
@@ -254,16 +259,12 @@ def build_page(trace, template):
     return page
 
 
-def write(path, document, same=lambda a, b: a == b):
-    """Writes document to path unless path already holds the same."""
-    if os.path.exists(path):
+def up_to_date(path, document, same):
+    try:
         with open(path, encoding="utf-8", newline="") as f:
-            if same(f.read(), document):
-                print("make-help: %s is up to date" % path)
-                return
-    with open(path, "w", encoding="utf-8", newline="") as f:
-        f.write(document)
-    print("make-help: wrote %s" % path)
+            return same(f.read(), document)
+    except (OSError, UnicodeDecodeError):
+        return False
 
 
 def main():
@@ -273,12 +274,31 @@ def main():
     parser.add_argument("--template", default=os.path.join(resources, "sequences.html.in"))
     parser.add_argument("--html", default=os.path.join(resources, "sequences.html"))
     parser.add_argument("--mht", default=os.path.join(resources, "sequences.mht"))
+    parser.add_argument("--check", action="store_true",
+                        help="write nothing; fail if a file is not what would be written")
     args = parser.parse_args()
 
     page = build_page(args.trace, args.template)
-    write(args.html, page)
-    date = email.utils.formatdate(usegmt=True)
-    write(args.mht, mhtml(page, date), lambda a, b: without_date(a) == without_date(b))
+    outputs = [
+        (args.html, page, lambda a, b: a == b),
+        (args.mht, mhtml(page, email.utils.formatdate(usegmt=True)),
+         lambda a, b: without_date(a) == without_date(b)),
+    ]
+    stale = 0
+    for path, document, same in outputs:
+        if up_to_date(path, document, same):
+            print("make-help: %s is up to date" % path)
+        elif args.check:
+            print("make-help: %s is out of date: it is not what %s and %s give; run "
+                  "scripts/make-help.py VELLORA_TRACE" % (path, args.template, args.trace),
+                  file=sys.stderr)
+            stale += 1
+        else:
+            with open(path, "w", encoding="utf-8", newline="") as f:
+                f.write(document)
+            print("make-help: wrote %s" % path)
+    if stale:
+        sys.exit(1)
 
 
 if __name__ == "__main__":
