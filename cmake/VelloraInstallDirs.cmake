@@ -7,9 +7,10 @@ include(GNUInstallDirs)
 # metainfo and the themed icon all carry this name.
 set(VELLORA_APP_ID "io.github.vellora.Vellora")
 
-# The window binary is a private program: it looks for its help document
-# (sequences.mht) in its own directory, so both live together in
-# lib/vellora, and bin/vellora is a relative link to it. This is the
+# The window binary is a private program: it looks for its help document in
+# its own directory, so the binary and both forms of the document
+# (sequences.html, sequences.mht) live together in lib/vellora, and
+# bin/vellora is a relative link to the binary. This is the
 # /usr/lib/<package> place that Debian policy and the FHS give to internal
 # programs; the multiarch libdir (lib/<triplet>) is meant for shared libraries
 # that several architectures install side by side, which a program is not.

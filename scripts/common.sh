@@ -2,7 +2,7 @@
 
 # Packages the build and the full test suite need on Debian 12 / Ubuntu 22.04+.
 VELLORA_PACKAGES=(
-    cmake ninja-build g++ pkg-config
+    cmake ninja-build g++ pkg-config python3
     qt6-base-dev qt6-base-dev-tools fonts-dejavu-core
     libbenchmark-dev
     desktop-file-utils appstream dpkg-dev file

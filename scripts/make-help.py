@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
-"""Builds the help document resources/sequences.mht from resources/sequences.html.in.
+"""Builds the help document from resources/sequences.html.in, in two forms:
+resources/sequences.html, a single self-contained page, and resources/sequences.mht,
+the same page as a web page archive.
 
-Usage: scripts/make-help.py VELLORA_TRACE [--template FILE] [--output FILE]
+Usage: scripts/make-help.py VELLORA_TRACE [--template FILE] [--html FILE] [--mht FILE] [--check]
 
 VELLORA_TRACE is a built vellora-trace binary. The script asks it for the gaps of
 all six formulas (--compare --json) for every size n that the template marks, writes
@@ -9,15 +11,22 @@ them into the marked cells
 
     <td class="gaps" data-formula="F" data-n="N"></td>
 
-(F is the formula's index 0 to 5, in the order of the window's formula list), draws
-every example canvas
+(F is the formula's index 0 to 5, in the order of the window's formula list), works
+out the gaps that the usual rules of the literature would take, for comparison,
+
+    <td class="usual" data-rule="R" data-n="N"></td>
+
+(R is one of the keys of USUAL_RULES), draws every example canvas
 
     <div class="canvas" data-formula="F" data-step="K" data-sequence="..."></div>
 
-from step K (counted from 1) of the trace of that sequence, and wraps the page into
-an MHTML file (a MIME multipart/related message with CRLF line endings whose root
-part is the page, quoted-printable). The output is left untouched when the page in
-it is already the same, so regenerating does not change the Date header for nothing.
+from step K (counted from 1) of the trace of that sequence, and writes the page as it
+is and wrapped into an MHTML file (a MIME multipart/related message with CRLF line
+endings whose root part is the page, quoted-printable). The page must load nothing
+from elsewhere: a picture would go in as a data: URI. A file is left untouched when
+it is already the same, so regenerating does not change the MHTML Date header for
+nothing. With --check it writes nothing and fails, naming the file, if either
+file is not what it would write (the Date header aside).
 """
 
 import argparse
@@ -37,9 +46,15 @@ SUBJECT = "Vellora: Shell sort and its gap sequences"
 
 GAPS_CELL = re.compile(
     r'(<td class="gaps" data-formula="(\d+)" data-n="(\d+)">)(.*?)(</td>)', re.S)
+USUAL_CELL = re.compile(
+    r'(<td class="usual" data-rule="([a-z-]+)" data-n="(\d+)">)(.*?)(</td>)', re.S)
 CANVAS = re.compile(
     r'(<div class="canvas" data-formula="(\d+)" data-step="(\d+)" '
     r'data-sequence="([0-9 ]+)">)(</div>)')
+# What would make a browser fetch something: the page has to work from a bare file.
+EXTERNAL = re.compile(
+    r"""<(?:script|link|iframe|object|embed|base)\b|@import"""
+    r"""|\b(?:src|srcset)\s*=\s*(?!["']?data:)|url\(\s*(?!["']?data:)""", re.I)
 # The note at the top of the template, which is not for readers of the page.
 TEMPLATE_NOTE = re.compile(r"<!--\s*Template.*?-->\n", re.S)
 
@@ -61,19 +76,23 @@ def run_trace(trace, args):
     return json.loads(out)
 
 
-def gap_lists(trace, n):
-    """The gap lists of the six formulas for a sequence of length n, by formula index."""
+def compare(trace, n):
+    """vellora-trace --compare for a sequence of length n: the six formulas by index."""
     result = run_trace(trace, ["--compare", "--json"] + [str(i) for i in range(1, n + 1)])
     if not isinstance(result, list) or len(result) != FORMULA_COUNT:
         fail("vellora-trace --compare did not give %d formulas" % FORMULA_COUNT)
-    return [entry["gaps"] for entry in result]
+    return result
 
 
 def fill_gaps(page, trace):
     sizes = sorted({int(m.group(3)) for m in GAPS_CELL.finditer(page)})
     if not sizes:
         fail("the template marks no gap list")
-    lists = {n: gap_lists(trace, n) for n in sizes}
+    lists = {n: [entry["gaps"] for entry in compare(trace, n)] for n in sizes}
+    # The page calls each formula what the window's list calls it.
+    for entry in compare(trace, sizes[0]):
+        if entry["formula"] not in page:
+            fail('the page never names "%s"' % entry["formula"])
 
     def cell(m):
         formula, n = int(m.group(2)), int(m.group(3))
@@ -83,6 +102,58 @@ def fill_gaps(page, trace):
         return m.group(1) + text + m.group(5)
 
     return GAPS_CELL.sub(cell, page)
+
+
+def sedgewick_terms(limit):
+    """1, 5, 19, 41, 109, ...: the terms of Sedgewick's sequence up to limit."""
+    terms, i = [], 0
+    while True:
+        if i % 2 == 0:
+            h = 9 * (2 ** i - 2 ** (i // 2)) + 1
+        else:
+            h = 2 ** (i + 3) - 6 * 2 ** ((i + 1) // 2) + 1
+        if h > limit:
+            return terms
+        terms.append(h)
+        i += 1
+
+
+def below_n(n):
+    """Sedgewick's sequence as usually applied: every term below n."""
+    return [h for h in reversed(sedgewick_terms(n)) if h < n]
+
+
+def knuth_own(n):
+    """Knuth's statement: h1 = 1, h(s+1) = 3 h(s) + 1, stop with h(t) when h(t+2) >= n."""
+    terms, t = [1, 4, 13], 1
+    while terms[t + 1] < n:  # terms[t + 1] is h(t+2)
+        t += 1
+        terms.append(3 * terms[-1] + 1)
+    return terms[:t][::-1]
+
+
+def sedgewick_wayne(n):
+    """The textbook loop: h = 1; while (h < n/3) h = 3*h + 1; then h /= 3 down to 1 (Java ints)."""
+    h, gaps = 1, []
+    while h < n // 3:
+        h = 3 * h + 1
+    while h >= 1:
+        gaps.append(h)
+        h //= 3
+    return gaps
+
+
+USUAL_RULES = {"below-n": below_n, "knuth": knuth_own, "sedgewick-wayne": sedgewick_wayne}
+
+
+def fill_usual(page):
+    def cell(m):
+        rule, n = m.group(2), int(m.group(3))
+        if rule not in USUAL_RULES:
+            fail("no usual rule %s" % rule)
+        return m.group(1) + (", ".join(str(g) for g in USUAL_RULES[rule](n)) or "none") + m.group(5)
+
+    return USUAL_CELL.sub(cell, page)
 
 
 def box(value, colour, extra=""):
@@ -177,28 +248,57 @@ def without_date(document):
     return re.sub(r"^Date: [^\r]*\r\n", "", document, count=1, flags=re.M)
 
 
-def main():
-    parser = argparse.ArgumentParser(description="Build the help document sequences.mht.")
-    parser.add_argument("trace", help="path of a built vellora-trace")
-    parser.add_argument("--template", default=os.path.join(ROOT, "resources", "sequences.html.in"))
-    parser.add_argument("--output", default=os.path.join(ROOT, "resources", "sequences.mht"))
-    args = parser.parse_args()
-
-    with open(args.template, encoding="utf-8") as f:
+def build_page(trace, template):
+    with open(template, encoding="utf-8") as f:
         page = f.read()
     page = TEMPLATE_NOTE.sub("", page, count=1)
-    page = fill_canvases(fill_gaps(page, args.trace), args.trace)
+    page = fill_canvases(fill_usual(fill_gaps(page, trace)), trace)
+    external = EXTERNAL.search(page)
+    if external:
+        fail("the page would load something from elsewhere (%r); inline it" % external.group(0))
+    return page
 
-    date = email.utils.formatdate(usegmt=True)
-    document = mhtml(page, date)
-    if os.path.exists(args.output):
-        with open(args.output, encoding="ascii", newline="") as f:
-            if without_date(f.read()) == without_date(document):
-                print("make-help: %s is up to date" % args.output)
-                return
-    with open(args.output, "w", encoding="ascii", newline="") as f:
-        f.write(document)
-    print("make-help: wrote %s" % args.output)
+
+def up_to_date(path, document, same):
+    try:
+        with open(path, encoding="utf-8", newline="") as f:
+            return same(f.read(), document)
+    except (OSError, UnicodeDecodeError):
+        return False
+
+
+def main():
+    resources = os.path.join(ROOT, "resources")
+    parser = argparse.ArgumentParser(description="Build the help document sequences.html and .mht.")
+    parser.add_argument("trace", help="path of a built vellora-trace")
+    parser.add_argument("--template", default=os.path.join(resources, "sequences.html.in"))
+    parser.add_argument("--html", default=os.path.join(resources, "sequences.html"))
+    parser.add_argument("--mht", default=os.path.join(resources, "sequences.mht"))
+    parser.add_argument("--check", action="store_true",
+                        help="write nothing; fail if a file is not what would be written")
+    args = parser.parse_args()
+
+    page = build_page(args.trace, args.template)
+    outputs = [
+        (args.html, page, lambda a, b: a == b),
+        (args.mht, mhtml(page, email.utils.formatdate(usegmt=True)),
+         lambda a, b: without_date(a) == without_date(b)),
+    ]
+    stale = 0
+    for path, document, same in outputs:
+        if up_to_date(path, document, same):
+            print("make-help: %s is up to date" % path)
+        elif args.check:
+            print("make-help: %s is out of date: it is not what %s and %s give; run "
+                  "scripts/make-help.py VELLORA_TRACE" % (path, args.template, args.trace),
+                  file=sys.stderr)
+            stale += 1
+        else:
+            with open(path, "w", encoding="utf-8", newline="") as f:
+                f.write(document)
+            print("make-help: wrote %s" % path)
+    if stale:
+        sys.exit(1)
 
 
 if __name__ == "__main__":

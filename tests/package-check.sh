@@ -42,6 +42,7 @@ expect_entry() {
 expect_entry "./usr/bin/vellora -> ../lib/vellora/vellora"
 expect_entry "./usr/bin/vellora-trace"
 expect_entry "./usr/lib/vellora/vellora"
+expect_entry "./usr/lib/vellora/sequences.html"
 expect_entry "./usr/lib/vellora/sequences.mht"
 expect_entry "./usr/share/applications/$id.desktop"
 expect_entry "./usr/share/metainfo/$id.metainfo.xml"
