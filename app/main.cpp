@@ -1,3 +1,4 @@
+#include "legibility.h"
 #include "mainwindow.h"
 
 #include <QApplication>
@@ -6,6 +7,8 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // The form's rectangles are fixed: pick the font at which its texts fit.
+    QApplication::setFont(fitting_font(QApplication::font()));
     MainWindow window(nullptr);
     // The form takes its icon from ../icon2.png, which is missing when the
     // program is started from a menu or from PATH: then the icon theme's, and

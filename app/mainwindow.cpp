@@ -15,7 +15,9 @@
 #include <QKeyEvent>
 #include <QPointer>
 #include <QShortcut>
+#include <QTimer>
 #include <QUrl>
+#include <QtMath>
 
 #include <cstdlib>
 #include <ctime>
@@ -98,6 +100,11 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 
     sleeper = new Sleeper(this);
 
+    key_redraw = new QTimer(this);
+    key_redraw->setSingleShot(true);
+    key_redraw->setInterval(0);
+    connect(key_redraw, &QTimer::timeout, this, &MainWindow::show_step);
+
     connect(ui->chosenFormula, &QComboBox::currentIndexChanged, this, &MainWindow::set_stepgen);
     connect(ui->randomSeqSize, &QSlider::valueChanged, this, &MainWindow::display_size);
     connect(ui->applyButton, &QPushButton::clicked, this, &MainWindow::new_seq);
@@ -142,8 +149,11 @@ void MainWindow::add_shortcuts()
         const auto slot = b.slot;
         // Like the buttons, which are disabled then, the keys rest during playback.
         connect(shortcut, &QShortcut::activated, this, [this, slot] {
-            if (!playing)
-                (this->*slot)();
+            if (playing)
+                return;
+            moving_by_key = true;
+            (this->*slot)();
+            moving_by_key = false;
         });
     }
 
@@ -184,10 +194,19 @@ void MainWindow::set_stepgen(int num)
                                   .arg(QDir::toNativeSeparators(path)));
 }
 
+QString MainWindow::size_caption(int val)
+{
+    return tr("Size of the sequence: ") + QChar(u'0' + val / 10) + QChar(u'0' + val % 10);
+}
+
+QString MainWindow::typed_caption()
+{
+    return tr("Please type in your sequence:");
+}
+
 void MainWindow::display_size(int val)
 {
-    ui->seqPropsTitle->setText(tr_text("Size of the sequence: ") + QChar(u'0' + val / 10) +
-                               QChar(u'0' + val % 10));
+    ui->seqPropsTitle->setText(size_caption(val));
 }
 
 void MainWindow::switch_to_manual()
@@ -196,7 +215,7 @@ void MainWindow::switch_to_manual()
     ui->minLabel->hide();
     ui->maxLabel->hide();
     ui->userDefLine->show();
-    ui->seqPropsTitle->setText(tr_text("Please type in your sequence:"));
+    ui->seqPropsTitle->setText(typed_caption());
 }
 
 void MainWindow::switch_to_random()
@@ -241,11 +260,10 @@ void MainWindow::new_seq()
             vis->seq = scan.numbers;
             break;
         case SequenceScan::NoNumber:
-            // The arrangement on display is traced anew.
             show_message_and_wait(QMessageBox::Critical, tr_text("Error"),
                                   tr_text("You have not written a sequence!\n(A sequence "
                                           "consists of numbers divided by spaces)"));
-            break;
+            return;
         case SequenceScan::TooLarge:
             show_message_and_wait(QMessageBox::Critical, tr_text("Error"),
                                   tr_text("The number %1 is too large: numbers can be at most %2.")
@@ -265,6 +283,7 @@ void MainWindow::new_seq()
     vis->build_trace();
     vis->render();
     const QRectF rect = vis->scene->sceneRect();
+    ui->Canvas->resetTransform();
     ui->Canvas->centerOn(rect.width() * 0.5, rect.height() * 0.5);
     ui->Canvas->show();
     ui->jumpStepNum->setMaximum(int(vis->steps.size()));
@@ -272,8 +291,41 @@ void MainWindow::new_seq()
 
 void MainWindow::redraw()
 {
+    if (moving_by_key)
+        key_redraw->start();
+    else
+        show_step();
+}
+
+void MainWindow::show_step()
+{
+    key_redraw->stop();
     vis->render();
+    follow_step();
     ui->Canvas->show();
+}
+
+// Keeps in view the boxes the step is about, moving the view as little as it
+// must. Where the pairs compared under a gap lie further apart than the view
+// is wide, the view zooms out for the whole pass.
+void MainWindow::follow_step()
+{
+    const QRectF focus = step_focus(*vis);
+    if (focus.isEmpty())
+        return;
+    QGraphicsView *view = ui->Canvas;
+    constexpr int margin = 8; // viewport pixels
+    const qreal widest = qMax<qreal>(focus.width(), pair_width(*vis));
+    qreal scale = qMin<qreal>(1, (view->viewport()->width() - 2 * margin) / widest);
+    // A whole number of pixels across lets the view scroll to the very edges.
+    const qreal width = vis->scene->sceneRect().width();
+    if (scale < 1 && width > 0)
+        scale = qFloor(width * scale) / width;
+    if (view->transform().m11() == scale &&
+        view->mapToScene(view->viewport()->rect()).boundingRect().contains(focus))
+        return;
+    view->setTransform(QTransform::fromScale(scale, scale));
+    view->ensureVisible(focus, margin / 2, 0);
 }
 
 void MainWindow::step_to(int wh)

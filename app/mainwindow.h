@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QMessageBox>
 
+class QTimer;
 class Sleeper;
 class Ui_MainWindow;
 class Visualizer;
@@ -14,6 +15,10 @@ class MainWindow : public QMainWindow
 public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
+
+    // The captions over the size slider and over the typed-sequence field.
+    static QString size_caption(int val);
+    static QString typed_caption();
 
 public slots:
     void set_stepgen(int num);
@@ -37,6 +42,8 @@ protected:
 private:
     void add_shortcuts();
     void redraw();
+    void show_step();
+    void follow_step();
     void set_playback_controls_enabled(bool enabled);
 
     int cur_formula;
@@ -44,6 +51,10 @@ private:
     bool playing;
     Sleeper *sleeper;
     Ui_MainWindow *ui;
+    // Moves asked for by keys are drawn once the keys queued so far are handled,
+    // so that a held key never leaves steps queued behind slow redraws.
+    QTimer *key_redraw = nullptr;
+    bool moving_by_key = false;
 };
 
 // Shows a parentless, application-modal message box without blocking and

@@ -1,46 +1,96 @@
-// One full redraw of a comparison step, for the window's largest random size
-// and for a long sequence from the command line. Needs a platform for fonts:
+// What a step costs on screen: the model's move and the redraw, alone and with
+// the canvas painting it, for the window's largest random size and for a
+// thousand typed numbers; and Apply of a thousand typed numbers under Pratt's
+// formula, from the click to the picture painted. Needs a platform for fonts:
 // run with QT_QPA_PLATFORM=offscreen when there is no display.
 #include "gaps.h"
+#include "mainwindow.h"
 #include "visualizer.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QGraphicsScene>
+#include <QGraphicsView>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QRandomGenerator>
 #include <QTextBrowser>
 
 namespace
 {
 
-void BM_render_comparison_step(benchmark::State &state)
+QVector<qint32> random_sequence(int n)
 {
-    const int n = int(state.range(0));
     QRandomGenerator rng(5);
     QVector<qint32> seq;
     for (int i = 0; i < n; ++i)
         seq.append(int(rng.bounded(n)) + 1);
+    return seq;
+}
 
+// Steps forward over the comparisons of a trace, back to the first one at the end.
+void step(Visualizer &vis, int first, int last)
+{
+    vis.set_current_step(vis.cur_step < last ? vis.cur_step + 1 : first);
+    vis.render();
+}
+
+void BM_step(benchmark::State &state)
+{
+    const int n = int(state.range(0));
+    const bool painted = state.range(1) != 0;
     QGraphicsScene scene;
-    scene.setItemIndexMethod(QGraphicsScene::NoIndex);
+    QGraphicsView view(&scene);
+    view.setFixedSize(678, 211);
     QTextBrowser status;
-    Visualizer vis(nullptr, &scene, &status, shell_gaps, seq);
+    Visualizer vis(nullptr, &scene, &status, shell_gaps, random_sequence(n));
     vis.build_trace();
-    // A comparison step of the first pass: all three rows are drawn.
-    int step = 0;
-    while (vis.steps[step].pos_b == -1)
-        ++step;
-    vis.set_current_step(step);
+    int first = 0;
+    while (vis.steps[first].pos_b == -1)
+        ++first;
+    const int last = int(vis.steps.size()) - 2;
+    vis.set_current_step(first);
+    vis.render();
+    if (painted)
+        view.show();
 
-    for (auto _ : state)
-        vis.render();
+    for (auto _ : state) {
+        step(vis, first, last);
+        if (painted) {
+            view.ensureVisible(step_focus(vis), 10, 10);
+            benchmark::DoNotOptimize(view.viewport()->grab());
+        }
+    }
     state.counters["items"] = double(scene.items().size());
+}
+
+void BM_apply_pratt_1000(benchmark::State &state)
+{
+    MainWindow window;
+    window.show();
+    window.findChild<QComboBox *>("chosenFormula")->setCurrentIndex(3);
+    window.findChild<QRadioButton *>("userDefineRadio")->click();
+    QStringList numbers;
+    for (qint32 v : random_sequence(1000))
+        numbers << QString::number(v);
+    window.findChild<QLineEdit *>("userDefLine")->setText(numbers.join(u' '));
+    auto *canvas = window.findChild<QGraphicsView *>("Canvas");
+    for (auto _ : state) {
+        window.new_seq();
+        benchmark::DoNotOptimize(canvas->viewport()->grab());
+    }
+    state.counters["steps"] = double(window.findChild<Visualizer *>()->steps.size());
 }
 
 } // namespace
 
-BENCHMARK(BM_render_comparison_step)->Arg(25)->Arg(1000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_step)
+    ->ArgNames({"n", "painted"})
+    ->ArgsProduct({{25, 1000}, {0, 1}})
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_apply_pratt_1000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {

@@ -6,6 +6,7 @@
 #include "gaps.h"
 
 #include <QObject>
+#include <QRectF>
 #include <QString>
 #include <QVector>
 
@@ -22,6 +23,19 @@ struct TraceStep {
     QString text;
     bool is_swap = false;
 };
+
+class Visualizer;
+
+// From the render library:
+// the status panel's text: the step's sentence, then the step number (from 1)
+// with the trace's length and its counters;
+QString status_text(const QString &sentence, qint32 step, qint32 steps, qint32 ops, qint32 swaps);
+// the width of a sequence box: 25, or wider when a label needs it;
+int box_width(const Visualizer &vis);
+// the part of the picture the current step is about, empty for none;
+QRectF step_focus(const Visualizer &vis);
+// the width of two boxes compared under the gap in force, 0 for none.
+int pair_width(const Visualizer &vis);
 
 class Visualizer : public QObject
 {

@@ -1,80 +1,298 @@
 // Draws the current step of a Visualizer: the gap row, the sequence row and
 // the current subsequence, plus the step's sentence in the status panel.
+//
+// The boxes of a trace are made once and then only changed where a step
+// changes them, so that a step costs little even with a thousand numbers. Box
+// labels are plain text items, centred on their boxes.
 #include "num_to_str.h"
 #include "visualizer.h"
 
 #include <QBrush>
+#include <QFontMetricsF>
+#include <QGraphicsObject>
 #include <QGraphicsRectItem>
 #include <QGraphicsScene>
-#include <QGraphicsTextItem>
+#include <QGraphicsSimpleTextItem>
 #include <QPen>
+#include <QPointer>
 #include <QStringBuilder>
 #include <QTextBrowser>
-#include <QTextDocument>
+#include <QtMath>
+
+#include <vector>
 
 namespace
 {
 
 constexpr int box_size = 25;
+// Room a label keeps clear on either side inside its box.
+constexpr int label_padding = 2;
 const QColor purple(160, 32, 240, 255);
 const QColor light_blue(127, 127, 255, 255);
 
+struct Box {
+    QGraphicsRectItem *rect = nullptr;
+    QGraphicsSimpleTextItem *label = nullptr;
+    qint32 value = -1;
+};
+
+// Adds a box and its label to the scene: a rectangle outlined with a cosmetic
+// black pen, and the value's digits centred on it (none for -1).
+Box add_box(QGraphicsScene *scene, const QRect &r, int value, const QBrush &brush, qreal z)
+{
+    QPen pen(Qt::black, 1, Qt::SolidLine);
+    pen.setCosmetic(true);
+    Box box;
+    box.rect = scene->addRect(QRectF(r), pen, brush);
+    box.rect->setZValue(z);
+    box.label = scene->addSimpleText(QString());
+    box.label->setZValue(z);
+    box.value = value;
+    if (value != -1)
+        box.label->setText(num_to_str(value));
+    box.label->setVisible(value != -1);
+    return box;
+}
+
+void centre_label(const Box &box)
+{
+    const QRectF r = box.rect->rect();
+    const QRectF text = box.label->boundingRect();
+    box.label->setPos(r.x() + (r.width() - text.width()) * 0.5,
+                      r.y() + (r.height() - text.height()) * 0.5);
+}
+
+// Changes a box only where it differs from what it shows.
+void update_box(Box &box, const QRect &r, qint32 value, const QBrush &brush)
+{
+    bool moved = false;
+    if (box.rect->rect() != QRectF(r)) {
+        box.rect->setRect(QRectF(r));
+        moved = true;
+    }
+    if (box.rect->brush() != brush)
+        box.rect->setBrush(brush);
+    if (box.value != value) {
+        box.value = value;
+        box.label->setVisible(value != -1);
+        if (value != -1)
+            box.label->setText(num_to_str(value));
+        moved = true;
+    }
+    if (!box.rect->isVisible()) {
+        box.rect->show();
+        box.label->setVisible(value != -1);
+    }
+    if (moved && value != -1)
+        centre_label(box);
+}
+
+// An invisible item whose deletion tells that the scene was cleared, and the
+// box pools of the three rows.
+class Sentinel : public QGraphicsObject
+{
+public:
+    QRectF boundingRect() const override { return QRectF(); }
+    void paint(QPainter *, const QStyleOptionGraphicsItem *, QWidget *) override {}
+};
+
+class Boxes : public QObject
+{
+public:
+    using QObject::QObject;
+
+    // The boxes go with the Visualizer that drew them, unless the scene went first.
+    ~Boxes() override
+    {
+        if (sentinel.isNull())
+            return;
+        for (const auto &row : rows)
+            for (const Box &box : row) {
+                delete box.label;
+                delete box.rect;
+            }
+        delete sentinel;
+    }
+
+    QGraphicsScene *scene = nullptr;
+    QPointer<Sentinel> sentinel;
+    std::vector<Box> rows[3];
+
+    // Shows the row's box number i as given, making it if need be.
+    void set(int row, std::size_t i, const QRect &r, qint32 value, const QBrush &brush)
+    {
+        std::vector<Box> &boxes = rows[row];
+        if (i == boxes.size()) {
+            boxes.push_back(add_box(scene, r, value, brush, row));
+            if (value != -1)
+                centre_label(boxes.back());
+        } else {
+            update_box(boxes[i], r, value, brush);
+        }
+    }
+
+    // Hides the row's boxes from number used on.
+    void hide_rest(int row, std::size_t used)
+    {
+        for (std::size_t i = used; i < rows[row].size(); ++i) {
+            rows[row][i].rect->hide();
+            rows[row][i].label->hide();
+        }
+    }
+};
+
+Boxes *boxes_of(Visualizer *vis)
+{
+    auto *boxes = vis->findChild<Boxes *>(QString(), Qt::FindDirectChildrenOnly);
+    if (boxes != nullptr && (boxes->scene != vis->scene || boxes->sentinel.isNull())) {
+        // Another scene, or this one cleared: start over.
+        delete boxes;
+        boxes = nullptr;
+    }
+    if (boxes == nullptr) {
+        boxes = new Boxes(vis);
+        boxes->scene = vis->scene;
+        boxes->sentinel = new Sentinel;
+        vis->scene->addItem(boxes->sentinel);
+    }
+    return boxes;
+}
+
+// The widest label of a value with the given number of digits.
+qreal label_width(int digits)
+{
+    const QFontMetricsF fm{QFont()};
+    qreal widest = 0;
+    for (char16_t d = u'0'; d <= u'9'; ++d)
+        widest = qMax(widest, fm.horizontalAdvance(QChar(d)));
+    return widest * digits;
+}
+
+int digits(qint32 v)
+{
+    int count = 1;
+    while (v >= 10) {
+        v /= 10;
+        ++count;
+    }
+    return count;
+}
+
 } // namespace
+
+int box_width(const Visualizer &vis)
+{
+    qint32 largest = 0;
+    for (qint32 v : vis.seq)
+        largest = qMax(largest, v);
+    const qreal widest = label_width(digits(largest)) + 2 * label_padding;
+    int width = qMax(box_size, qCeil(widest));
+    // The gap boxes share the width of the sequence among them.
+    const int n = int(vis.seq.size());
+    const int gap_count = int(vis.gaps.size());
+    if (n > 0 && gap_count > 0) {
+        qint32 largest_gap = 0;
+        for (qint32 g : vis.gaps)
+            largest_gap = qMax(largest_gap, g);
+        const qreal gap_label = label_width(digits(largest_gap)) + 2 * label_padding;
+        while ((width * n) / gap_count < gap_label)
+            ++width;
+    }
+    return width;
+}
+
+QRectF step_focus(const Visualizer &vis)
+{
+    if (vis.steps.isEmpty())
+        return QRectF();
+    const TraceStep &step = vis.steps.at(vis.cur_step);
+    const int unit = box_width(vis);
+    if (step.pos_a != -1) {
+        const int right = step.pos_b != -1 ? step.pos_b : step.pos_a;
+        return QRectF(unit * step.pos_a, 50, unit * (right - step.pos_a + 1), 75);
+    }
+    if (step.sub_start != -1)
+        return QRectF(unit * step.sub_start, 50, unit, 75);
+    if (step.gap_idx != -1 && !vis.gaps.isEmpty()) {
+        // The middle of the gap's box, where its label is: the box may be
+        // wider than any view.
+        const int width = unit * int(vis.seq.size());
+        const int gap_count = int(vis.gaps.size());
+        const QRectF box((step.gap_idx * width) / gap_count, 0, width / gap_count, box_size);
+        const qreal strip = qMin<qreal>(box.width(), 4 * box_size);
+        return QRectF(box.center().x() - strip / 2, 0, strip, box_size);
+    }
+    return QRectF();
+}
+
+int pair_width(const Visualizer &vis)
+{
+    if (vis.steps.isEmpty() || vis.steps.at(vis.cur_step).gap_idx == -1)
+        return 0;
+    const qint32 h = vis.gaps.at(vis.steps.at(vis.cur_step).gap_idx);
+    return h < vis.seq.size() ? box_width(vis) * (h + 1) : 0;
+}
 
 void Visualizer::draw_box(int x, int y, int w, int h, int value, QBrush brush)
 {
-    // Cosmetic, so the outline stays one pixel at any zoom.
-    QPen pen(Qt::black, 1, Qt::SolidLine);
-    pen.setCosmetic(true);
-    scene->addRect(QRectF(qreal(x), qreal(y), qreal(w), qreal(h)), pen, brush);
-    if (value == -1)
-        return;
-    QGraphicsTextItem *label = scene->addText(num_to_str(value));
-    const QSizeF size = label->document()->size();
-    label->setPos(x + (w - size.width()) * 0.5, y + (h - size.height()) * 0.5);
+    const Box box = add_box(scene, QRect(x, y, w, h), value, brush, 0);
+    if (value != -1)
+        centre_label(box);
 }
 
 void Visualizer::render()
 {
     if (scene == nullptr || steps.isEmpty())
         return;
-    scene->clear();
+    Boxes *boxes = boxes_of(this);
 
     const TraceStep &step = steps.at(cur_step);
     const int n = int(seq.size());
     const int gap_count = int(gaps.size());
-    const int width = box_size * n;
+    const int unit = box_width(*this);
+    const int width = unit * n;
 
+    int used = 0;
     if (step.gap_idx != -1 && gap_count != 0) {
-        for (int i = 0; i < gap_count; ++i) {
-            const QBrush brush(i < step.gap_idx    ? Qt::green
-                               : i == step.gap_idx ? Qt::yellow
-                                                   : Qt::red);
-            draw_box((i * width) / gap_count, 0, width / gap_count, box_size, gaps.at(i), brush);
+        for (; used < gap_count; ++used) {
+            const QBrush brush(used < step.gap_idx    ? Qt::green
+                               : used == step.gap_idx ? Qt::yellow
+                                                      : Qt::red);
+            boxes->set(0, used, QRect((used * width) / gap_count, 0, width / gap_count, box_size),
+                       gaps.at(used), brush);
         }
     }
+    boxes->hide_rest(0, used);
 
     const int h = step.gap_idx != -1 ? gaps.at(step.gap_idx) : 0;
     for (int i = 0; i < n; ++i) {
         const bool member =
             step.sub_start != -1 && unsigned(h - step.sub_start + i) % unsigned(h) == 0;
-        draw_box(box_size * i, 50, box_size, box_size, seq.at(i),
-                 QBrush(member ? Qt::gray : Qt::white));
+        boxes->set(1, i, QRect(unit * i, 50, unit, box_size), seq.at(i),
+                   QBrush(member ? Qt::gray : Qt::white));
     }
+    boxes->hide_rest(1, n);
 
+    used = 0;
     if (step.sub_start != -1 && step.sub_start < n) {
-        for (int k = step.sub_start; k < n; k += gaps.at(step.gap_idx)) {
+        for (int k = step.sub_start; k < n; k += gaps.at(step.gap_idx), ++used) {
             const bool compared = k == step.pos_a || k == step.pos_b;
-            draw_box(box_size * k, 100, box_size, box_size, seq.at(k),
-                     QBrush(compared ? purple : light_blue));
+            boxes->set(2, used, QRect(unit * k, 100, unit, box_size), seq.at(k),
+                       QBrush(compared ? purple : light_blue));
         }
     }
+    boxes->hide_rest(2, used);
 
     scene->setSceneRect(0, 0, width, 125.0);
 
     if (status != nullptr)
-        status->setPlainText(step.text % u"\n\nCurrent step: " % num_to_str(cur_step + 1) % u'/' %
-                             num_to_str(qint32(steps.size())) % u"\nTotal number of operations: " %
-                             num_to_str(op_count) % u", incl. " % num_to_str(swap_count) %
-                             u" swaps.");
+        status->setPlainText(
+            status_text(step.text, cur_step + 1, qint32(steps.size()), op_count, swap_count));
+}
+
+QString status_text(const QString &sentence, qint32 step, qint32 steps, qint32 ops, qint32 swaps)
+{
+    return sentence % u"\n\nCurrent step: " % num_to_str(step) % u'/' % num_to_str(steps) %
+           u"\nTotal number of operations: " % num_to_str(ops) % u", incl. " % num_to_str(swaps) %
+           u" swaps.";
 }

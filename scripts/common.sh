@@ -4,6 +4,9 @@
 VELLORA_PACKAGES=(
     cmake ninja-build g++ pkg-config python3
     qt6-base-dev qt6-base-dev-tools fonts-dejavu-core
+    # The window is tested at the default fonts of Debian, KDE Plasma and GNOME,
+    # and falls back on DejaVu Sans Condensed.
+    fonts-dejavu-extra fonts-noto-core fonts-cantarell
     libbenchmark-dev
     desktop-file-utils appstream dpkg-dev file
     clang libclang-rt-14-dev llvm

@@ -3,6 +3,8 @@
 #include "sleeper.h"
 #include "window_fixture.h"
 
+#include <QSignalSpy>
+
 #include <optional>
 
 using Numbers = QVector<qint32>;
@@ -101,12 +103,81 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
         }
         QCOMPARE(w->vis->cur_step, landing);
-        QCOMPARE(w->status().section(u'\n', 0, 0), w->vis->steps[landing].text);
+        QTRY_COMPARE(w->status().section(u'\n', 0, 0), w->vis->steps[landing].text);
         QVERIFY(w->status().contains(QStringLiteral("Current step: %1/18").arg(landing + 1)));
         if (landing == 0 || landing == 17)
             QCOMPARE(w->vis->seq, (landing ? Numbers{1, 2, 3, 4, 5} : Numbers{5, 4, 3, 2, 1}));
         QCOMPARE(box->value(), box_value);
         QCOMPARE(controls(false), QStringList());
+    }
+
+    void canvas_follows_the_step_data()
+    {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<int>("walked"); // steps walked from the start of each pass
+        QTest::newRow("60 numbers, the whole trace") << 60 << 100000;
+        QTest::newRow("1000 numbers, the start of every pass") << 1000 << 400;
+    }
+
+    // At every comparison of a walk both purple boxes are in view; the view
+    // does not move while they already are.
+    void canvas_follows_the_step()
+    {
+        QFETCH(int, n);
+        QFETCH(int, walked);
+        QStringList numbers;
+        QRandomGenerator rng(n);
+        for (int i = 0; i < n; ++i)
+            numbers << QString::number(rng.bounded(1, 1000));
+        w->apply(numbers.join(u' '));
+        auto *view = w->get<QGraphicsView>("Canvas");
+        const auto visible = [view] {
+            // Within a thousandth of a unit, the rounding of the scene's mapping.
+            const qreal e = 1e-3;
+            return view->mapToScene(view->viewport()->rect()).boundingRect().adjusted(-e, -e, e, e);
+        };
+        for (int start = 0; start < w->vis->steps.size(); ++start) {
+            if (w->vis->steps[start].sub_start != -1 || start + 1 == w->vis->steps.size())
+                continue; // each pass from its gap step
+            w->vis->set_current_step(start);
+            for (int i = 0; i < walked && w->vis->cur_step + 1 < w->vis->steps.size(); ++i) {
+                const TraceStep &next = w->vis->steps[w->vis->cur_step + 1];
+                const QRectF before = visible();
+                const int u = box_width(*w->vis);
+                const bool in_view = next.pos_b != -1 &&
+                                     before.contains(QRectF(u * next.pos_a, 100, u, 25)) &&
+                                     before.contains(QRectF(u * next.pos_b, 100, u, 25));
+                w->window->step_front();
+                if (in_view)
+                    QCOMPARE(visible(), before);
+                if (next.pos_b == -1)
+                    continue;
+                int purple = 0;
+                for (QGraphicsRectItem *box : w->row(100))
+                    if (box->isVisible() && box->brush().color() == QColor(160, 32, 240)) {
+                        QVERIFY2(visible().contains(box->rect()),
+                                 qPrintable(QString::number(w->vis->cur_step)));
+                        ++purple;
+                    }
+                QCOMPARE(purple, 2);
+            }
+        }
+    }
+
+    // Held down, Right repeats faster than a slow redraw: the moves are made
+    // at once and drawn together, so nothing is left queued at the release.
+    void holding_a_key_queues_nothing()
+    {
+        w->apply(QStringLiteral("9 8 7 6 5 4 3 2 1 0 ").repeated(30));
+        QSignalSpy redraws(w->get<QTextBrowser>("sortStatus"), &QTextBrowser::textChanged);
+        for (int i = 0; i < 50; ++i)
+            QTest::sendKeyEvent(QTest::Press, w->window, Qt::Key_Right, QString(), {}, 0);
+        QTest::sendKeyEvent(QTest::Release, w->window, Qt::Key_Right, QString(), {}, 0);
+        QCOMPARE(w->vis->cur_step, 50);
+        QCoreApplication::processEvents();
+        QCOMPARE(redraws.size(), 1);
+        QCOMPARE(w->vis->cur_step, 50);
+        QVERIFY(w->status().contains(QStringLiteral("Current step: 51/")));
     }
 
     // Play runs to the closing step; there a press takes no step, and after

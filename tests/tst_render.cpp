@@ -1,11 +1,11 @@
+// Drawing a step: the boxes of the gap, sequence and subsequence rows with
+// their colours, places and labels, and the status text.
 #include "visualizer.h"
 
-#include <QGraphicsRectItem>
-#include <QGraphicsScene>
-#include <QGraphicsTextItem>
-#include <QTest>
-#include <QTextBrowser>
-#include <QTextDocument>
+#include <QtTest>
+#include <QtWidgets>
+
+#include <optional>
 
 using Numbers = QVector<qint32>;
 
@@ -19,31 +19,29 @@ void fixed(qint32, QVector<qint32> *gaps)
 }
 
 struct Box {
-    QRectF rect;
-    QPen pen;
-    QBrush brush;
-    QString label;
-    QRectF label_rect; // the label's document box in scene coordinates
+    QGraphicsRectItem *rect;
+    QGraphicsSimpleTextItem *label; // null when the box has none
 };
 
-// The boxes of one row, read in stacking order; every label must sit directly
-// above the box it belongs to.
+// The visible boxes of the row at y, left to right, each with the label drawn on it.
 QVector<Box> row(QGraphicsScene &scene, qreal y)
 {
     QVector<Box> boxes;
     const QList<QGraphicsItem *> items = scene.items(Qt::AscendingOrder);
-    for (int i = 0; i < items.size(); ++i) {
-        auto *rect = qgraphicsitem_cast<QGraphicsRectItem *>(items[i]);
-        if (rect == nullptr || rect->rect().y() != y)
+    for (QGraphicsItem *item : items) {
+        auto *rect = qgraphicsitem_cast<QGraphicsRectItem *>(item);
+        if (rect == nullptr || !rect->isVisible() || rect->rect().y() != y)
             continue;
-        Box box{rect->rect(), rect->pen(), rect->brush(), QString(), QRectF()};
-        if (i + 1 < items.size())
-            if (auto *text = qgraphicsitem_cast<QGraphicsTextItem *>(items[i + 1])) {
-                box.label = text->toPlainText();
-                box.label_rect = QRectF(text->pos(), text->document()->size());
-            }
+        Box box{rect, nullptr};
+        for (QGraphicsItem *other : items)
+            if (auto *label = qgraphicsitem_cast<QGraphicsSimpleTextItem *>(other))
+                if (label->isVisible() &&
+                    rect->rect().contains(label->sceneBoundingRect().center()))
+                    box.label = label;
         boxes.append(box);
     }
+    std::sort(boxes.begin(), boxes.end(),
+              [](const Box &a, const Box &b) { return a.rect->rect().x() < b.rect->rect().x(); });
     return boxes;
 }
 
@@ -60,11 +58,11 @@ QString codes(const QVector<Box> &boxes)
                                              {QColor(255, 0, 0), 'R'}};
     QStringList parts;
     for (const Box &b : boxes) {
-        QString code = b.brush.color().name();
+        QString code = b.rect->brush().color().name();
         for (const auto &[color, letter] : known)
-            if (b.brush.color() == color)
+            if (b.rect->brush().color() == color)
                 code = QChar::fromLatin1(letter);
-        parts << code + b.label;
+        parts << code + (b.label ? b.label->text() : QString());
     }
     return parts.join(u' ');
 }
@@ -75,14 +73,14 @@ class TestRender : public QObject
 {
     Q_OBJECT
 
-    QGraphicsScene *scene = nullptr;
-    QTextBrowser *status = nullptr;
-    Visualizer *vis = nullptr;
+    std::optional<QGraphicsScene> scene;
+    std::optional<QTextBrowser> status;
+    std::optional<Visualizer> vis;
 
     void show(const Numbers &gaps, const Numbers &seq, int step)
     {
         fixed_gaps = gaps;
-        vis = new Visualizer(nullptr, scene, status, fixed, seq);
+        vis.emplace(nullptr, &*scene, &*status, fixed, seq);
         vis->build_trace();
         vis->set_current_step(step);
         vis->render();
@@ -91,16 +89,99 @@ class TestRender : public QObject
 private slots:
     void init()
     {
-        scene = new QGraphicsScene;
-        status = new QTextBrowser;
+        scene.emplace();
+        status.emplace();
     }
 
     void cleanup()
     {
-        delete vis;
-        vis = nullptr;
-        delete status;
-        delete scene;
+        vis.reset();
+        status.reset();
+        scene.reset();
+    }
+
+    void step_rows_data()
+    {
+        QTest::addColumn<Numbers>("gaps");
+        QTest::addColumn<Numbers>("seq");
+        QTest::addColumn<int>("step");
+        QTest::addColumn<QString>("gap_row");
+        QTest::addColumn<QString>("sequence");
+        QTest::addColumn<QVector<int>>("sub_positions");
+        QTest::addColumn<QString>("sub");
+        using V = QVector<int>;
+        const Numbers ten = {10, 9, 8, 7, 6, 5, 4, 3, 2, 1};
+
+        QTest::newRow("opening") << Numbers{2, 1} << Numbers{4, 3, 2, 1} << 0 << ""
+                                 << "w4 w3 w2 w1" << V{} << "";
+        QTest::newRow("closing") << Numbers{2, 1} << Numbers{4, 3, 2, 1} << 15 << ""
+                                 << "w1 w2 w3 w4" << V{} << "";
+        QTest::newRow("subsequence")
+            << Numbers{7, 3, 1} << Numbers{9, 8, 7, 6, 5, 4, 3, 2, 1, 0} << 17 << "G7 Y3 R1"
+            << "w2 g1 w0 w3 g5 w4 w6 g9 w8 w7" << V{1, 4, 7} << "b1 b5 b9";
+        QTest::newRow("swap, before") << Numbers{5, 2, 1} << ten << 9 << "Y5 R2 R1"
+                                      << "w5 w4 g8 w7 w6 w10 w9 g3 w2 w1" << V{2, 7} << "p8 p3";
+        QTest::newRow("swap, after") << Numbers{5, 2, 1} << ten << 10 << "Y5 R2 R1"
+                                     << "w5 w4 g3 w7 w6 w10 w9 g8 w2 w1" << V{2, 7} << "p3 b8";
+        // 3 was swapped with 1, so 1 reached the front.
+        QTest::newRow("front") << Numbers{1} << Numbers{3, 1, 2} << 4 << "Y1"
+                               << "g1 g3 g2" << V{0, 1, 2} << "p1 b3 b2";
+    }
+
+    // Every box is solid with a cosmetic black outline, 25 wide for labels of
+    // two digits, and carries a centred label above it; later rows lie above
+    // earlier ones. A redraw after other steps, or after the scene was
+    // cleared, shows the same.
+    void step_rows()
+    {
+        QFETCH(Numbers, gaps);
+        QFETCH(Numbers, seq);
+        QFETCH(int, step);
+        QFETCH(QString, gap_row);
+        QFETCH(QString, sequence);
+        QFETCH(QVector<int>, sub_positions);
+        QFETCH(QString, sub);
+        for (int pass = 0; pass < 3; ++pass) {
+            if (pass == 0) {
+                show(gaps, seq, step);
+            } else {
+                if (pass == 2)
+                    scene->clear();
+                vis->set_current_step(int(vis->steps.size()));
+                vis->render();
+                vis->set_current_step(step);
+                vis->render();
+            }
+            const QVector<Box> row0 = row(*scene, 0), row50 = row(*scene, 50),
+                               row100 = row(*scene, 100);
+            QCOMPARE(codes(row0), gap_row);
+            QCOMPARE(codes(row50), sequence);
+            QCOMPARE(codes(row100), sub);
+            QVector<int> positions;
+            for (const Box &b : row100)
+                positions << int(b.rect->rect().x()) / 25;
+            QCOMPARE(positions, sub_positions);
+            QCOMPARE(scene->sceneRect(), QRectF(0, 0, 25 * seq.size(), 125));
+
+            const QList<QGraphicsItem *> order = scene->items(Qt::AscendingOrder);
+            qsizetype previous_row_top = -1;
+            for (const QVector<Box> &boxes : {row0, row50, row100}) {
+                for (const Box &b : boxes) {
+                    if (b.rect->rect().y() > 0)
+                        QCOMPARE(b.rect->rect().size(), QSizeF(25, 25));
+                    QCOMPARE(b.rect->pen().color(), QColor(Qt::black));
+                    QCOMPARE(b.rect->pen().style(), Qt::SolidLine);
+                    QVERIFY(b.rect->pen().isCosmetic());
+                    QCOMPARE(b.rect->brush().style(), Qt::SolidPattern);
+                    QVERIFY(b.label);
+                    QCOMPARE(b.label->sceneBoundingRect().center(), b.rect->rect().center());
+                    QVERIFY(order.indexOf(b.label) > order.indexOf(b.rect));
+                    QVERIFY(order.indexOf(b.rect) > previous_row_top);
+                }
+                if (!boxes.isEmpty())
+                    previous_row_top = order.indexOf(boxes.last().label);
+            }
+        }
     }
 
     void gap_row_data()
@@ -131,73 +212,35 @@ private slots:
         const QVector<Box> row0 = row(*scene, 0);
         QCOMPARE(codes(row0), boxes);
         for (int i = 0; i < row0.size(); ++i)
-            QCOMPARE(row0[i].rect, QRectF(xs[i], 0, width, 25));
-        QCOMPARE(scene->sceneRect(), QRectF(0, 0, 500, 125));
+            QCOMPARE(row0[i].rect->rect(), QRectF(xs[i], 0, width, 25));
     }
 
-    void step_rows_data()
+    // Numbers of any size: one box width for the whole picture, wide enough
+    // for every label, so that labels lie inside their boxes and never overlap.
+    void large_numbers_stay_legible()
     {
-        QTest::addColumn<Numbers>("gaps");
-        QTest::addColumn<Numbers>("seq");
-        QTest::addColumn<int>("step");
-        QTest::addColumn<QString>("gap_row");
-        QTest::addColumn<QString>("sequence");
-        QTest::addColumn<QVector<int>>("sub_positions");
-        QTest::addColumn<QString>("sub");
-        using V = QVector<int>;
-        const Numbers ten = {10, 9, 8, 7, 6, 5, 4, 3, 2, 1};
-
-        QTest::newRow("opening") << Numbers{2, 1} << Numbers{4, 3, 2, 1} << 0 << ""
-                                 << "w4 w3 w2 w1" << V{} << "";
-        QTest::newRow("closing") << Numbers{2, 1} << Numbers{4, 3, 2, 1} << 15 << ""
-                                 << "w1 w2 w3 w4" << V{} << "";
-        QTest::newRow("subsequence")
-            << Numbers{7, 3, 1} << Numbers{9, 8, 7, 6, 5, 4, 3, 2, 1, 0} << 17 << "G7 Y3 R1"
-            << "w2 g1 w0 w3 g5 w4 w6 g9 w8 w7" << V{1, 4, 7} << "b1 b5 b9";
-        QTest::newRow("swap, before") << Numbers{5, 2, 1} << ten << 9 << "Y5 R2 R1"
-                                      << "w5 w4 g8 w7 w6 w10 w9 g3 w2 w1" << V{2, 7} << "p8 p3";
-        QTest::newRow("swap, after") << Numbers{5, 2, 1} << ten << 10 << "Y5 R2 R1"
-                                     << "w5 w4 g3 w7 w6 w10 w9 g8 w2 w1" << V{2, 7} << "p3 b8";
-        // 3 was swapped with 1, so 1 reached the front.
-        QTest::newRow("front") << Numbers{1} << Numbers{3, 1, 2} << 4 << "Y1"
-                               << "g1 g3 g2" << V{0, 1, 2} << "p1 b3 b2";
-        QTest::newRow("ten-digit label") << Numbers{1} << Numbers{2147483647, 0} << 0 << ""
-                                         << "w2147483647 w0" << V{} << "";
-    }
-
-    // Every box is solid with a cosmetic black outline and carries a centred
-    // label; a redraw replaces everything.
-    void step_rows()
-    {
-        QFETCH(Numbers, gaps);
-        QFETCH(Numbers, seq);
-        QFETCH(int, step);
-        QFETCH(QString, gap_row);
-        QFETCH(QString, sequence);
-        QFETCH(QVector<int>, sub_positions);
-        QFETCH(QString, sub);
-        show(gaps, seq, step);
-        vis->render();
-
-        QCOMPARE(codes(row(*scene, 0)), gap_row);
-        const QVector<Box> row50 = row(*scene, 50), row100 = row(*scene, 100);
-        QCOMPARE(codes(row50), sequence);
-        QCOMPARE(codes(row100), sub);
-        for (int i = 0; i < row50.size(); ++i)
-            QCOMPARE(row50[i].rect, QRectF(25 * i, 50, 25, 25));
-        QCOMPARE(row100.size(), sub_positions.size());
-        for (int i = 0; i < row100.size(); ++i)
-            QCOMPARE(row100[i].rect, QRectF(25 * sub_positions[i], 100, 25, 25));
-        QCOMPARE(scene->sceneRect(), QRectF(0, 0, 25 * seq.size(), 125));
-
-        const QVector<Box> all = row(*scene, 0) + row50 + row100;
-        QCOMPARE(scene->items().size(), 2 * all.size());
-        for (const Box &b : all) {
-            QCOMPARE(b.pen.color(), QColor(Qt::black));
-            QCOMPARE(b.pen.style(), Qt::SolidLine);
-            QVERIFY(b.pen.isCosmetic());
-            QCOMPARE(b.brush.style(), Qt::SolidPattern);
-            QCOMPARE(b.label_rect.center(), b.rect.center());
+        QRandomGenerator rng(11);
+        for (int round = 0; round < 40; ++round) {
+            Numbers seq;
+            const int n = int(rng.bounded(1, 30));
+            for (int i = 0; i < n; ++i)
+                seq << qint32(rng.bounded(1 << rng.bounded(1, 31)));
+            if (round == 0)
+                seq = {2147483647, 2147483646, 9};
+            show({1}, seq, 0);
+            for (int step = 0; step < vis->steps.size(); step += 3) {
+                vis->set_current_step(step);
+                vis->render();
+                QRectF previous;
+                for (qreal y : {0, 50, 100})
+                    for (const Box &b : row(*scene, y)) {
+                        QVERIFY(b.label);
+                        const QRectF label = b.label->sceneBoundingRect();
+                        QVERIFY2(b.rect->rect().contains(label), qPrintable(b.label->text()));
+                        QVERIFY(!label.intersects(previous));
+                        previous = label;
+                    }
+            }
         }
     }
 

@@ -1,0 +1,188 @@
+#include "legibility.h"
+
+#include "gaps.h"
+#include "mainwindow.h"
+#include "ui_mainwindow.h"
+#include "visualizer.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QStyle>
+#include <QStyleOption>
+#include <QTextDocument>
+#include <QtMath>
+
+#include <optional>
+
+namespace
+{
+
+// The widest step number the step box must show: traces of the longest
+// sequences run to tens of thousands of steps.
+const QString widest_step = QStringLiteral("99999");
+
+// The narrow family to fall back on, and the smallest size worth reading.
+const QString narrow_family = QStringLiteral("DejaVu Sans Condensed");
+constexpr qreal smallest_points = 8;
+
+TextFit across(const QWidget *w, const QString &text, int available)
+{
+    return {w->objectName(), text, w->fontMetrics().horizontalAdvance(text), available};
+}
+
+// A label shows each line of its text within its contents rectangle; two
+// entries, one across and one down. Down, what counts is the ink of the
+// first and last lines, centred as the label centres its text.
+void measure_label(const QLabel *label, const QString &text, QList<TextFit> *fits)
+{
+    const QFontMetricsF fm(label->font());
+    const QSizeF block = fm.size(0, text);
+    const QStringList lines = text.split(u'\n');
+    const qreal ink_top = fm.ascent() + fm.tightBoundingRect(lines.first()).top();
+    const qreal ink_bottom = (lines.size() - 1) * fm.lineSpacing() + fm.ascent() +
+                             fm.tightBoundingRect(lines.last()).bottom();
+    const qreal half = qMax(block.height() / 2 - ink_top, ink_bottom - block.height() / 2);
+    const QRect room = label->contentsRect();
+    fits->append({label->objectName(), text, qCeil(block.width()), room.width()});
+    fits->append({label->objectName(), text, qCeil(2 * half), room.height()});
+}
+
+int button_room(const QAbstractButton *button, QStyle::SubElement element)
+{
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    return button->style()->subElementRect(element, &option, button).width();
+}
+
+int combo_room(const QComboBox *combo)
+{
+    QStyleOptionComboBox option;
+    option.initFrom(combo);
+    option.editable = combo->isEditable();
+    option.frame = combo->hasFrame();
+    const QRect field = combo->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                       QStyle::SC_ComboBoxEditField, combo);
+    // The label is drawn one pixel in from each side of the field.
+    return field.width() - 2;
+}
+
+int spin_box_room(const QSpinBox *spin)
+{
+    QStyleOptionSpinBox option;
+    option.initFrom(spin);
+    option.frame = spin->hasFrame();
+    option.buttonSymbols = spin->buttonSymbols();
+    option.subControls = QStyle::SC_SpinBoxEditField | QStyle::SC_SpinBoxUp |
+                         QStyle::SC_SpinBoxDown | QStyle::SC_SpinBoxFrame;
+    const QRect editor = spin->style()->subControlRect(QStyle::CC_SpinBox, &option,
+                                                       QStyle::SC_SpinBoxEditField, spin);
+    // The editor is a frameless line edit, which keeps two pixels clear on
+    // each side of its text.
+    return editor.width() - 4;
+}
+
+// Every sentence kind, with the largest numbers a trace can hold, followed by
+// the counters of the longest traces.
+QStringList status_texts()
+{
+    Visualizer vis(nullptr, nullptr, nullptr, shell_gaps,
+                   {2147483647, 2147483646, 2147483647, 2147483647, 2147483646});
+    vis.build_trace();
+    QStringList texts;
+    for (const TraceStep &step : vis.steps)
+        texts << status_text(step.text, 40936, 40936, 2147483647, 2147483646);
+    texts << status_text(QStringLiteral("Now we are going to work with a subsequence starting "
+                                        "from element 1000."),
+                         40936, 40936, 2147483647, 2147483646);
+    return texts;
+}
+
+void measure_status(const QTextBrowser *status, QList<TextFit> *fits)
+{
+    // Without a vertical scroll bar the text has the whole viewport.
+    const QRect room = status->contentsRect();
+    QTextDocument document;
+    document.setDefaultFont(status->font());
+    document.setDocumentMargin(status->document()->documentMargin());
+    for (const QString &text : status_texts()) {
+        document.setPlainText(text);
+        document.setTextWidth(room.width());
+        fits->append({status->objectName(), text,
+                      qCeil(document.documentLayout()->documentSize().height()), room.height()});
+    }
+}
+
+bool fits_at(QWidget *probe, const Ui_MainWindow &ui, const QFont &font)
+{
+    probe->setFont(font);
+    return clipped_controls(ui).isEmpty();
+}
+
+} // namespace
+
+QList<TextFit> measure_texts(const Ui_MainWindow &ui)
+{
+    QList<TextFit> fits;
+    for (const QLabel *label :
+         {ui.label, ui.label_2, ui.minLabel, ui.maxLabel, ui.label_6, ui.label_7, ui.label_3})
+        measure_label(label, label->text(), &fits);
+    for (const QString &caption : {MainWindow::size_caption(25), MainWindow::typed_caption()})
+        measure_label(ui.seqPropsTitle, caption, &fits);
+
+    for (const QPushButton *button :
+         {ui.applyButton, ui.prevStep, ui.nextStep, ui.prevSubseq, ui.nextSubseq, ui.firstSlide,
+          ui.lastSlide, ui.playButton, ui.jumpButton})
+        fits << across(button, button->text(), button_room(button, QStyle::SE_PushButtonContents));
+    for (const QRadioButton *radio : {ui.randomGenRadio, ui.userDefineRadio})
+        fits << across(radio, radio->text(), button_room(radio, QStyle::SE_RadioButtonContents));
+
+    const QComboBox *formulas = ui.chosenFormula;
+    QString widest;
+    for (int i = 0; i < formulas->count(); ++i)
+        if (formulas->fontMetrics().horizontalAdvance(formulas->itemText(i)) >
+            formulas->fontMetrics().horizontalAdvance(widest))
+            widest = formulas->itemText(i);
+    fits << across(formulas, widest, combo_room(formulas));
+
+    fits << across(ui.jumpStepNum, widest_step, spin_box_room(ui.jumpStepNum));
+    measure_status(ui.sortStatus, &fits);
+    return fits;
+}
+
+QStringList clipped_controls(const Ui_MainWindow &ui)
+{
+    QStringList clipped;
+    for (const TextFit &fit : measure_texts(ui))
+        if (fit.needed > fit.available && !clipped.contains(fit.control))
+            clipped << fit.control;
+    return clipped;
+}
+
+QFont fitting_font(const QFont &desktop)
+{
+    QMainWindow probe;
+    Ui_MainWindow ui;
+    ui.setupUi(&probe);
+
+    // Sizes from the desktop's down to the smallest, in half points.
+    const qreal start = desktop.pointSizeF() > 0 ? desktop.pointSizeF() : 10;
+    const auto largest_fitting = [&](QFont font) -> std::optional<QFont> {
+        for (qreal size = start; size >= smallest_points; size -= 0.5) {
+            font.setPointSizeF(size);
+            if (fits_at(&probe, ui, font))
+                return font;
+        }
+        return std::nullopt;
+    };
+    if (const auto font = largest_fitting(desktop))
+        return *font;
+    QFont narrow = desktop;
+    narrow.setFamilies({narrow_family});
+    if (QFontDatabase::hasFamily(narrow_family))
+        if (const auto font = largest_fitting(narrow))
+            return *font;
+    narrow.setPointSizeF(smallest_points);
+    return narrow;
+}

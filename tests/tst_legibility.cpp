@@ -1,0 +1,104 @@
+// The window at the default fonts of the common Linux desktops: the font
+// chosen at start-up shows every caption whole and every status text without
+// a scroll bar, and the few controls widened for it overlap nothing new.
+#include "legibility.h"
+#include "ui_mainwindow.h"
+#include "window_fixture.h"
+
+#include <optional>
+
+class TestLegibility : public QObject
+{
+    Q_OBJECT
+
+    const QFont original = QApplication::font();
+
+private slots:
+    void cleanup() { QApplication::setFont(original); }
+
+    void desktop_fonts_data()
+    {
+        QTest::addColumn<QFont>("desktop");
+        QTest::addColumn<QStringList>("cut"); // at the desktop's font as it is
+        const QStringList everywhere = {"label",          "prevSubseq",      "nextSubseq",
+                                        "randomGenRadio", "userDefineRadio", "chosenFormula",
+                                        "sortStatus"};
+        QTest::newRow("Debian: DejaVu Sans 9") << QFont("DejaVu Sans", 9) << everywhere;
+        QTest::newRow("KDE Plasma: Noto Sans 10") << QFont("Noto Sans", 10) << everywhere;
+        QTest::newRow("GNOME: Cantarell 11")
+            << QFont("Cantarell", 11) << everywhere + QStringList{"label_7", "label_6"};
+    }
+
+    void desktop_fonts()
+    {
+        QFETCH(QFont, desktop);
+        QFETCH(QStringList, cut);
+        QVERIFY2(QFontDatabase::hasFamily(desktop.family()), qPrintable(desktop.family()));
+        QApplication::setFont(desktop);
+        {
+            QMainWindow bare;
+            Ui_MainWindow form;
+            form.setupUi(&bare);
+            const QStringList clipped = clipped_controls(form);
+            for (const QString &name : cut)
+                QVERIFY2(clipped.contains(name), qPrintable(name + " is cut, but not measured so"));
+        }
+
+        const QFont chosen = fitting_font(desktop);
+        QVERIFY(chosen.pointSizeF() >= 8);
+        QApplication::setFont(chosen);
+        WindowFixture w;
+        QMainWindow bare;
+        Ui_MainWindow form;
+        form.setupUi(&bare);
+        QCOMPARE(clipped_controls(form), QStringList());
+
+        // The widened controls stay in the window and overlap nothing but
+        // what they overlapped before.
+        const QRect window(QPoint(0, 0), bare.size());
+        for (QWidget *moved :
+             {static_cast<QWidget *>(form.label), static_cast<QWidget *>(form.chosenFormula),
+              static_cast<QWidget *>(form.jumpStepNum)}) {
+            QVERIFY(window.contains(moved->geometry()));
+            for (QWidget *other :
+                 form.centralWidget->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+                if (other != moved && other->geometry().intersects(moved->geometry()))
+                    QVERIFY2(moved == form.jumpStepNum && other == form.label_3,
+                             qPrintable(moved->objectName() + " overlaps " + other->objectName()));
+        }
+
+        // Every kind of step sentence, with the largest numbers and a five-digit
+        // step count, leaves the status panel without a scroll bar.
+        QStringList numbers;
+        for (int i = 0; i < 1000; ++i)
+            numbers << QString::number(2147483646 + (i * 7 % 3 == 0));
+        w.get<QComboBox>("chosenFormula")->setCurrentIndex(3);
+        w.apply(numbers.join(u' '));
+        const QVector<TraceStep> &steps = w.vis->steps;
+        QVERIFY(steps.size() >= 10000);
+        QSet<QString> kinds;
+        auto *status = w.get<QTextBrowser>("sortStatus");
+        for (int i = 0; i < steps.size(); ++i) {
+            const TraceStep &s = steps[i];
+            const QString kind = s.pos_b != -1
+                                     ? (s.is_swap                                 ? "swap"
+                                        : s.text.contains(QLatin1String("equal")) ? "equal"
+                                                                                  : "more")
+                                 : s.pos_a != -1     ? "front"
+                                 : s.sub_start != -1 ? "subsequence"
+                                                     : s.text.left(10);
+            if (kinds.contains(kind) && i != steps.size() - 1)
+                continue;
+            kinds << kind;
+            w.vis->set_current_step(i);
+            w.vis->render();
+            QCoreApplication::processEvents();
+            QVERIFY2(status->verticalScrollBar()->maximum() == 0,
+                     qPrintable(status->toPlainText()));
+        }
+        QCOMPARE(kinds.size(), 8); // opening, gap, subsequence, swap, more, equal, front, closing
+    }
+};
+
+QTEST_MAIN(TestLegibility)
+#include "tst_legibility.moc"
