@@ -174,8 +174,13 @@ QString scan_error_message(const SequenceScan &scan)
 
 int main(int argc, char *argv[])
 {
+    // The usage line shows argv[0]: the program's name, not the path it was started by.
+    char name[] = "vellora-trace";
+    if (argc > 0)
+        argv[0] = name;
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vellora-trace"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VELLORA_VERSION));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -184,6 +189,8 @@ int main(int argc, char *argv[])
                        "from standard input."));
     const QCommandLineOption help_option(QStringList{"h", "help"},
                                          QStringLiteral("Show this help and exit."));
+    const QCommandLineOption version_option(QStringList{"v", "version"},
+                                            QStringLiteral("Show the version and exit."));
     const QCommandLineOption formula_option(
         QStringList{"f", "formula"},
         QStringLiteral("Gap formula: 0 to 5, or shell, hibbard, sedgewick, pratt, fibonacci, "
@@ -194,6 +201,7 @@ int main(int argc, char *argv[])
     const QCommandLineOption compare_option(
         QStringLiteral("compare"), QStringLiteral("Compare the six formulas on the sequence."));
     parser.addOption(help_option);
+    parser.addOption(version_option);
     parser.addOption(formula_option);
     parser.addOption(json_option);
     parser.addOption(compare_option);
@@ -207,6 +215,8 @@ int main(int argc, char *argv[])
         QTextStream(stdout) << parser.helpText();
         return 0;
     }
+    if (parser.isSet(version_option))
+        parser.showVersion();
     const int formula = parse_formula(parser.value(formula_option));
     if (formula < 0)
         return fail(QStringLiteral("unknown formula '%1'").arg(parser.value(formula_option)));

@@ -10,6 +10,8 @@ VELLORA_PACKAGES=(
     libbenchmark-dev
     desktop-file-utils appstream dpkg-dev file
     clang libclang-rt-14-dev llvm
+    # the package check: lintian, and groff and man for the manual pages
+    lintian groff-base man-db
 )
 
 as_root() {

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a build directory with cpack, checks its
-# contents and control fields, unpacks it into a scratch root and runs what it
-# installed there.
+# contents and control fields, has lintian judge it, unpacks it into a scratch
+# root, checks the manual pages and changelog there and runs what it installed.
 #
 # Usage: package-check.sh BUILD_DIR APP_ID VERSION
 set -u
@@ -15,6 +15,10 @@ fail() {
 
 for tool in cpack dpkg-deb dpkg; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is missing"; exit 77; }
+done
+# Where dpkg is, the package must pass these too (scripts/common.sh installs them).
+for tool in lintian groff man zcat; do
+    command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing"; exit 1; }
 done
 
 scratch=$(mktemp -d)
@@ -47,6 +51,10 @@ expect_entry "./usr/lib/vellora/sequences.mht"
 expect_entry "./usr/share/applications/$id.desktop"
 expect_entry "./usr/share/metainfo/$id.metainfo.xml"
 expect_entry "./usr/share/icons/hicolor/128x128/apps/$id.png"
+expect_entry "./usr/share/man/man1/vellora.1.gz"
+expect_entry "./usr/share/man/man1/vellora-trace.1.gz"
+expect_entry "./usr/share/doc/vellora/changelog.gz"
+expect_entry "./usr/share/doc/vellora/copyright"
 if grep -E '\.a$|/include/|/(tst|bench|fuzz)_[^/]*$' "$scratch/contents"; then
     fail "the package holds libraries, headers, tests or benchmarks"
 fi
@@ -67,9 +75,36 @@ for dep in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins; do
         fail "Depends lacks $dep: $depends"
 done
 
-# Unpacked into a scratch root, the programs run.
+# Debian's own judgement: no error and no warning (informational tags are shown).
+echo "lintian $(basename "$deb")"
+lintian --fail-on error,warning --display-info "$deb" >"$scratch/lintian" 2>&1
+status=$?
+grep -v 'running with root privileges' "$scratch/lintian"
+[ "$status" -eq 0 ] || fail "lintian finds errors or warnings (status $status)"
+
 root=$scratch/root
 dpkg -x "$deb" "$root"
+
+# The manual pages format without a complaint, from groff with every warning
+# on and from man as a reader runs it, and name this version.
+for page in vellora vellora-trace; do
+    gz=$root/usr/share/man/man1/$page.1.gz
+    [ -f "$gz" ] || continue
+    messages=$(zcat "$gz" | groff -man -ww -z 2>&1)
+    [ -z "$messages" ] || fail "groff -ww warns about $page(1): $messages"
+    messages=$(MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 "$gz" 2>&1 >/dev/null)
+    [ -z "$messages" ] || fail "man warns about $page(1): $messages"
+    zcat "$gz" | grep -q "^\.TH .* \"Vellora $version\"" ||
+        fail "$page(1) does not name version $version in its .TH line"
+done
+# The changelog's newest entry is this version.
+changelog=$root/usr/share/doc/vellora/changelog.gz
+if [ -f "$changelog" ]; then
+    top=$(zcat "$changelog" | head -n 1)
+    [[ "$top" == "vellora ($version) "* ]] || fail "changelog.gz begins '$top', not with $version"
+fi
+
+# Unpacked into the scratch root, the programs run.
 trace=$("$root/usr/bin/vellora-trace" 3 1 2 2>&1)
 status=$?
 [ "$status" -eq 0 ] || fail "vellora-trace 3 1 2 exits with $status"

@@ -170,8 +170,10 @@ private slots:
     {
         const Run run = run_trace({"--help"});
         QCOMPARE(run.exit_code, 0);
-        for (const char *option : {"--formula", "--compare", "--json"})
+        for (const char *option : {"--formula", "--compare", "--json", "--version"})
             QVERIFY2(run.out.contains(option), option);
+        QVERIFY2(run.out.startsWith("Usage: vellora-trace [options]"), run.out.constData());
+        QCOMPARE(run_trace({"--version"}).out, QByteArray("vellora-trace " VELLORA_VERSION "\n"));
     }
 };
 
