@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "gaps.h"
+#include "presentation.h"
 #include "sequence_input.h"
 #include "sleeper.h"
 #include "ui_mainwindow.h"
@@ -25,13 +26,8 @@
 namespace
 {
 
-QString tr_text(const char *text)
-{
-    return QCoreApplication::translate("MainWindow", text);
-}
-
-// Keeps the keys a field edits with (arrows, Home, End) away from the window's
-// shortcuts while that field has the focus. Page Up and Page Down, which
+// Keeps the keys a field edits with (arrows, Home, End, Return, the menu key)
+// away from the window's shortcuts while that field has the focus. Page Up and Page Down, which
 // presentation remotes send, stay with the shortcuts.
 class FieldKeyGuard : public QObject
 {
@@ -48,6 +44,9 @@ public:
             case Qt::Key_Down:
             case Qt::Key_Home:
             case Qt::Key_End:
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+            case Qt::Key_Menu:
                 event->accept();
                 return true;
             default:
@@ -131,26 +130,20 @@ MainWindow::~MainWindow()
 void MainWindow::add_shortcuts()
 {
     struct Binding {
-        QKeySequence keys;
+        QList<QKeySequence> keys;
         void (MainWindow::*slot)();
     };
     const Binding bindings[] = {
-        {QKeySequence(Qt::Key_PageDown), &MainWindow::step_front},
-        {QKeySequence(Qt::Key_Right), &MainWindow::step_front},
-        {QKeySequence(Qt::Key_PageUp), &MainWindow::step_back},
-        {QKeySequence(Qt::Key_Left), &MainWindow::step_back},
-        {QKeySequence(Qt::Key_Home), &MainWindow::first},
-        {QKeySequence(Qt::Key_End), &MainWindow::last},
-        {QKeySequence(Qt::CTRL | Qt::Key_Right), &MainWindow::next_sub},
-        {QKeySequence(Qt::CTRL | Qt::Key_Left), &MainWindow::prev_sub},
+        {{Qt::Key_PageDown, Qt::Key_Right}, &MainWindow::step_front},
+        {{Qt::Key_PageUp, Qt::Key_Left}, &MainWindow::step_back},
+        {{Qt::Key_Home}, &MainWindow::first},
+        {{Qt::Key_End}, &MainWindow::last},
+        {{Qt::CTRL | Qt::Key_Right}, &MainWindow::next_sub},
+        {{Qt::CTRL | Qt::Key_Left}, &MainWindow::prev_sub},
     };
     for (const Binding &b : bindings) {
-        auto *shortcut = new QShortcut(b.keys, this);
         const auto slot = b.slot;
-        // Like the buttons, which are disabled then, the keys rest during playback.
-        connect(shortcut, &QShortcut::activated, this, [this, slot] {
-            if (playing)
-                return;
+        add_key_action(QString(), b.keys, false, [this, slot] {
             moving_by_key = true;
             (this->*slot)();
             moving_by_key = false;
@@ -165,13 +158,16 @@ void MainWindow::add_shortcuts()
         for (QWidget *inner : field->findChildren<QWidget *>())
             inner->installEventFilter(guard);
     }
+    add_classroom_actions();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    // A running playback would otherwise keep the program alive after the
-    // window is gone.
+    // A running playback or a presentation would otherwise keep the program
+    // alive after the window is gone.
     playing = false;
+    if (presentation)
+        presentation->close();
     QMainWindow::closeEvent(event);
 }
 
@@ -184,14 +180,20 @@ void MainWindow::set_stepgen(int num)
         cur_formula = num;
         return;
     }
-    const QString path = QCoreApplication::applicationDirPath() + QStringLiteral("/sequences.mht");
+    ui->chosenFormula->setCurrentIndex(cur_formula);
+    open_help();
+}
+
+void MainWindow::open_help()
+{
+    // A self-contained page opens in every browser.
+    const QString path = QCoreApplication::applicationDirPath() + QStringLiteral("/sequences.html");
     const bool opened =
         QFileInfo::exists(path) && QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-    ui->chosenFormula->setCurrentIndex(cur_formula);
     if (!opened)
-        show_message_and_wait(QMessageBox::Information, tr_text("More information"),
-                              tr_text("The help document could not be opened:\n%1")
-                                  .arg(QDir::toNativeSeparators(path)));
+        show_message_and_wait(
+            QMessageBox::Information, tr("More information"),
+            tr("The help document could not be opened:\n%1").arg(QDir::toNativeSeparators(path)));
 }
 
 QString MainWindow::size_caption(int val)
@@ -241,10 +243,10 @@ void MainWindow::new_seq()
         // A paste longer than the field was cut short by it: sorting what
         // arrived would silently sort another sequence.
         if (text.size() >= ui->userDefLine->maxLength()) {
-            show_message_and_wait(QMessageBox::Critical, tr_text("Error"),
-                                  tr_text("Your sequence is longer than the field can hold (%1 "
-                                          "characters), so only its beginning arrived. At most "
-                                          "%2 numbers can be sorted here.")
+            show_message_and_wait(QMessageBox::Critical, tr("Error"),
+                                  tr("Your sequence is longer than the field can hold (%1 "
+                                     "characters), so only its beginning arrived. At most "
+                                     "%2 numbers can be sorted here.")
                                       .arg(ui->userDefLine->maxLength())
                                       .arg(max_sequence_length));
             return;
@@ -254,26 +256,26 @@ void MainWindow::new_seq()
         case SequenceScan::None:
             if (scan.odd_separators)
                 show_message_and_wait(
-                    QMessageBox::Information, tr_text("Input Warning"),
-                    tr_text("Some incorrect symbols (not digits or spaces) were found in your "
-                            "input. They will be interpreted as spaces."));
+                    QMessageBox::Information, tr("Input Warning"),
+                    tr("Some incorrect symbols (not digits or spaces) were found in your "
+                       "input. They will be interpreted as spaces."));
             vis->seq = scan.numbers;
             break;
         case SequenceScan::NoNumber:
-            show_message_and_wait(QMessageBox::Critical, tr_text("Error"),
-                                  tr_text("You have not written a sequence!\n(A sequence "
-                                          "consists of numbers divided by spaces)"));
+            show_message_and_wait(QMessageBox::Critical, tr("Error"),
+                                  tr("You have not written a sequence!\n(A sequence "
+                                     "consists of numbers divided by spaces)"));
             return;
         case SequenceScan::TooLarge:
-            show_message_and_wait(QMessageBox::Critical, tr_text("Error"),
-                                  tr_text("The number %1 is too large: numbers can be at most %2.")
+            show_message_and_wait(QMessageBox::Critical, tr("Error"),
+                                  tr("The number %1 is too large: numbers can be at most %2.")
                                       .arg(scan.too_large)
                                       .arg(max_sequence_value));
             return;
         case SequenceScan::TooMany:
-            show_message_and_wait(QMessageBox::Critical, tr_text("Error"),
-                                  tr_text("You have typed %1 numbers, but at most %2 can be "
-                                          "sorted here.")
+            show_message_and_wait(QMessageBox::Critical, tr("Error"),
+                                  tr("You have typed %1 numbers, but at most %2 can be "
+                                     "sorted here.")
                                       .arg(scan.number_count)
                                       .arg(max_sequence_length));
             return;
@@ -282,6 +284,8 @@ void MainWindow::new_seq()
 
     vis->build_trace();
     vis->render();
+    predictor.reset();
+    after_render();
     const QRectF rect = vis->scene->sceneRect();
     ui->Canvas->resetTransform();
     ui->Canvas->centerOn(rect.width() * 0.5, rect.height() * 0.5);
@@ -301,8 +305,20 @@ void MainWindow::show_step()
 {
     key_redraw->stop();
     vis->render();
+    after_render();
     follow_step();
     ui->Canvas->show();
+}
+
+// What the window adds to a drawn step: the question or verdict of the predict
+// mode, and the presentation following the step.
+void MainWindow::after_render()
+{
+    const QString predicted = predictor.status(*vis);
+    if (!predicted.isEmpty())
+        ui->sortStatus->setPlainText(predicted);
+    if (presentation && presentation->isVisible())
+        presentation->follow();
 }
 
 // Keeps in view the boxes the step is about, moving the view as little as it
@@ -341,6 +357,12 @@ void MainWindow::step_back()
 
 void MainWindow::step_front()
 {
+    // A question of the predict mode is revealed before the trace moves on.
+    if (predictor.asking(*vis)) {
+        predictor.reveal(*vis);
+        redraw();
+        return;
+    }
     step_to(1);
 }
 
@@ -414,6 +436,7 @@ void MainWindow::play()
     while (playing && !at_last_step()) {
         if (sleeper->isFinished()) {
             vis->set_current_step(vis->cur_step + 1);
+            predictor.reveal(*vis); // playback asks nothing
             redraw();
             sleeper->start(QThread::InheritPriority);
         }

@@ -1,8 +1,17 @@
 #pragma once
 
+#include "predict.h"
+
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QPointer>
 
+#include <functional>
+
+class PresentationView;
+class QAction;
+class QMenu;
+class QScreen;
 class QTimer;
 class Sleeper;
 class Ui_MainWindow;
@@ -19,6 +28,12 @@ public:
     // The captions over the size slider and over the typed-sequence field.
     static QString size_caption(int val);
     static QString typed_caption();
+
+    // Writes a picture of the step on display, PNG or SVG by the name's
+    // suffix; a file that cannot be written gets a box naming it.
+    bool save_picture(const QString &path);
+    // The name offered for it, which says what the picture shows.
+    QString picture_name(const QString &suffix) const;
 
 public slots:
     void set_stepgen(int num);
@@ -43,8 +58,22 @@ private:
     void add_shortcuts();
     void redraw();
     void show_step();
+    void after_render();
     void follow_step();
     void set_playback_controls_enabled(bool enabled);
+    void open_help();
+
+    // Teaching in a room: the canvas menu and its keys, the presentation,
+    // pictures, predicting (classroom.cpp).
+    QAction *add_key_action(const QString &text, const QList<QKeySequence> &keys,
+                            bool while_playing, const std::function<void()> &what);
+    void add_classroom_actions();
+    void open_menu(const QPoint &where);
+    void present(QScreen *screen);
+    void leave_presentation();
+    void copy_picture();
+    void save_picture_as();
+    void answer(bool swap);
 
     int cur_formula;
     Visualizer *vis;
@@ -55,6 +84,14 @@ private:
     // so that a held key never leaves steps queued behind slow redraws.
     QTimer *key_redraw = nullptr;
     bool moving_by_key = false;
+
+    Predictor predictor;
+    QMenu *menu = nullptr;
+    QAction *present_elsewhere = nullptr;
+    QAction *predict_action = nullptr;
+    QList<QAction *> window_keys;       // also work in the presentation
+    QList<QAction *> presentation_keys; // work only there
+    QPointer<PresentationView> presentation;
 };
 
 // Shows a parentless, application-modal message box without blocking and

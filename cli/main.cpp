@@ -1,10 +1,12 @@
 // vellora-trace: prints the Shell-sort trace that Vellora shows, as text or
 // JSON, by driving the same Visualizer the window uses.
 #include "gaps.h"
+#include "handout.h"
 #include "num_to_str.h"
 #include "sequence_input.h"
 #include "visualizer.h"
 
+#include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
@@ -15,6 +17,7 @@
 #include <QTextStream>
 
 #include <cstdio>
+#include <memory>
 
 namespace
 {
@@ -178,7 +181,21 @@ int main(int argc, char *argv[])
     char name[] = "vellora-trace";
     if (argc > 0)
         argv[0] = name;
-    QCoreApplication app(argc, argv);
+    // Qt's notes on the platform (no runtime folder, no display) are no
+    // business of the tool's users; errors are still shown.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
+        if (type == QtCriticalMsg || type == QtFatalMsg)
+            QTextStream(stderr) << message << '\n';
+    });
+    // Pictures are drawn by the window's own code, which needs a GUI
+    // application; offscreen, it needs no display.
+    bool pictures = false;
+    for (int i = 1; i < argc; ++i)
+        pictures = pictures || qstrncmp(argv[i], "--pictures", 10) == 0;
+    if (pictures && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::unique_ptr<QCoreApplication> app(pictures ? new QApplication(argc, argv)
+                                                         : new QCoreApplication(argc, argv));
     QCoreApplication::setApplicationName(QStringLiteral("vellora-trace"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VELLORA_VERSION));
 
@@ -200,11 +217,22 @@ int main(int argc, char *argv[])
                                          QStringLiteral("Print one JSON document."));
     const QCommandLineOption compare_option(
         QStringLiteral("compare"), QStringLiteral("Compare the six formulas on the sequence."));
+    const QCommandLineOption pictures_option(
+        QStringLiteral("pictures"),
+        QStringLiteral("Write one SVG picture per step into DIR, with an index.html that pages "
+                       "through them."),
+        QStringLiteral("DIR"));
+    const QCommandLineOption steps_option(
+        QStringLiteral("steps"),
+        QStringLiteral("With --pictures: only steps A to B, counted from 1 (or the one step A)."),
+        QStringLiteral("A-B"));
     parser.addOption(help_option);
     parser.addOption(version_option);
     parser.addOption(formula_option);
     parser.addOption(json_option);
     parser.addOption(compare_option);
+    parser.addOption(pictures_option);
+    parser.addOption(steps_option);
     parser.addPositionalArgument(QStringLiteral("NUMBER"),
                                  QStringLiteral("Numbers of the sequence (0 to 2147483647)."),
                                  QStringLiteral("[NUMBER ...]"));
@@ -246,6 +274,22 @@ int main(int argc, char *argv[])
     }
     Visualizer vis(nullptr, nullptr, nullptr, gap_generators[formula], scan.numbers);
     vis.build_trace();
+    if (parser.isSet(pictures_option)) {
+        const int total = int(vis.steps.size());
+        const QStringList range = parser.value(steps_option).split(u'-');
+        bool first_ok = true, last_ok = true;
+        const int first = parser.isSet(steps_option) ? range.first().toInt(&first_ok) : 1;
+        const int last = !parser.isSet(steps_option) ? total
+                         : range.size() == 2         ? range.last().toInt(&last_ok)
+                                                     : first;
+        if (range.size() > 2 || !first_ok || !last_ok || first < 1 || last < first || last > total)
+            return fail(QStringLiteral("--steps takes A-B with 1 <= A <= B <= %1").arg(total));
+        QString error;
+        if (!write_handout(vis, QLatin1String(formula_names[formula]),
+                           parser.value(pictures_option), first, last, &error))
+            return fail(error);
+        return 0;
+    }
     if (parser.isSet(json_option))
         out << QJsonDocument(trace_json(vis, formula)).toJson(QJsonDocument::Indented);
     else

@@ -3,7 +3,7 @@
 # Packages the build and the full test suite need on Debian 12 / Ubuntu 22.04+.
 VELLORA_PACKAGES=(
     cmake ninja-build g++ pkg-config python3
-    qt6-base-dev qt6-base-dev-tools fonts-dejavu-core
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev fonts-dejavu-core
     # The window is tested at the default fonts of Debian, KDE Plasma and GNOME,
     # and falls back on DejaVu Sans Condensed.
     fonts-dejavu-extra fonts-noto-core fonts-cantarell

@@ -1,8 +1,10 @@
 // Runs the built vellora-trace as a user would and checks what it prints.
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace
@@ -164,6 +166,43 @@ private slots:
         QCOMPARE(lines.size(), 8);
         QVERIFY(lines[2].startsWith(QStringLiteral("Shell's formula ")));
         QVERIFY(lines[2].endsWith(QStringLiteral("5, 2, 1")));
+    }
+
+    // One SVG per step with its labels as text, and a page of the sentences;
+    // a folder that cannot be made, or a file that cannot be written, fails
+    // with status 2 and leaves no picture behind.
+    void pictures()
+    {
+        QTemporaryDir dir;
+        const Run run = run_trace({"--pictures", dir.filePath("out"), "--steps", "2-4", "3 1 2"});
+        QCOMPARE(run.exit_code, 0);
+        QCOMPARE(run.err, QByteArray());
+        QCOMPARE(QDir(dir.filePath("out")).entryList(QDir::Files),
+                 QStringList({"index.html", "shell-sort-step-002-of-008.svg",
+                              "shell-sort-step-003-of-008.svg", "shell-sort-step-004-of-008.svg"}));
+        QFile svg(dir.filePath("out/shell-sort-step-004-of-008.svg"));
+        QVERIFY(svg.open(QIODevice::ReadOnly));
+        const QByteArray picture = svg.readAll();
+        for (const char *label : {">3</text>", ">1</text>", ">2</text>", "fill=\"#a020f0\""})
+            QVERIFY2(picture.contains(label), label);
+        QFile index(dir.filePath("out/index.html"));
+        QVERIFY(index.open(QIODevice::ReadOnly));
+        const QByteArray page = index.readAll();
+        QVERIFY(page.contains("<img src=\"shell-sort-step-003-of-008.svg\""));
+        QVERIFY(page.contains("<p>3 is more than 1, we need to swap them.</p>"));
+
+        QFile blocker(dir.filePath("blocker"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        QVERIFY(QDir(dir.path()).mkpath("taken/index.html"));
+        for (const QStringList &args :
+             {QStringList{"--pictures", dir.filePath("blocker/out"), "3 1 2"},
+              QStringList{"--pictures", dir.filePath("taken"), "3 1 2"},
+              QStringList{"--pictures", dir.filePath("taken"), "--steps", "3-9", "3 1 2"}}) {
+            const Run failed = run_trace(args);
+            QCOMPARE(failed.exit_code, 2);
+            QVERIFY(failed.err.startsWith("vellora-trace: "));
+            QCOMPARE(QDir(dir.filePath("taken")).entryList(QDir::Files), QStringList());
+        }
     }
 
     void help()

@@ -326,7 +326,7 @@ private slots:
 
     void more_information()
     {
-        const QString help_file = QCoreApplication::applicationDirPath() + "/sequences.mht";
+        const QString help_file = QCoreApplication::applicationDirPath() + "/sequences.html";
         QVERIFY2(!QFile::exists(help_file), "a help document is left over next to the test");
         const auto remove = qScopeGuard([&] { QFile::remove(help_file); });
         const QString box = QStringLiteral("Information More information: The help document "

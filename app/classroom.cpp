@@ -1,0 +1,154 @@
+// Teaching in a room: the canvas's menu and the keys of its actions, the
+// full-screen presentation, pictures of a step, and the predict mode.
+#include "mainwindow.h"
+
+#include "picture.h"
+#include "presentation.h"
+#include "sleeper.h"
+#include "ui_mainwindow.h"
+#include "visualizer.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QScreen>
+#include <QStandardPaths>
+
+QAction *MainWindow::add_key_action(const QString &text, const QList<QKeySequence> &keys,
+                                    bool while_playing, const std::function<void()> &what)
+{
+    auto *action = new QAction(text, this);
+    action->setShortcuts(keys);
+    // Like the buttons, which are disabled then, most keys rest during playback.
+    connect(action, &QAction::triggered, this, [this, while_playing, what] {
+        if (!playing || while_playing)
+            what();
+    });
+    addAction(action);
+    window_keys << action;
+    return action;
+}
+
+void MainWindow::add_classroom_actions()
+{
+    menu = new QMenu(this);
+    menu->addAction(add_key_action(tr("Present"), {Qt::Key_F5}, true, [this] {
+        if (presentation && presentation->isVisible())
+            leave_presentation();
+        else
+            present(screen());
+    }));
+    present_elsewhere = menu->addAction(tr("Present on the other screen"), this, [this] {
+        for (QScreen *other : QGuiApplication::screens())
+            if (other != screen())
+                return present(other);
+    });
+    menu->addAction(add_key_action(tr("Copy picture"), {QKeySequence::Copy}, false,
+                                   [this] { copy_picture(); }));
+    menu->addAction(add_key_action(tr("Save picture…"), {QKeySequence::Save}, false,
+                                   [this] { save_picture_as(); }));
+    predict_action = add_key_action(tr("Predict the steps"), {Qt::Key_P}, false, [this] {
+        predictor.active = !predictor.active;
+        predict_action->setChecked(predictor.active);
+        show_step();
+    });
+    predict_action->setCheckable(true);
+    menu->addAction(predict_action);
+    menu->addAction(
+        add_key_action(tr("Help"), {QKeySequence::HelpContents}, false, [this] { open_help(); }));
+
+    add_key_action(QString(), {Qt::Key_S}, false, [this] { answer(true); });
+    add_key_action(QString(), {Qt::Key_K}, false, [this] { answer(false); });
+    add_key_action(QString(), {Qt::Key_Return, Qt::Key_Enter}, false, [this] {
+        if (predictor.asking(*vis))
+            step_front();
+    });
+    add_key_action(QString(), {Qt::Key_Menu}, false,
+                   [this] { open_menu(ui->Canvas->viewport()->rect().center()); });
+    ui->Canvas->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(ui->Canvas, &QWidget::customContextMenuRequested, this, &MainWindow::open_menu);
+
+    // Keys of the presentation alone.
+    const auto presentation_key = [this](const QList<QKeySequence> &keys, bool while_playing,
+                                         const std::function<void()> &what) {
+        QAction *action = add_key_action(QString(), keys, while_playing, what);
+        removeAction(action);
+        window_keys.removeOne(action);
+        presentation_keys << action;
+    };
+    presentation_key({Qt::Key_Escape}, true, [this] { leave_presentation(); });
+    presentation_key({Qt::Key_Space}, true, [this] { play(); });
+    presentation_key({Qt::Key_B, Qt::Key_Period}, false,
+                     [this] { presentation->set_blanked(!presentation->blanked()); });
+}
+
+void MainWindow::open_menu(const QPoint &where)
+{
+    present_elsewhere->setVisible(QGuiApplication::screens().size() > 1);
+    menu->popup(ui->Canvas->viewport()->mapToGlobal(where));
+}
+
+void MainWindow::present(QScreen *target)
+{
+    if (presentation == nullptr) {
+        presentation = new PresentationView(vis, ui->sortStatus, this);
+        presentation->addActions(window_keys);
+        presentation->addActions(presentation_keys);
+    }
+    presentation->set_blanked(false);
+    presentation->present_on(target);
+}
+
+void MainWindow::leave_presentation()
+{
+    presentation->close();
+    activateWindow();
+}
+
+void MainWindow::copy_picture()
+{
+    QGuiApplication::clipboard()->setImage(scene_image(vis->scene));
+}
+
+QString MainWindow::picture_name(const QString &suffix) const
+{
+    return picture_file_name(vis->cur_step + 1, int(vis->steps.size()), suffix);
+}
+
+void MainWindow::save_picture_as()
+{
+    const QString png = tr("PNG image (*.png)"), svg = tr("SVG image (*.svg)");
+    QString filter = png;
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    QString path = QFileDialog::getSaveFileName(this, tr("Save picture"),
+                                                QDir(folder).filePath(picture_name("png")),
+                                                png + QStringLiteral(";;") + svg, &filter);
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += filter == svg ? QStringLiteral(".svg") : QStringLiteral(".png");
+    save_picture(path);
+}
+
+bool MainWindow::save_picture(const QString &path)
+{
+    QString error;
+    if (write_picture(vis->scene, path, &error))
+        return true;
+    show_message_and_wait(
+        QMessageBox::Critical, tr("Error"),
+        tr("The picture could not be saved as %1:\n%2").arg(QDir::toNativeSeparators(path), error));
+    return false;
+}
+
+void MainWindow::answer(bool swap)
+{
+    if (!predictor.asking(*vis))
+        return;
+    predictor.answer(*vis, swap);
+    show_step();
+}

@@ -1,0 +1,132 @@
+#include "presentation.h"
+
+#include "visualizer.h"
+
+#include <QGraphicsScene>
+#include <QGraphicsView>
+#include <QLabel>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+#include <QtMath>
+
+namespace
+{
+
+constexpr qreal smallest_box = 40; // pixels, still legible from the back of a hall
+constexpr qreal box_height = 25;   // scene units
+constexpr qreal picture_height = 125;
+
+} // namespace
+
+PresentationView::PresentationView(Visualizer *vis, QTextBrowser *status, QWidget *parent)
+    : QWidget(parent, Qt::Window), vis(vis), status(status)
+{
+    setWindowTitle(QStringLiteral("Vellora"));
+    setCursor(Qt::BlankCursor);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, Qt::white);
+    colours.setColor(QPalette::Base, Qt::white);
+    colours.setColor(QPalette::WindowText, Qt::black);
+    setPalette(colours);
+    setAutoFillBackground(true);
+
+    view = new QGraphicsView(vis->scene, this);
+    view->setFrameShape(QFrame::NoFrame);
+    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view->setRenderHint(QPainter::Antialiasing);
+    // Keys go to the presentation, whose actions are the window's.
+    view->setFocusPolicy(Qt::NoFocus);
+
+    text = new QLabel(this);
+    text->setTextFormat(Qt::PlainText);
+    text->setWordWrap(true);
+    text->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    text->setText(status->toPlainText());
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addStretch(1);
+    layout->addWidget(view);
+    layout->addWidget(text, 2);
+
+    blank = new QWidget(this);
+    QPalette black = blank->palette();
+    black.setColor(QPalette::Window, Qt::black);
+    blank->setPalette(black);
+    blank->setAutoFillBackground(true);
+    blank->hide();
+
+    connect(status, &QTextBrowser::textChanged, this,
+            [this] { text->setText(this->status->toPlainText()); });
+    connect(vis->scene, &QGraphicsScene::sceneRectChanged, this, [this] { rescale(); });
+}
+
+qreal PresentationView::scale_for(const QSizeF &picture, const QSize &screen)
+{
+    const qreal margin = screen.width() * 0.05;
+    qreal scale = (screen.width() - 2 * margin) / qMax<qreal>(picture.width(), 1);
+    scale = qMin(scale, screen.height() * 0.55 / picture_height);
+    return qMax(scale, smallest_box / box_height);
+}
+
+void PresentationView::present_on(QScreen *screen)
+{
+    setScreen(screen);
+    setGeometry(screen->geometry());
+    showFullScreen();
+    activateWindow();
+    rescale();
+}
+
+void PresentationView::follow()
+{
+    const QRectF focus = step_focus(*vis);
+    if (focus.isEmpty())
+        return;
+    const QRectF shown = view->mapToScene(view->viewport()->rect()).boundingRect();
+    if (shown.contains(focus))
+        return;
+    const int margin = qRound(width() * 0.02);
+    if ((focus.width() + 1) * view->transform().m11() + 2 * margin <= view->viewport()->width()) {
+        view->ensureVisible(focus, margin, 0);
+    } else {
+        // A pair further apart than the screen is wide: the element moving.
+        const int unit = box_width(*vis);
+        view->ensureVisible(QRectF(focus.right() - unit, focus.y(), unit, focus.height()), margin,
+                            0);
+    }
+}
+
+bool PresentationView::blanked() const
+{
+    return blank->isVisible();
+}
+
+void PresentationView::set_blanked(bool on)
+{
+    blank->setGeometry(rect());
+    blank->raise();
+    blank->setVisible(on);
+}
+
+void PresentationView::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    blank->setGeometry(rect());
+    QFont font = text->font();
+    font.setPixelSize(qMax(12, height() / 24));
+    text->setFont(font);
+    rescale();
+}
+
+void PresentationView::rescale()
+{
+    const QRectF picture = vis->scene->sceneRect();
+    const qreal scale = scale_for(picture.size(), size());
+    view->setTransform(QTransform::fromScale(scale, scale));
+    view->setFixedHeight(qCeil(picture.height() * scale) + 2);
+    view->centerOn(picture.center());
+    follow();
+}

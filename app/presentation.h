@@ -1,0 +1,46 @@
+// The step on display full screen, for a projector: the window's own scene,
+// scaled up, with the status panel's text below it in a large font. One state,
+// two views: everything shown comes from the window's scene and status panel.
+#pragma once
+
+#include <QWidget>
+
+class QGraphicsScene;
+class QGraphicsView;
+class QLabel;
+class QScreen;
+class QTextBrowser;
+class Visualizer;
+
+class PresentationView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    PresentationView(Visualizer *vis, QTextBrowser *status, QWidget *parent);
+
+    // Fills the screen with the presentation.
+    void present_on(QScreen *screen);
+    // Keeps in view the boxes the step on display is about.
+    void follow();
+
+    bool blanked() const;
+    void set_blanked(bool blank);
+
+    // The scale of the picture on a screen: as wide as the screen allows
+    // with margins, below a height that leaves room for the text, and never
+    // with boxes under 40 pixels.
+    static qreal scale_for(const QSizeF &picture, const QSize &screen);
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void rescale();
+
+    Visualizer *vis;
+    QTextBrowser *status;
+    QGraphicsView *view;
+    QLabel *text;
+    QWidget *blank;
+};

@@ -1,0 +1,99 @@
+#include "handout.h"
+
+#include "num_to_str.h"
+#include "picture.h"
+#include "visualizer.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QGraphicsScene>
+#include <QSaveFile>
+#include <QStringList>
+
+namespace
+{
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("Handout", text);
+}
+
+QString page(const Visualizer &vis, const QString &formula, const QStringList &pictures, int first)
+{
+    const int total = int(vis.steps.size());
+    QStringList numbers;
+    for (qint32 v : vis.seq)
+        numbers << num_to_str(v);
+    QString html =
+        QStringLiteral("<!DOCTYPE html>\n<html lang=\"%1\">\n<head>\n<meta charset=\"utf-8\">\n"
+                       "<title>%2</title>\n<style>\n"
+                       "body { font-family: sans-serif; max-width: 60em; margin: 2em auto; }\n"
+                       "section { margin: 3em 0; page-break-inside: avoid; }\n"
+                       "img { max-width: 100%; border: 1px solid #ccc; }\n"
+                       "nav a { margin-right: 1em; }\n</style>\n</head>\n<body>\n"
+                       "<h1>%2</h1>\n<p>%3</p>\n")
+            .arg(tr("en"), tr("Shell sort, step by step").toHtmlEscaped(),
+                 tr("%1, sequence %2").arg(formula, numbers.join(u' ')).toHtmlEscaped());
+    const int last = first + int(pictures.size()) - 1;
+    for (int i = first; i <= last; ++i) {
+        const QString title = tr("Step %1 of %2").arg(i).arg(total);
+        html +=
+            QStringLiteral("<section id=\"step-%1\">\n<h2>%2</h2>\n<img src=\"%3\" alt=\"%2\">\n"
+                           "<p>%4</p>\n<nav>")
+                .arg(QString::number(i), title.toHtmlEscaped(), pictures.at(i - first),
+                     vis.steps.at(i - 1).text.toHtmlEscaped());
+        if (i > first)
+            html += QStringLiteral("<a href=\"#step-%1\">%2</a>")
+                        .arg(i - 1)
+                        .arg(tr("Previous step").toHtmlEscaped());
+        if (i < last)
+            html += QStringLiteral("<a href=\"#step-%1\">%2</a>")
+                        .arg(i + 1)
+                        .arg(tr("Next step").toHtmlEscaped());
+        html += QStringLiteral("</nav>\n</section>\n");
+    }
+    return html + QStringLiteral("</body>\n</html>\n");
+}
+
+} // namespace
+
+bool write_handout(Visualizer &vis, const QString &formula, const QString &folder, int first,
+                   int last, QString *error)
+{
+    QDir dir(folder);
+    if (!dir.mkpath(QStringLiteral("."))) {
+        *error = tr("cannot make the folder %1").arg(QDir::toNativeSeparators(folder));
+        return false;
+    }
+    QGraphicsScene scene;
+    QGraphicsScene *shown = vis.scene;
+    vis.scene = &scene;
+    const int step = vis.cur_step;
+    QStringList written;
+    bool ok = true;
+    for (int i = first; ok && i <= last; ++i) {
+        vis.set_current_step(i - 1);
+        vis.render();
+        const QString name = picture_file_name(i, int(vis.steps.size()), QStringLiteral("svg"));
+        ok = write_picture(&scene, dir.filePath(name), error);
+        if (ok)
+            written << name;
+        else
+            *error = dir.filePath(name) + QStringLiteral(": ") + *error;
+    }
+    vis.set_current_step(step);
+    vis.scene = shown;
+    if (ok) {
+        vis.set_current_step(0);
+        QSaveFile index(dir.filePath(QStringLiteral("index.html")));
+        ok = index.open(QIODevice::WriteOnly) &&
+             index.write(page(vis, formula, written, first).toUtf8()) >= 0 && index.commit();
+        if (!ok)
+            *error = index.fileName() + QStringLiteral(": ") + index.errorString();
+        vis.set_current_step(step);
+    }
+    if (!ok)
+        for (const QString &name : written)
+            dir.remove(name);
+    return ok;
+}

@@ -1,0 +1,13 @@
+// A handout of a trace: one SVG picture per step and an index.html that pages
+// through them with the step sentences.
+#pragma once
+
+#include <QString>
+
+class Visualizer;
+
+// Writes steps first to last (counted from 1) of the trace into folder, which
+// is made if need be. Every file appears whole or not at all: on failure the
+// files of this run are removed again and the reason is in *error.
+bool write_handout(Visualizer &vis, const QString &formula, const QString &folder, int first,
+                   int last, QString *error);

@@ -1,0 +1,63 @@
+#include "picture.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QGraphicsScene>
+#include <QImageWriter>
+#include <QPainter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+
+QImage scene_image(QGraphicsScene *scene, qreal scale)
+{
+    const QRectF source = scene->sceneRect();
+    QImage image((source.size() * scale).toSize(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    scene->render(&painter, QRectF(image.rect()), source);
+    return image;
+}
+
+QString picture_file_name(int step, int steps, const QString &suffix)
+{
+    const int digits = qMax(3, int(QString::number(steps).size()));
+    return QStringLiteral("shell-sort-step-%1-of-%2.%3")
+        .arg(step, digits, 10, QChar(u'0'))
+        .arg(steps, digits, 10, QChar(u'0'))
+        .arg(suffix);
+}
+
+bool write_picture(QGraphicsScene *scene, const QString &path, QString *error)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        *error = file.errorString();
+        return false;
+    }
+    if (path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
+        const QRectF source = scene->sceneRect();
+        QSvgGenerator svg;
+        svg.setOutputDevice(&file);
+        svg.setSize(source.size().toSize());
+        svg.setViewBox(QRectF(QPointF(0, 0), source.size()));
+        svg.setTitle(QCoreApplication::translate("Picture", "A step of Shell sort"));
+        QPainter painter(&svg);
+        painter.fillRect(QRectF(QPointF(0, 0), source.size()), Qt::white);
+        scene->render(&painter, QRectF(QPointF(0, 0), source.size()), source);
+        painter.end();
+    } else {
+        QImageWriter writer(&file, "png");
+        if (!writer.write(scene_image(scene))) {
+            *error = writer.errorString();
+            file.cancelWriting();
+            return false;
+        }
+    }
+    if (!file.commit()) {
+        *error = file.errorString();
+        return false;
+    }
+    return true;
+}

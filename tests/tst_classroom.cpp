@@ -1,0 +1,286 @@
+// Teaching in a room: the canvas menu, the full-screen presentation, pictures
+// of a step, the predict mode and F1.
+#include "picture.h"
+#include "presentation.h"
+#include "window_fixture.h"
+
+#include <QSvgRenderer>
+
+#include <optional>
+
+namespace
+{
+
+const QColor purple(160, 32, 240);
+
+// The key goes where a user's key would: to the active window's focus.
+void press(QKeyCombination key)
+{
+    QWidget *target =
+        QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
+    QTest::keyClick(target, key.key(), key.keyboardModifiers());
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+
+class TestClassroom : public QObject
+{
+    Q_OBJECT
+
+    std::optional<WindowFixture> w;
+    QList<QUrl> opened;
+
+    PresentationView *presentation() const { return w->window->findChild<PresentationView *>(); }
+
+    // The status text as the presentation shows it, and whether the boxes the
+    // step is about are on its screen.
+    void check_presentation_follows()
+    {
+        auto *shown = presentation()->findChild<QLabel *>();
+        QCOMPARE(shown->text(), w->status());
+        auto *view = presentation()->findChild<QGraphicsView *>();
+        const QRectF focus = step_focus(*w->vis);
+        const QRectF visible = view->mapToScene(view->viewport()->rect()).boundingRect();
+        if (!focus.isEmpty() && focus.width() * view->transform().m11() < view->width() * 0.9)
+            QVERIFY2(visible.adjusted(-1, -1, 1, 1).contains(focus),
+                     qPrintable(QString::number(w->vis->cur_step)));
+    }
+
+public slots:
+    void open(const QUrl &url) { opened << url; }
+
+private slots:
+    void init()
+    {
+        w.emplace();
+        w->apply(QStringLiteral("9 3 7 1 8 2 6 10 5 4"));
+        w->get("nextStep")->setFocus();
+    }
+
+    void cleanup() { w.reset(); }
+
+    void menu_lists_the_actions_with_their_keys()
+    {
+        for (const bool by_key : {false, true}) {
+            QWidget *canvas = w->get<QGraphicsView>("Canvas")->viewport();
+            QContextMenuEvent right_click(QContextMenuEvent::Mouse, QPoint(20, 20),
+                                          canvas->mapToGlobal(QPoint(20, 20)));
+            // The offscreen platform's notes on popups.
+            QTest::ignoreMessage(QtWarningMsg, "This plugin does not support raise()");
+            QTest::ignoreMessage(QtWarningMsg,
+                                 "This plugin does not support grabbing the keyboard");
+            if (by_key)
+                press(Qt::Key_Menu);
+            else
+                QCoreApplication::sendEvent(canvas, &right_click);
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            QStringList items;
+            for (QAction *action : menu->actions())
+                if (action->isVisible())
+                    items << action->text() + u' ' + action->shortcut().toString();
+            QCOMPARE(items,
+                     QStringList({"Present F5", "Copy picture Ctrl+C", "Save picture… Ctrl+S",
+                                  "Predict the steps P", "Help F1"}));
+            menu->close();
+        }
+    }
+
+    void help_key()
+    {
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "open");
+        const QString page = QCoreApplication::applicationDirPath() + "/sequences.html";
+        QFile file(page);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        press(Qt::Key_F1);
+        QFile::remove(page);
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        QCOMPARE(opened, QList<QUrl>{QUrl::fromLocalFile(page)});
+    }
+
+    // F5 presents the step full screen; every kind of move shows there; B
+    // blanks; Space plays on; Esc leaves with the step reached on display.
+    void presentation_follows_every_move()
+    {
+        QVERIFY(PresentationView::scale_for(QSizeF(25 * 25, 125), QSize(1920, 1080)) * 25 >= 60);
+        QVERIFY(PresentationView::scale_for(QSizeF(25 * 1000, 125), QSize(1920, 1080)) * 25 >= 40);
+
+        press(Qt::Key_F5);
+        QVERIFY(presentation() && presentation()->isFullScreen());
+        QVERIFY(QTest::qWaitForWindowActive(presentation()));
+        check_presentation_follows();
+        for (QKeyCombination key :
+             {QKeyCombination(Qt::Key_Right), QKeyCombination(Qt::Key_PageDown),
+              QKeyCombination(Qt::CTRL, Qt::Key_Right), QKeyCombination(Qt::CTRL, Qt::Key_Right),
+              QKeyCombination(Qt::Key_Left), QKeyCombination(Qt::CTRL, Qt::Key_Left),
+              QKeyCombination(Qt::Key_End), QKeyCombination(Qt::Key_PageUp),
+              QKeyCombination(Qt::Key_Home)}) {
+            press(key);
+            check_presentation_follows();
+        }
+        w->get<QSpinBox>("jumpStepNum")->setValue(20);
+        w->window->jump();
+        check_presentation_follows();
+
+        press(Qt::Key_B);
+        QVERIFY(presentation()->blanked());
+        press(Qt::Key_Period);
+        QVERIFY(!presentation()->blanked());
+
+        w->get<QSlider>("playSpeed")->setValue(w->get<QSlider>("playSpeed")->maximum());
+        press(Qt::Key_Space); // plays to the end, on the presentation
+        QCOMPARE(w->vis->cur_step, w->vis->steps.size() - 1);
+        check_presentation_follows();
+        QVERIFY(presentation()->isVisible());
+
+        press(Qt::Key_Escape);
+        QVERIFY(!presentation()->isVisible());
+        QCOMPARE(w->vis->cur_step, w->vis->steps.size() - 1);
+        press(Qt::Key_F5);
+        QVERIFY(presentation()->isVisible());
+        press(Qt::Key_F5);
+        QVERIFY(!presentation()->isVisible());
+    }
+
+    // Closing the window while presenting, also during a playback, ends the
+    // program; the fixture then finds no window left and no warning.
+    void closing_while_presenting()
+    {
+        press(Qt::Key_F5);
+        w->get<QSlider>("playSpeed")->setValue(0);
+        QTimer::singleShot(0, w->window, [this] { press(Qt::Key_Space); });
+        QTimer::singleShot(100, w->window, [this] { w->window->close(); });
+        QCOMPARE(QApplication::exec(), 0);
+        QVERIFY(!presentation()->isVisible());
+    }
+
+    void pictures_data()
+    {
+        QTest::addColumn<QString>("suffix");
+        QTest::newRow("PNG") << "png";
+        QTest::newRow("SVG") << "svg";
+    }
+
+    // The whole picture, at twice the scene's size (PNG and clipboard) or at
+    // its size with the labels as text (SVG), purple where the compared boxes
+    // are; an unwritable name gets a box naming it and leaves nothing.
+    void pictures()
+    {
+        QFETCH(QString, suffix);
+        w->window->step_to(29 - 1);
+        QCOMPARE(w->window->picture_name(suffix), "shell-sort-step-029-of-049." + suffix);
+        const TraceStep &step = w->vis->steps[w->vis->cur_step];
+        QVERIFY(step.pos_b != -1);
+        const QRectF scene = w->vis->scene->sceneRect();
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath(w->window->picture_name(suffix));
+        QVERIFY(w->window->save_picture(path));
+        QImage image;
+        if (suffix == u"svg") {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QByteArray svg = file.readAll();
+            for (qint32 v : w->vis->seq)
+                QVERIFY(svg.contains(">" + QByteArray::number(v) + "</text>"));
+            QSvgRenderer renderer(svg);
+            QCOMPARE(renderer.viewBoxF().size(), scene.size());
+            image = QImage(scene.size().toSize() * 2, QImage::Format_RGB32);
+            image.fill(Qt::black);
+            QPainter painter(&image);
+            renderer.render(&painter);
+        } else {
+            QVERIFY(image.load(path));
+            press(QKeyCombination(Qt::CTRL, Qt::Key_C));
+            QCOMPARE(QGuiApplication::clipboard()->image(),
+                     image.convertToFormat(QImage::Format_RGB32));
+        }
+        QCOMPARE(image.size(), scene.size().toSize() * 2);
+        const int unit = box_width(*w->vis);
+        for (int pos : {step.pos_a, step.pos_b})
+            QCOMPARE(image.pixelColor(2 * unit * pos + 4, 2 * 100 + 4), purple);
+        QCOMPARE(image.pixelColor(2 * unit * step.pos_a + 4, 2 * 50 + 4), QColor(160, 160, 164));
+
+        const QString unwritable = dir.filePath("no/such/folder/step." + suffix);
+        QVERIFY(!w->window->save_picture(unwritable));
+        QCOMPARE(w->boxes.size(), 1);
+        QVERIFY(w->boxes[0].startsWith("Critical Error: The picture could not be saved as " +
+                                       QDir::toNativeSeparators(unwritable)));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                 QStringList{QFileInfo(path).fileName()});
+    }
+
+    // A scripted session: questions, verdicts and the score; moving back, jumps
+    // and playback never ask twice or count twice; leaving the mode restores
+    // every text; a new Apply starts a new score.
+    void predicting()
+    {
+        const auto counters = [this](int step) {
+            return QStringLiteral("\n\nCurrent step: %1/49\nTotal number of operations: %2, "
+                                  "incl. %3 swaps.")
+                .arg(step)
+                .arg(w->vis->op_count)
+                .arg(w->vis->swap_count);
+        };
+        const QString usual = w->status();
+        press(Qt::Key_P);
+        QCOMPARE(w->status(), usual); // not a comparison: as usual
+        press(Qt::Key_Right);
+        press(Qt::Key_Right);
+        press(Qt::Key_Right); // 9 3 7 1 8 | 2 6 10 5 4 under gap 5: 9 against 2
+        QCOMPARE(w->status(), "Compare 9 and 2 (gap 5): swap them or keep them? S = swap, K = "
+                              "keep." +
+                                  counters(4));
+        press(Qt::Key_Right); // reveals, does not move
+        QCOMPARE(w->vis->cur_step, 3);
+        QCOMPARE(w->status(), w->vis->steps[3].text + counters(4));
+        press(Qt::Key_Right);
+        press(Qt::Key_Right);
+        press(Qt::Key_Right); // 3 against 6: keep
+        press(Qt::Key_S);
+        QCOMPARE(w->status().section(u'\n', 0, 0),
+                 "Not quite: 6 is more than 3, we don't need to replace it anymore. (0 of 1 "
+                 "right)");
+        press(Qt::Key_Left);
+        press(Qt::Key_Right);
+        press(Qt::Key_K); // answered already: nothing changes
+        QVERIFY(w->status().startsWith("Not quite: "));
+
+        // In the presentation a class answers together.
+        press(Qt::Key_F5);
+        press(Qt::Key_Right);
+        press(Qt::Key_Right);
+        press(Qt::Key_K); // 7 against 10: keep
+        QVERIFY(w->status().startsWith("Right. 10 is more than 7, we don't need to replace it "
+                                       "anymore. (1 of 2 right)"));
+        QCOMPARE(presentation()->findChild<QLabel *>()->text(), w->status());
+        press(Qt::Key_Escape);
+
+        w->get<QSlider>("playSpeed")->setValue(w->get<QSlider>("playSpeed")->maximum());
+        w->click("playButton");
+        press(Qt::Key_Home);
+        for (int i = 0; i < w->vis->steps.size(); ++i) {
+            press(Qt::Key_Right);
+            QVERIFY(!w->status().startsWith("Compare"));
+        }
+        QVERIFY(w->status().startsWith("Sorting finished!"));
+
+        w->get<QSpinBox>("jumpStepNum")->setValue(9);
+        w->click("jumpButton");
+        QVERIFY(w->status().startsWith("Right. ") && w->status().contains("(1 of 2 right)"));
+        press(Qt::Key_P);
+        QCOMPARE(w->status(), w->vis->steps[8].text + counters(9));
+        press(Qt::Key_P);
+        w->click("applyButton");
+        w->get<QSpinBox>("jumpStepNum")->setValue(7);
+        w->click("jumpButton");
+        QVERIFY(w->status().startsWith("Compare 3 and 6 (gap 5)"));
+        press(Qt::Key_K);
+        QVERIFY(w->status().contains("(1 of 1 right)"));
+    }
+};
+
+QTEST_MAIN(TestClassroom)
+#include "tst_classroom.moc"
