@@ -2,6 +2,7 @@
 
 #include "gaps.h"
 #include "mainwindow.h"
+#include "predict.h"
 #include "ui_mainwindow.h"
 #include "visualizer.h"
 
@@ -96,6 +97,13 @@ QStringList status_texts()
     texts << status_text(QStringLiteral("Now we are going to work with a subsequence starting "
                                         "from element 1000."),
                          40936, 40936, 2147483647, 2147483646);
+    // The predict mode's question and verdicts.
+    QStringList predicted = {Predictor::question(2147483647, 2147483646, 999)};
+    for (const TraceStep &step : vis.steps)
+        if (step.pos_b != -1)
+            predicted << Predictor::verdict(Predictor::Wrong, step.text, 40000, 40000);
+    for (const QString &sentence : predicted)
+        texts << status_text(sentence, 40936, 40936, 2147483647, 2147483646);
     return texts;
 }
 

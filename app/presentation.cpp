@@ -118,6 +118,7 @@ void PresentationView::resizeEvent(QResizeEvent *event)
     QFont font = text->font();
     font.setPixelSize(qMax(12, height() / 24));
     text->setFont(font);
+    layout()->setSpacing(height() / 20);
     rescale();
 }
 

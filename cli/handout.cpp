@@ -29,19 +29,20 @@ QString page(const Visualizer &vis, const QString &formula, const QStringList &p
                        "<title>%2</title>\n<style>\n"
                        "body { font-family: sans-serif; max-width: 60em; margin: 2em auto; }\n"
                        "section { margin: 3em 0; page-break-inside: avoid; }\n"
-                       "img { max-width: 100%; border: 1px solid #ccc; }\n"
+                       "img { max-width: 100%; height: auto; border: 1px solid #ccc; }\n"
                        "nav a { margin-right: 1em; }\n</style>\n</head>\n<body>\n"
                        "<h1>%2</h1>\n<p>%3</p>\n")
             .arg(tr("en"), tr("Shell sort, step by step").toHtmlEscaped(),
                  tr("%1, sequence %2").arg(formula, numbers.join(u' ')).toHtmlEscaped());
     const int last = first + int(pictures.size()) - 1;
+    // Twice the scene's size, as the window's pictures, so that small steps are not tiny.
+    const int width = 2 * box_width(vis) * int(vis.seq.size());
     for (int i = first; i <= last; ++i) {
         const QString title = tr("Step %1 of %2").arg(i).arg(total);
-        html +=
-            QStringLiteral("<section id=\"step-%1\">\n<h2>%2</h2>\n<img src=\"%3\" alt=\"%2\">\n"
-                           "<p>%4</p>\n<nav>")
-                .arg(QString::number(i), title.toHtmlEscaped(), pictures.at(i - first),
-                     vis.steps.at(i - 1).text.toHtmlEscaped());
+        html += QStringLiteral("<section id=\"step-%1\">\n<h2>%2</h2>\n<img src=\"%3\" alt=\"%2\" "
+                               "width=\"%5\">\n<p>%4</p>\n<nav>")
+                    .arg(QString::number(i), title.toHtmlEscaped(), pictures.at(i - first),
+                         vis.steps.at(i - 1).text.toHtmlEscaped(), QString::number(width));
         if (i > first)
             html += QStringLiteral("<a href=\"#step-%1\">%2</a>")
                         .arg(i - 1)

@@ -1,8 +1,9 @@
 // screenshot-grab: a helper of screenshot.sh, not part of Vellora. Gives an X
 // window the keyboard focus, sends it key presses, and saves its picture.
 //
-// Usage: screenshot-grab WINDOW_ID OUTPUT.png [KEYSYM ...]
-// KEYSYM is an X key name such as Next (Page Down) or Right.
+// Usage: screenshot-grab [--root] WINDOW_ID OUTPUT.png [KEYSYM ...]
+// KEYSYM is an X key name such as Next (Page Down) or Right. With --root the
+// picture is of the whole screen, after the keys went to the window.
 #include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
@@ -14,6 +15,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace
 {
@@ -39,8 +41,14 @@ void send_key(Display *display, Window window, KeySym keysym)
 
 int main(int argc, char *argv[])
 {
+    const bool whole_screen = argc > 1 && std::strcmp(argv[1], "--root") == 0;
+    if (whole_screen) {
+        --argc;
+        ++argv;
+    }
     if (argc < 3) {
-        std::fprintf(stderr, "usage: screenshot-grab WINDOW_ID OUTPUT.png [KEYSYM ...]\n");
+        std::fprintf(stderr,
+                     "usage: screenshot-grab [--root] WINDOW_ID OUTPUT.png [KEYSYM ...]\n");
         return 2;
     }
     const Window window = std::strtoul(argv[1], nullptr, 0);
@@ -66,7 +74,7 @@ int main(int argc, char *argv[])
     XCloseDisplay(display);
 
     QGuiApplication app(argc, argv);
-    const QImage image = app.primaryScreen()->grabWindow(WId(window)).toImage();
+    const QImage image = app.primaryScreen()->grabWindow(whole_screen ? 0 : WId(window)).toImage();
     if (image.isNull() || !image.save(QString::fromLocal8Bit(argv[2]), "PNG", 9)) {
         std::fprintf(stderr, "screenshot-grab: could not grab window %s into %s\n", argv[1],
                      argv[2]);

@@ -1,16 +1,19 @@
 #!/usr/bin/env bash
 # Takes docs/screenshot.png: the real vellora window, started from a build
-# directory under a virtual X server (Xvfb), a few steps into a trace.
+# directory under a virtual X server (Xvfb), a few steps into a trace. With
+# --present, takes docs/presentation.png instead: the same step presented full
+# screen (F5) on a 1920 x 1080 screen.
 #
-# Usage: scripts/screenshot.sh [BUILD_DIR [OUTPUT.png]]
-#        (defaults: build and docs/screenshot.png; BUILD_DIR must hold a built vellora)
+# Usage: scripts/screenshot.sh [--present] [BUILD_DIR [OUTPUT.png]]
+#        (defaults: build and docs/screenshot.png or docs/presentation.png;
+#        BUILD_DIR must hold a built vellora)
 # Needs xvfb-run, xauth and xwininfo (packages xvfb, xauth, x11-utils), g++ and
 # the Qt 6 and Xlib headers. The random sequence differs from one run to the next.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 if [ "${1:-}" = --inside-xvfb ]; then
-    build=$2 out=$3 grab=$4
+    build=$2 out=$3 grab=$4 present=$5
     # From the app directory, the form finds its icon as ../icon2.png.
     (cd "$build/app" && exec env QT_QPA_PLATFORM=xcb ./vellora) &
     app=$!
@@ -26,12 +29,23 @@ if [ "${1:-}" = --inside-xvfb ]; then
     sleep 1
     # Page Down steps forward whatever field has the focus; eleven steps reach the
     # comparisons of the first subsequence.
-    QT_QPA_PLATFORM=xcb "$grab" "$window" "$out" Next Next Next Next Next Next Next Next Next Next Next
+    keys=(Next Next Next Next Next Next Next Next Next Next Next)
+    if $present; then
+        QT_QPA_PLATFORM=xcb "$grab" --root "$window" "$out" "${keys[@]}" F5
+    else
+        QT_QPA_PLATFORM=xcb "$grab" "$window" "$out" "${keys[@]}"
+    fi
     exit 0
 fi
 
+present=false screen=800x600x24 picture=docs/screenshot.png
+if [ "${1:-}" = --present ]; then
+    present=true screen=1920x1080x24 picture=docs/presentation.png
+    shift
+fi
+
 build=$(realpath "${1:-build}")
-out=$(realpath -m "${2:-docs/screenshot.png}")
+out=$(realpath -m "${2:-$picture}")
 [ -x "$build/app/vellora" ] || { echo "screenshot.sh: no $build/app/vellora; build first" >&2; exit 1; }
 for tool in xvfb-run xauth xwininfo g++ pkg-config; do
     command -v "$tool" >/dev/null || { echo "screenshot.sh: $tool is missing" >&2; exit 1; }
@@ -46,5 +60,5 @@ if [ ! -x "$grab" ] || [ scripts/screenshot-grab.cpp -nt "$grab" ]; then
 fi
 
 mkdir -p "$(dirname "$out")"
-xvfb-run -a -s "-screen 0 800x600x24" bash "$0" --inside-xvfb "$build" "$out" "$grab"
+xvfb-run -a -s "-screen 0 $screen" bash "$0" --inside-xvfb "$build" "$out" "$grab" "$present"
 echo "$out: $(stat -c %s "$out") bytes"
