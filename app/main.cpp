@@ -1,5 +1,6 @@
 #include "legibility.h"
 #include "mainwindow.h"
+#include "translations.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -7,7 +8,9 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    // The form's rectangles are fixed: pick the font at which its texts fit.
+    install_translations();
+    // The form's rectangles are fixed: pick the font at which its texts fit,
+    // in the language they are shown in.
     QApplication::setFont(fitting_font(QApplication::font()));
     MainWindow window(nullptr);
     // The form takes its icon from ../icon2.png, which is missing when the

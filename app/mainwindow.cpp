@@ -261,23 +261,8 @@ void MainWindow::new_seq()
                        "input. They will be interpreted as spaces."));
             vis->seq = scan.numbers;
             break;
-        case SequenceScan::NoNumber:
-            show_message_and_wait(QMessageBox::Critical, tr("Error"),
-                                  tr("You have not written a sequence!\n(A sequence "
-                                     "consists of numbers divided by spaces)"));
-            return;
-        case SequenceScan::TooLarge:
-            show_message_and_wait(QMessageBox::Critical, tr("Error"),
-                                  tr("The number %1 is too large: numbers can be at most %2.")
-                                      .arg(scan.too_large)
-                                      .arg(max_sequence_value));
-            return;
-        case SequenceScan::TooMany:
-            show_message_and_wait(QMessageBox::Critical, tr("Error"),
-                                  tr("You have typed %1 numbers, but at most %2 can be "
-                                     "sorted here.")
-                                      .arg(scan.number_count)
-                                      .arg(max_sequence_length));
+        default:
+            show_message_and_wait(QMessageBox::Critical, tr("Error"), scan_error_message(scan));
             return;
         }
     }

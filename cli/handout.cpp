@@ -13,17 +13,14 @@
 namespace
 {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Handout", text);
-}
-
 QString page(const Visualizer &vis, const QString &formula, const QStringList &pictures, int first)
 {
     const int total = int(vis.steps.size());
     QStringList numbers;
     for (qint32 v : vis.seq)
         numbers << num_to_str(v);
+    //: The language code of this translation, for the page's lang attribute.
+    const QString language = QCoreApplication::translate("Handout", "en");
     QString html =
         QStringLiteral("<!DOCTYPE html>\n<html lang=\"%1\">\n<head>\n<meta charset=\"utf-8\">\n"
                        "<title>%2</title>\n<style>\n"
@@ -32,25 +29,30 @@ QString page(const Visualizer &vis, const QString &formula, const QStringList &p
                        "img { max-width: 100%; height: auto; border: 1px solid #ccc; }\n"
                        "nav a { margin-right: 1em; }\n</style>\n</head>\n<body>\n"
                        "<h1>%2</h1>\n<p>%3</p>\n")
-            .arg(tr("en"), tr("Shell sort, step by step").toHtmlEscaped(),
-                 tr("%1, sequence %2").arg(formula, numbers.join(u' ')).toHtmlEscaped());
+            .arg(language,
+                 QCoreApplication::translate("Handout", "Shell sort, step by step").toHtmlEscaped(),
+                 QCoreApplication::translate("Handout", "%1, sequence %2")
+                     .arg(formula, numbers.join(u' '))
+                     .toHtmlEscaped());
     const int last = first + int(pictures.size()) - 1;
     // Twice the scene's size, as the window's pictures, so that small steps are not tiny.
     const int width = 2 * box_width(vis) * int(vis.seq.size());
     for (int i = first; i <= last; ++i) {
-        const QString title = tr("Step %1 of %2").arg(i).arg(total);
+        const QString title =
+            QCoreApplication::translate("Handout", "Step %1 of %2").arg(i).arg(total);
         html += QStringLiteral("<section id=\"step-%1\">\n<h2>%2</h2>\n<img src=\"%3\" alt=\"%2\" "
                                "width=\"%5\">\n<p>%4</p>\n<nav>")
                     .arg(QString::number(i), title.toHtmlEscaped(), pictures.at(i - first),
                          vis.steps.at(i - 1).text.toHtmlEscaped(), QString::number(width));
         if (i > first)
-            html += QStringLiteral("<a href=\"#step-%1\">%2</a>")
-                        .arg(i - 1)
-                        .arg(tr("Previous step").toHtmlEscaped());
+            html +=
+                QStringLiteral("<a href=\"#step-%1\">%2</a>")
+                    .arg(i - 1)
+                    .arg(QCoreApplication::translate("Handout", "Previous step").toHtmlEscaped());
         if (i < last)
             html += QStringLiteral("<a href=\"#step-%1\">%2</a>")
                         .arg(i + 1)
-                        .arg(tr("Next step").toHtmlEscaped());
+                        .arg(QCoreApplication::translate("Handout", "Next step").toHtmlEscaped());
         html += QStringLiteral("</nav>\n</section>\n");
     }
     return html + QStringLiteral("</body>\n</html>\n");
@@ -63,7 +65,8 @@ bool write_handout(Visualizer &vis, const QString &formula, const QString &folde
 {
     QDir dir(folder);
     if (!dir.mkpath(QStringLiteral("."))) {
-        *error = tr("cannot make the folder %1").arg(QDir::toNativeSeparators(folder));
+        *error = QCoreApplication::translate("Handout", "cannot make the folder %1")
+                     .arg(QDir::toNativeSeparators(folder));
         return false;
     }
     QGraphicsScene scene;

@@ -4,6 +4,7 @@
 #include "handout.h"
 #include "num_to_str.h"
 #include "sequence_input.h"
+#include "translations.h"
 #include "visualizer.h"
 
 #include <QApplication>
@@ -83,23 +84,36 @@ QString arrangement(const Visualizer &vis)
 
 QString gap_list(const QVector<qint32> &gaps)
 {
-    return gaps.isEmpty() ? QStringLiteral("none") : joined(gaps, QStringLiteral(", "));
+    return gaps.isEmpty() ? QCoreApplication::translate("vellora-trace", "none")
+                          : joined(gaps, QStringLiteral(", "));
+}
+
+// The formula's name in the user's language, as the window's list shows it.
+QString formula_name(int formula)
+{
+    return QCoreApplication::translate("MainWindow", formula_names[formula]);
 }
 
 void print_text(QTextStream &out, Visualizer &vis, int formula)
 {
     const qint32 total = qint32(vis.steps.size());
-    out << "Formula: " << formula_names[formula] << '\n'
-        << "Sequence: " << joined(vis.seq, QStringLiteral(" ")) << '\n'
-        << "Gaps: " << gap_list(vis.gaps) << '\n'
-        << "Total number of operations: " << num_to_str(vis.op_count) << ", incl. "
-        << num_to_str(vis.swap_count) << " swaps.\n"
-        << "Steps: " << num_to_str(total) << '\n';
+    out << QCoreApplication::translate("vellora-trace", "Formula: %1").arg(formula_name(formula))
+        << '\n'
+        << QCoreApplication::translate("vellora-trace", "Sequence: %1")
+               .arg(joined(vis.seq, QStringLiteral(" ")))
+        << '\n'
+        << QCoreApplication::translate("vellora-trace", "Gaps: %1").arg(gap_list(vis.gaps)) << '\n'
+        << QCoreApplication::translate("MainWindow",
+                                       "Total number of operations: %1, incl. %2 swaps.")
+               .arg(num_to_str(vis.op_count), num_to_str(vis.swap_count))
+        << '\n'
+        << QCoreApplication::translate("vellora-trace", "Steps: %1").arg(num_to_str(total)) << '\n';
     for (qint32 i = 0; i < total; ++i) {
         vis.set_current_step(i);
         out << '\n'
-            << "Step " << num_to_str(i + 1) << '/' << num_to_str(total) << ": "
-            << vis.steps.at(i).text << '\n'
+            << QCoreApplication::translate("vellora-trace", "Step %1/%2: %3")
+                   .arg(num_to_str(i + 1), num_to_str(total), vis.steps.at(i).text)
+            << '\n'
             << "    " << arrangement(vis) << '\n';
     }
 }
@@ -126,12 +140,11 @@ QJsonObject trace_json(Visualizer &vis, int formula)
 
 void print_compare(QTextStream &out, const QVector<qint32> &sequence, bool json)
 {
-    const QString line = QStringLiteral("%1  %2  %3  %4  %5\n");
-    QString table = line.arg(QStringLiteral("Formula"), -19)
-                        .arg(QStringLiteral("Operations"), 10)
-                        .arg(QStringLiteral("Swaps"), 8)
-                        .arg(QStringLiteral("Steps"), 8)
-                        .arg(QStringLiteral("Gaps"));
+    QStringList cells[5] = {{QCoreApplication::translate("vellora-trace", "Formula")},
+                            {QCoreApplication::translate("vellora-trace", "Operations")},
+                            {QCoreApplication::translate("vellora-trace", "Swaps")},
+                            {QCoreApplication::translate("vellora-trace", "Steps")},
+                            {QCoreApplication::translate("vellora-trace", "Gaps")}};
     QJsonArray rows;
     for (int f = 0; f < formula_count; ++f) {
         Visualizer vis(nullptr, nullptr, nullptr, gap_generators[f], sequence);
@@ -142,35 +155,28 @@ void print_compare(QTextStream &out, const QVector<qint32> &sequence, bool json)
                                 {"operations", vis.op_count},
                                 {"swaps", vis.swap_count},
                                 {"steps", steps}});
-        table += line.arg(QLatin1String(formula_names[f]), -19)
-                     .arg(vis.op_count, 10)
-                     .arg(vis.swap_count, 8)
-                     .arg(steps, 8)
-                     .arg(gap_list(vis.gaps));
+        cells[0] << formula_name(f);
+        cells[1] << num_to_str(vis.op_count);
+        cells[2] << num_to_str(vis.swap_count);
+        cells[3] << num_to_str(steps);
+        cells[4] << gap_list(vis.gaps);
     }
-    if (json)
+    if (json) {
         out << QJsonDocument(rows).toJson(QJsonDocument::Indented);
-    else
-        out << "Sequence: " << joined(sequence, QStringLiteral(" ")) << "\n\n" << table;
-}
-
-QString scan_error_message(const SequenceScan &scan)
-{
-    switch (scan.error) {
-    case SequenceScan::NoNumber:
-        return QStringLiteral("no number found: a sequence consists of numbers divided by spaces");
-    case SequenceScan::TooLarge:
-        return QStringLiteral("the number %1 is too large: numbers can be at most %2")
-            .arg(scan.too_large)
-            .arg(max_sequence_value);
-    case SequenceScan::TooMany:
-        return QStringLiteral("%1 numbers given: at most %2 can be sorted")
-            .arg(scan.number_count)
-            .arg(max_sequence_length);
-    case SequenceScan::None:
-        break;
+        return;
     }
-    return QString();
+    // Names to the left, numbers to the right, each column as wide as it needs.
+    qsizetype widths[4] = {19, 10, 8, 8};
+    for (int c = 0; c < 4; ++c)
+        for (const QString &cell : cells[c])
+            widths[c] = qMax(widths[c], cell.size());
+    out << QCoreApplication::translate("vellora-trace", "Sequence: %1")
+               .arg(joined(sequence, QStringLiteral(" ")))
+        << "\n\n";
+    for (int r = 0; r <= formula_count; ++r)
+        out << cells[0][r].leftJustified(widths[0]) << "  " << cells[1][r].rightJustified(widths[1])
+            << "  " << cells[2][r].rightJustified(widths[2]) << "  "
+            << cells[3][r].rightJustified(widths[3]) << "  " << cells[4][r] << '\n';
 }
 
 } // namespace
@@ -189,42 +195,56 @@ int main(int argc, char *argv[])
     });
     // Pictures are drawn by the window's own code, which needs a GUI
     // application; offscreen, it needs no display.
-    bool pictures = false;
-    for (int i = 1; i < argc; ++i)
+    bool pictures = false, json = false;
+    for (int i = 1; i < argc; ++i) {
         pictures = pictures || qstrncmp(argv[i], "--pictures", 10) == 0;
+        json = json || qstrcmp(argv[i], "--json") == 0;
+    }
     if (pictures && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const std::unique_ptr<QCoreApplication> app(pictures ? new QApplication(argc, argv)
                                                          : new QCoreApplication(argc, argv));
     QCoreApplication::setApplicationName(QStringLiteral("vellora-trace"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VELLORA_VERSION));
+    // Scripts parse the JSON: it stays English whatever the locale.
+    if (!json)
+        install_translations();
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Prints the Shell-sort trace of a sequence, step by step, as Vellora "
-                       "shows it.\nThe numbers come from the arguments or, if there are none, "
-                       "from standard input."));
-    const QCommandLineOption help_option(QStringList{"h", "help"},
-                                         QStringLiteral("Show this help and exit."));
-    const QCommandLineOption version_option(QStringList{"v", "version"},
-                                            QStringLiteral("Show the version and exit."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "vellora-trace", "Prints the Shell-sort trace of a sequence, step by step, as Vellora "
+                         "shows it.\nThe numbers come from the arguments or, if there are none, "
+                         "from standard input."));
+    const QCommandLineOption help_option(
+        QStringList{"h", "help"},
+        QCoreApplication::translate("vellora-trace", "Show this help and exit."));
+    const QCommandLineOption version_option(
+        QStringList{"v", "version"},
+        QCoreApplication::translate("vellora-trace", "Show the version and exit."));
     const QCommandLineOption formula_option(
         QStringList{"f", "formula"},
-        QStringLiteral("Gap formula: 0 to 5, or shell, hibbard, sedgewick, pratt, fibonacci, "
-                       "knuth (default shell)."),
+        QCoreApplication::translate(
+            "vellora-trace", "Gap formula: 0 to 5, or shell, hibbard, sedgewick, pratt, fibonacci, "
+                             "knuth (default shell)."),
         QStringLiteral("F"), QStringLiteral("shell"));
-    const QCommandLineOption json_option(QStringLiteral("json"),
-                                         QStringLiteral("Print one JSON document."));
+    const QCommandLineOption json_option(
+        QStringLiteral("json"),
+        QCoreApplication::translate("vellora-trace", "Print one JSON document."));
     const QCommandLineOption compare_option(
-        QStringLiteral("compare"), QStringLiteral("Compare the six formulas on the sequence."));
+        QStringLiteral("compare"),
+        QCoreApplication::translate("vellora-trace", "Compare the six formulas on the sequence."));
     const QCommandLineOption pictures_option(
         QStringLiteral("pictures"),
-        QStringLiteral("Write one SVG picture per step into DIR, with an index.html that pages "
-                       "through them."),
+        QCoreApplication::translate(
+            "vellora-trace",
+            "Write one SVG picture per step into DIR, with an index.html that pages "
+            "through them."),
         QStringLiteral("DIR"));
     const QCommandLineOption steps_option(
         QStringLiteral("steps"),
-        QStringLiteral("With --pictures: only steps A to B, counted from 1 (or the one step A)."),
+        QCoreApplication::translate(
+            "vellora-trace",
+            "With --pictures: only steps A to B, counted from 1 (or the one step A)."),
         QStringLiteral("A-B"));
     parser.addOption(help_option);
     parser.addOption(version_option);
@@ -233,9 +253,10 @@ int main(int argc, char *argv[])
     parser.addOption(compare_option);
     parser.addOption(pictures_option);
     parser.addOption(steps_option);
-    parser.addPositionalArgument(QStringLiteral("NUMBER"),
-                                 QStringLiteral("Numbers of the sequence (0 to 2147483647)."),
-                                 QStringLiteral("[NUMBER ...]"));
+    parser.addPositionalArgument(
+        QStringLiteral("NUMBER"),
+        QCoreApplication::translate("vellora-trace", "Numbers of the sequence (0 to 2147483647)."),
+        QStringLiteral("[NUMBER ...]"));
 
     if (!parser.parse(QCoreApplication::arguments()))
         return fail(parser.errorText());
@@ -247,7 +268,8 @@ int main(int argc, char *argv[])
         parser.showVersion();
     const int formula = parse_formula(parser.value(formula_option));
     if (formula < 0)
-        return fail(QStringLiteral("unknown formula '%1'").arg(parser.value(formula_option)));
+        return fail(QCoreApplication::translate("vellora-trace", "unknown formula '%1'")
+                        .arg(parser.value(formula_option)));
 
     QString input;
     const QStringList numbers = parser.positionalArguments();
@@ -256,16 +278,19 @@ int main(int argc, char *argv[])
     } else {
         QFile in;
         if (!in.open(stdin, QIODevice::ReadOnly))
-            return fail(QStringLiteral("cannot read standard input"));
+            return fail(QCoreApplication::translate("vellora-trace", "cannot read standard input"));
         input = QString::fromUtf8(in.readAll());
     }
 
     const SequenceScan scan = scan_sequence(input, PlainSeparators::Whitespace);
     if (scan.error != SequenceScan::None)
-        return fail(scan_error_message(scan));
+        return fail(scan_error_message(scan).replace(u'\n', u' '));
     if (scan.odd_separators)
-        QTextStream(stderr) << "vellora-trace: warning: characters other than digits and "
-                               "spaces were read as spaces\n";
+        QTextStream(stderr) << "vellora-trace: "
+                            << QCoreApplication::translate(
+                                   "vellora-trace", "warning: characters other than digits and "
+                                                    "spaces were read as spaces")
+                            << '\n';
 
     QTextStream out(stdout);
     if (parser.isSet(compare_option)) {
@@ -283,10 +308,12 @@ int main(int argc, char *argv[])
                          : range.size() == 2         ? range.last().toInt(&last_ok)
                                                      : first;
         if (range.size() > 2 || !first_ok || !last_ok || first < 1 || last < first || last > total)
-            return fail(QStringLiteral("--steps takes A-B with 1 <= A <= B <= %1").arg(total));
+            return fail(QCoreApplication::translate("vellora-trace",
+                                                    "--steps takes A-B with 1 <= A <= B <= %1")
+                            .arg(total));
         QString error;
-        if (!write_handout(vis, QLatin1String(formula_names[formula]),
-                           parser.value(pictures_option), first, last, &error))
+        if (!write_handout(vis, formula_name(formula), parser.value(pictures_option), first, last,
+                           &error))
             return fail(error);
         return 0;
     }

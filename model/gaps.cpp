@@ -1,5 +1,7 @@
 #include "gaps.h"
 
+#include <QtGlobal>
+
 #include <algorithm>
 #include <set>
 
@@ -102,8 +104,12 @@ const std::array<GapGenerator, formula_count> gap_generators = {
 };
 
 const std::array<const char *, formula_count> formula_names = {
-    "Shell's formula", "Hibbard's formula",  "Sedgewick's formula",
-    "Pratt's formula", "Fibonacci sequence", "Knuth formula",
+    QT_TRANSLATE_NOOP("MainWindow", "Shell's formula"),
+    QT_TRANSLATE_NOOP("MainWindow", "Hibbard's formula"),
+    QT_TRANSLATE_NOOP("MainWindow", "Sedgewick's formula"),
+    QT_TRANSLATE_NOOP("MainWindow", "Pratt's formula"),
+    QT_TRANSLATE_NOOP("MainWindow", "Fibonacci sequence"),
+    QT_TRANSLATE_NOOP("MainWindow", "Knuth formula"),
 };
 
 int formula_index(GapGenerator g)

@@ -20,7 +20,8 @@ constexpr int formula_count = 6;
 // Indexed like the items of the formula list in the window.
 extern const std::array<GapGenerator, formula_count> gap_generators;
 
-// The item text of each formula, as the window's formula list shows it.
+// The item text of each formula, as the window's formula list shows it, in
+// English; the translation context is "MainWindow".
 extern const std::array<const char *, formula_count> formula_names;
 
 // Index of the formula whose generator is g, or -1.

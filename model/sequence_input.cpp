@@ -1,5 +1,7 @@
 #include "sequence_input.h"
 
+#include <QCoreApplication>
+
 namespace
 {
 
@@ -75,4 +77,27 @@ SequenceScan scan_sequence(QStringView text, PlainSeparators plain)
     if (scan.error != SequenceScan::None)
         scan.numbers.clear();
     return scan;
+}
+
+QString scan_error_message(const SequenceScan &scan)
+{
+    switch (scan.error) {
+    case SequenceScan::NoNumber:
+        return QCoreApplication::translate("MainWindow",
+                                           "You have not written a sequence!\n(A sequence "
+                                           "consists of numbers divided by spaces)");
+    case SequenceScan::TooLarge:
+        return QCoreApplication::translate("MainWindow",
+                                           "The number %1 is too large: numbers can be at most %2.")
+            .arg(scan.too_large)
+            .arg(max_sequence_value);
+    case SequenceScan::TooMany:
+        return QCoreApplication::translate(
+                   "MainWindow", "You have typed %1 numbers, but at most %2 can be sorted here.")
+            .arg(scan.number_count)
+            .arg(max_sequence_length);
+    case SequenceScan::None:
+        break;
+    }
+    return QString();
 }

@@ -32,3 +32,7 @@ struct SequenceScan {
 };
 
 SequenceScan scan_sequence(QStringView text, PlainSeparators plain);
+
+// What to tell the user when a scan finds no sequence to sort; the window and
+// vellora-trace say the same.
+QString scan_error_message(const SequenceScan &scan);

@@ -2,7 +2,8 @@
 
 #include "num_to_str.h"
 
-#include <QStringBuilder>
+#include <QCoreApplication>
+#include <QRegularExpression>
 
 #include <utility>
 
@@ -55,15 +56,70 @@ void Visualizer::jump_sub(bool forward)
     set_current_step(i);
 }
 
+namespace
+{
+
+// A translated sentence with numbered places, looked up once per trace and
+// then filled for each step. The text is sized once, so no sentence of a long
+// trace carries spare capacity.
+class Sentence
+{
+public:
+    explicit Sentence(const char *source)
+        : pattern(QCoreApplication::translate("MainWindow", source))
+    {
+        static const QRegularExpression place(QStringLiteral("%([1-9])"));
+        qsizetype from = 0;
+        for (const QRegularExpressionMatch &m : place.globalMatch(pattern)) {
+            pieces.append(QStringView(pattern).mid(from, m.capturedStart() - from));
+            places.append(m.captured(1).toInt() - 1);
+            from = m.capturedEnd();
+        }
+        pieces.append(QStringView(pattern).mid(from));
+    }
+
+    QString operator()(std::initializer_list<qint32> numbers) const
+    {
+        QString texts[2];
+        qsizetype size = 0;
+        for (qsizetype i = 0; i < qsizetype(numbers.size()); ++i)
+            size += (texts[i] = num_to_str(numbers.begin()[i])).size();
+        for (const QStringView &piece : pieces)
+            size += piece.size();
+        QString sentence;
+        sentence.reserve(size);
+        for (qsizetype i = 0; i < places.size(); ++i)
+            sentence.append(pieces.at(i))
+                .append(places.at(i) < qsizetype(numbers.size()) ? texts[places.at(i)] : QString());
+        return sentence.append(pieces.last());
+    }
+
+private:
+    QString pattern;
+    QList<QStringView> pieces;
+    QList<int> places;
+};
+
+} // namespace
+
 void Visualizer::build_trace()
 {
     // The sentences that never vary share one string each.
-    static const QString opening_text =
-        QStringLiteral("This is where all begins. Now we're going to sort that array.");
-    static const QString front_text =
-        QStringLiteral("The current element is in the beginning of the subsequence, there is no "
-                       "need to continue working with it.");
-    static const QString closing_text = QStringLiteral("Sorting finished!");
+    const QString opening_text = QCoreApplication::translate(
+        "MainWindow", "This is where all begins. Now we're going to sort that array.");
+    const QString front_text = QCoreApplication::translate(
+        "MainWindow", "The current element is in the beginning of the subsequence, "
+                      "there is no need to continue working with it.");
+    const QString closing_text = QCoreApplication::translate("MainWindow", "Sorting finished!");
+    const Sentence gap_text(QT_TRANSLATE_NOOP("MainWindow", "Setting gap length to %1."));
+    const Sentence sub_text(QT_TRANSLATE_NOOP(
+        "MainWindow", "Now we are going to work with a subsequence starting from element %1."));
+    const Sentence more_text(QT_TRANSLATE_NOOP(
+        "MainWindow", "%1 is more than %2, we don't need to replace it anymore."));
+    const Sentence equal_text(
+        QT_TRANSLATE_NOOP("MainWindow", "%1 is equal to %2, we don't need to replace it anymore."));
+    const Sentence swap_text(
+        QT_TRANSLATE_NOOP("MainWindow", "%1 is more than %2, we need to swap them."));
 
     steps.clear();
     QVector<qint32> work = seq;
@@ -73,17 +129,11 @@ void Visualizer::build_trace()
     stepgen(n, &gaps);
 
     steps.append(TraceStep{-1, -1, -1, -1, opening_text, false});
-    // QStringBuilder sizes each sentence once, so no text carries spare capacity.
     for (qint32 g = 0; g < qint32(gaps.size()); ++g) {
         const qint32 h = gaps.at(g);
-        steps.append(TraceStep{g, -1, -1, -1,
-                               QString(u"Setting gap length to " % num_to_str(h) % u'.'), false});
+        steps.append(TraceStep{g, -1, -1, -1, gap_text({h}), false});
         for (qint32 s = 0; s < qMin(h, n - h); ++s) {
-            steps.append(TraceStep{
-                g, s, -1, -1,
-                QString(u"Now we are going to work with a subsequence starting from element " %
-                        num_to_str(s + 1) % u'.'),
-                false});
+            steps.append(TraceStep{g, s, -1, -1, sub_text({s + 1}), false});
             for (qint32 j = s + h; j < n; j += h) {
                 qint32 k = j;
                 for (;;) {
@@ -91,17 +141,11 @@ void Visualizer::build_trace()
                     const qint32 r = work.at(k);
                     const qint32 l = work.at(k - h);
                     if (r >= l) {
-                        steps.append(TraceStep{
-                            g, s, k - h, k,
-                            QString(num_to_str(r) % (r > l ? u" is more than " : u" is equal to ") %
-                                    num_to_str(l) % u", we don't need to replace it anymore."),
-                            false});
+                        steps.append(TraceStep{g, s, k - h, k,
+                                               (r > l ? more_text : equal_text)({r, l}), false});
                         break;
                     }
-                    steps.append(TraceStep{g, s, k - h, k,
-                                           QString(num_to_str(l) % u" is more than " %
-                                                   num_to_str(r) % u", we need to swap them."),
-                                           true});
+                    steps.append(TraceStep{g, s, k - h, k, swap_text({l, r}), true});
                     std::swap(work[k], work[k - h]);
                     k -= h;
                     ++swap_count;

@@ -8,6 +8,7 @@
 #include "visualizer.h"
 
 #include <QBrush>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QGraphicsObject>
 #include <QGraphicsRectItem>
@@ -292,7 +293,11 @@ void Visualizer::render()
 
 QString status_text(const QString &sentence, qint32 step, qint32 steps, qint32 ops, qint32 swaps)
 {
-    return sentence % u"\n\nCurrent step: " % num_to_str(step) % u'/' % num_to_str(steps) %
-           u"\nTotal number of operations: " % num_to_str(ops) % u", incl. " % num_to_str(swaps) %
-           u" swaps.";
+    return sentence % u"\n\n" %
+           QCoreApplication::translate("MainWindow", "Current step: %1/%2")
+               .arg(num_to_str(step), num_to_str(steps)) %
+           u'\n' %
+           QCoreApplication::translate("MainWindow",
+                                       "Total number of operations: %1, incl. %2 swaps.")
+               .arg(num_to_str(ops), num_to_str(swaps));
 }

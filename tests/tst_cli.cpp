@@ -110,8 +110,8 @@ private slots:
         QTest::newRow("formula mixed case") << L{"-f", "SedgeWick", "4"} << B() << 2 << V{4} << "";
         QTest::newRow("formula upper case") << L{"-f", "FIBONACCI", "4"} << B() << 4 << V{4} << "";
         QTest::newRow("long option") << L{"--formula", "hibbard", "4"} << B() << 1 << V{4} << "";
-        QTest::newRow("empty stdin") << L{} << B() << 0 << V{} << "no number";
-        QTest::newRow("letters only") << L{"abc"} << B() << 0 << V{} << "no number";
+        QTest::newRow("empty stdin") << L{} << B() << 0 << V{} << "not written a sequence";
+        QTest::newRow("letters only") << L{"abc"} << B() << 0 << V{} << "not written a sequence";
         QTest::newRow("too large") << L{"1", "2147483648"} << B() << 0 << V{} << "2147483648";
         QTest::newRow("would wrap") << L{"4294967296"} << B() << 0 << V{} << "2147483647";
         QTest::newRow("too many") << L{} << B("1 ").repeated(1001) << 0 << V{} << "1001";

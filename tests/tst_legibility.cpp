@@ -2,6 +2,7 @@
 // chosen at start-up shows every caption whole and every status text without
 // a scroll bar, and the few controls widened for it overlap nothing new.
 #include "legibility.h"
+#include "translations.h"
 #include "ui_mainwindow.h"
 #include "window_fixture.h"
 
@@ -14,26 +15,45 @@ class TestLegibility : public QObject
     const QFont original = QApplication::font();
 
 private slots:
-    void cleanup() { QApplication::setFont(original); }
+    void cleanup()
+    {
+        QApplication::setFont(original);
+        for (auto *translator : qApp->findChildren<QTranslator *>()) {
+            QCoreApplication::removeTranslator(translator);
+            delete translator;
+        }
+        QLocale::setDefault(QLocale::c());
+    }
 
     void desktop_fonts_data()
     {
         QTest::addColumn<QFont>("desktop");
+        QTest::addColumn<QString>("language");
         QTest::addColumn<QStringList>("cut"); // at the desktop's font as it is
         const QStringList everywhere = {"label",          "prevSubseq",      "nextSubseq",
                                         "randomGenRadio", "userDefineRadio", "chosenFormula",
                                         "sortStatus"};
-        QTest::newRow("Debian: DejaVu Sans 9") << QFont("DejaVu Sans", 9) << everywhere;
-        QTest::newRow("KDE Plasma: Noto Sans 10") << QFont("Noto Sans", 10) << everywhere;
-        QTest::newRow("GNOME: Cantarell 11")
-            << QFont("Cantarell", 11) << everywhere + QStringList{"label_7", "label_6"};
+        const QList<QFont> fonts = {QFont("DejaVu Sans", 9), QFont("Noto Sans", 10),
+                                    QFont("Cantarell", 11)};
+        const char *desktops[] = {"Debian", "KDE Plasma", "GNOME"};
+        for (int i = 0; i < 3; ++i) {
+            const QByteArray name = desktops[i] + QByteArray(": ") + fonts[i].family().toUtf8() +
+                                    ' ' + QByteArray::number(fonts[i].pointSize());
+            QTest::newRow(name.constData())
+                << fonts[i] << "en"
+                << everywhere + (i == 2 ? QStringList{"label_7", "label_6"} : QStringList());
+            QTest::newRow((name + ", in German").constData()) << fonts[i] << "de" << QStringList();
+        }
     }
 
     void desktop_fonts()
     {
         QFETCH(QFont, desktop);
+        QFETCH(QString, language);
         QFETCH(QStringList, cut);
         QVERIFY2(QFontDatabase::hasFamily(desktop.family()), qPrintable(desktop.family()));
+        QLocale::setDefault(QLocale(language));
+        install_translations();
         QApplication::setFont(desktop);
         {
             QMainWindow bare;
@@ -80,17 +100,15 @@ private slots:
         auto *status = w.get<QTextBrowser>("sortStatus");
         for (int i = 0; i < steps.size(); ++i) {
             const TraceStep &s = steps[i];
-            const QString kind = s.pos_b != -1
-                                     ? (s.is_swap                                 ? "swap"
-                                        : s.text.contains(QLatin1String("equal")) ? "equal"
-                                                                                  : "more")
-                                 : s.pos_a != -1     ? "front"
-                                 : s.sub_start != -1 ? "subsequence"
-                                                     : s.text.left(10);
+            w.vis->set_current_step(i);
+            const QVector<qint32> &seq = w.vis->seq;
+            const QString kind = s.pos_b == -1                  ? s.text.left(6)
+                                 : s.is_swap                    ? "swap"
+                                 : seq[s.pos_a] == seq[s.pos_b] ? "equal"
+                                                                : "more";
             if (kinds.contains(kind) && i != steps.size() - 1)
                 continue;
             kinds << kind;
-            w.vis->set_current_step(i);
             w.vis->render();
             QCoreApplication::processEvents();
             QVERIFY2(status->verticalScrollBar()->maximum() == 0,

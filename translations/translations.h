@@ -1,0 +1,6 @@
+// The translations for the user's language: Vellora's own, built into the
+// programs, and Qt's for its standard buttons and dialogs.
+#pragma once
+
+// Installs them into the running application; English needs none.
+void install_translations();

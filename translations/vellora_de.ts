@@ -1,0 +1,410 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>Handout</name>
+    <message>
+        <source>en</source>
+        <extracomment>The language code of this translation, for the page&apos;s lang attribute.</extracomment>
+        <translation>de</translation>
+    </message>
+    <message>
+        <source>Shell sort, step by step</source>
+        <translation>Shellsort Schritt für Schritt</translation>
+    </message>
+    <message>
+        <source>%1, sequence %2</source>
+        <translation>%1, Folge %2</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2</source>
+        <translation>Schritt %1 von %2</translation>
+    </message>
+    <message>
+        <source>Previous step</source>
+        <translation>Vorheriger Schritt</translation>
+    </message>
+    <message>
+        <source>Next step</source>
+        <translation>Nächster Schritt</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1</source>
+        <translation>der Ordner %1 lässt sich nicht anlegen</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Vellora</source>
+        <translation>Vellora</translation>
+    </message>
+    <message>
+        <source>Shell&apos;s formula</source>
+        <translation>Shell-Formel</translation>
+    </message>
+    <message>
+        <source>Hibbard&apos;s formula</source>
+        <translation>Hibbard-Formel</translation>
+    </message>
+    <message>
+        <source>Sedgewick&apos;s formula</source>
+        <translation>Sedgewick-Formel</translation>
+    </message>
+    <message>
+        <source>Pratt&apos;s formula</source>
+        <translation>Pratt-Formel</translation>
+    </message>
+    <message>
+        <source>Fibonacci sequence</source>
+        <translation>Fibonacci-Folge</translation>
+    </message>
+    <message>
+        <source>Knuth formula</source>
+        <translation>Knuth-Formel</translation>
+    </message>
+    <message>
+        <source>More information...</source>
+        <translation>Weitere Infos...</translation>
+    </message>
+    <message>
+        <source>Calculate gap sizes 
+according to:</source>
+        <translation>Schrittweiten
+berechnen nach:</translation>
+    </message>
+    <message>
+        <source>Generate it randomly</source>
+        <translation>Zufällig erzeugen</translation>
+    </message>
+    <message>
+        <source>Apply yours</source>
+        <translation>Eingeben</translation>
+    </message>
+    <message>
+        <source>How to define a
+sequence:</source>
+        <translation>Woher kommt
+die Folge?</translation>
+    </message>
+    <message>
+        <source>Size of the sequence: 20</source>
+        <translation>Länge der Folge: 20</translation>
+    </message>
+    <message>
+        <source>10</source>
+        <translation>10</translation>
+    </message>
+    <message>
+        <source>25</source>
+        <translation>25</translation>
+    </message>
+    <message>
+        <source>Apply!</source>
+        <translation>Anwenden!</translation>
+    </message>
+    <message>
+        <source>Vellora
+
+This program was written by
+Vellora contributors</source>
+        <translation>Vellora
+
+Dieses Programm schrieben
+die Vellora-Mitwirkenden</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; Prev. step</source>
+        <translation>&lt;&lt; Zurück</translation>
+    </message>
+    <message>
+        <source>Next step &gt;&gt;</source>
+        <translation>Weiter &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; Prev. subseq.</source>
+        <translation>&lt;&lt; Teilfolge</translation>
+    </message>
+    <message>
+        <source>Next subseq. &gt;&gt;</source>
+        <translation>Teilfolge &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>First slide</source>
+        <translation>Zum Anfang</translation>
+    </message>
+    <message>
+        <source>Last slide</source>
+        <translation>Zum Ende</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Tempo:</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>Step #:</source>
+        <translation>Schritt:</translation>
+    </message>
+    <message>
+        <source>Jump</source>
+        <translation>Springen</translation>
+    </message>
+    <message>
+        <source>Present</source>
+        <translation>Präsentieren</translation>
+    </message>
+    <message>
+        <source>Present on the other screen</source>
+        <translation>Auf dem anderen Bildschirm präsentieren</translation>
+    </message>
+    <message>
+        <source>Copy picture</source>
+        <translation>Bild kopieren</translation>
+    </message>
+    <message>
+        <source>Save picture…</source>
+        <translation>Bild speichern …</translation>
+    </message>
+    <message>
+        <source>Predict the steps</source>
+        <translation>Schritte vorhersagen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>PNG-Bild (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG image (*.svg)</source>
+        <translation>SVG-Bild (*.svg)</translation>
+    </message>
+    <message>
+        <source>Save picture</source>
+        <translation>Bild speichern</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as %1:
+%2</source>
+        <translation>Das Bild ließ sich nicht als %1 speichern:
+%2</translation>
+    </message>
+    <message>
+        <source>More information</source>
+        <translation>Weitere Informationen</translation>
+    </message>
+    <message>
+        <source>The help document could not be opened:
+%1</source>
+        <translation>Das Hilfedokument ließ sich nicht öffnen:
+%1</translation>
+    </message>
+    <message>
+        <source>Size of the sequence: </source>
+        <translation>Länge der Folge: </translation>
+    </message>
+    <message>
+        <source>Please type in your sequence:</source>
+        <translation>Bitte geben Sie Ihre Folge ein:</translation>
+    </message>
+    <message>
+        <source>Your sequence is longer than the field can hold (%1 characters), so only its beginning arrived. At most %2 numbers can be sorted here.</source>
+        <translation>Ihre Folge ist länger, als das Feld fassen kann (%1 Zeichen), daher ist nur ihr Anfang angekommen. Sortiert werden können hier höchstens %2 Zahlen.</translation>
+    </message>
+    <message>
+        <source>Input Warning</source>
+        <translation>Eingabewarnung</translation>
+    </message>
+    <message>
+        <source>Some incorrect symbols (not digits or spaces) were found in your input. They will be interpreted as spaces.</source>
+        <translation>Ihre Eingabe enthält ungültige Zeichen (weder Ziffern noch Leerzeichen). Sie werden wie Leerzeichen behandelt.</translation>
+    </message>
+    <message>
+        <source>Total number of operations: %1, incl. %2 swaps.</source>
+        <translation>Operationen insgesamt: %1, davon %2 Vertauschungen.</translation>
+    </message>
+    <message>
+        <source>You have not written a sequence!
+(A sequence consists of numbers divided by spaces)</source>
+        <translation>Sie haben keine Folge eingegeben!
+(Eine Folge besteht aus Zahlen, getrennt durch Leerzeichen)</translation>
+    </message>
+    <message>
+        <source>The number %1 is too large: numbers can be at most %2.</source>
+        <translation>Die Zahl %1 ist zu groß: Zahlen dürfen höchstens %2 sein.</translation>
+    </message>
+    <message>
+        <source>You have typed %1 numbers, but at most %2 can be sorted here.</source>
+        <translation>Sie haben %1 Zahlen eingegeben, sortiert werden können hier aber höchstens %2.</translation>
+    </message>
+    <message>
+        <source>This is where all begins. Now we&apos;re going to sort that array.</source>
+        <translation>Hier beginnt alles. Jetzt sortieren wir dieses Feld.</translation>
+    </message>
+    <message>
+        <source>The current element is in the beginning of the subsequence, there is no need to continue working with it.</source>
+        <translation>Das aktuelle Element steht am Anfang der Teilfolge, es muss nicht weiter bearbeitet werden.</translation>
+    </message>
+    <message>
+        <source>Sorting finished!</source>
+        <translation>Sortieren beendet!</translation>
+    </message>
+    <message>
+        <source>Setting gap length to %1.</source>
+        <translation>Die Schrittweite wird auf %1 gesetzt.</translation>
+    </message>
+    <message>
+        <source>Now we are going to work with a subsequence starting from element %1.</source>
+        <translation>Jetzt bearbeiten wir die Teilfolge, die bei Element %1 beginnt.</translation>
+    </message>
+    <message>
+        <source>%1 is more than %2, we don&apos;t need to replace it anymore.</source>
+        <translation>%1 ist größer als %2, es muss nicht weiter vertauscht werden.</translation>
+    </message>
+    <message>
+        <source>%1 is equal to %2, we don&apos;t need to replace it anymore.</source>
+        <translation>%1 ist gleich %2, es muss nicht weiter vertauscht werden.</translation>
+    </message>
+    <message>
+        <source>%1 is more than %2, we need to swap them.</source>
+        <translation>%1 ist größer als %2, wir müssen die beiden vertauschen.</translation>
+    </message>
+    <message>
+        <source>Current step: %1/%2</source>
+        <translation>Aktueller Schritt: %1/%2</translation>
+    </message>
+</context>
+<context>
+    <name>Picture</name>
+    <message>
+        <source>A step of Shell sort</source>
+        <translation>Ein Schritt von Shellsort</translation>
+    </message>
+</context>
+<context>
+    <name>Predictor</name>
+    <message>
+        <source>Compare %1 and %2 (gap %3): swap them or keep them? S = swap, K = keep.</source>
+        <translation>Vergleich von %1 und %2 (Schrittweite %3): vertauschen oder belassen? S = vertauschen, K = belassen.</translation>
+    </message>
+    <message>
+        <source>Right. %1 (%2 of %3 right)</source>
+        <translation>Richtig. %1 (%2 von %3 richtig)</translation>
+    </message>
+    <message>
+        <source>Not quite: %1 (%2 of %3 right)</source>
+        <translation>Nicht ganz: %1 (%2 von %3 richtig)</translation>
+    </message>
+</context>
+<context>
+    <name>vellora-trace</name>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Formula: %1</source>
+        <translation>Formel: %1</translation>
+    </message>
+    <message>
+        <source>Sequence: %1</source>
+        <translation>Folge: %1</translation>
+    </message>
+    <message>
+        <source>Gaps: %1</source>
+        <translation>Schrittweiten: %1</translation>
+    </message>
+    <message>
+        <source>Steps: %1</source>
+        <translation>Schritte: %1</translation>
+    </message>
+    <message>
+        <source>Step %1/%2: %3</source>
+        <translation>Schritt %1/%2: %3</translation>
+    </message>
+    <message>
+        <source>Formula</source>
+        <translation>Formel</translation>
+    </message>
+    <message>
+        <source>Operations</source>
+        <translation>Operationen</translation>
+    </message>
+    <message>
+        <source>Swaps</source>
+        <translation>Vertauschungen</translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation>Schritte</translation>
+    </message>
+    <message>
+        <source>Gaps</source>
+        <translation>Schrittweiten</translation>
+    </message>
+    <message>
+        <source>Prints the Shell-sort trace of a sequence, step by step, as Vellora shows it.
+The numbers come from the arguments or, if there are none, from standard input.</source>
+        <translation>Gibt den Ablauf von Shellsort auf einer Folge Schritt für Schritt aus, wie Vellora ihn zeigt.
+Die Zahlen kommen aus den Argumenten oder, wenn es keine gibt, von der Standardeingabe.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Diese Hilfe zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Die Version zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Gap formula: 0 to 5, or shell, hibbard, sedgewick, pratt, fibonacci, knuth (default shell).</source>
+        <translation>Formel der Schrittweiten: 0 bis 5 oder shell, hibbard, sedgewick, pratt, fibonacci, knuth (Vorgabe: shell).</translation>
+    </message>
+    <message>
+        <source>Print one JSON document.</source>
+        <translation>Ein JSON-Dokument ausgeben (stets auf Englisch).</translation>
+    </message>
+    <message>
+        <source>Compare the six formulas on the sequence.</source>
+        <translation>Die sechs Formeln auf der Folge vergleichen.</translation>
+    </message>
+    <message>
+        <source>Write one SVG picture per step into DIR, with an index.html that pages through them.</source>
+        <translation>Je Schritt ein SVG-Bild in DIR schreiben, dazu eine index.html, die sie durchblättert.</translation>
+    </message>
+    <message>
+        <source>With --pictures: only steps A to B, counted from 1 (or the one step A).</source>
+        <translation>Mit --pictures: nur die Schritte A bis B, ab 1 gezählt (oder nur Schritt A).</translation>
+    </message>
+    <message>
+        <source>Numbers of the sequence (0 to 2147483647).</source>
+        <translation>Zahlen der Folge (0 bis 2147483647).</translation>
+    </message>
+    <message>
+        <source>unknown formula &apos;%1&apos;</source>
+        <translation>unbekannte Formel „%1“</translation>
+    </message>
+    <message>
+        <source>cannot read standard input</source>
+        <translation>die Standardeingabe lässt sich nicht lesen</translation>
+    </message>
+    <message>
+        <source>warning: characters other than digits and spaces were read as spaces</source>
+        <translation>Warnung: andere Zeichen als Ziffern und Leerzeichen wurden wie Leerzeichen gelesen</translation>
+    </message>
+    <message>
+        <source>--steps takes A-B with 1 &lt;= A &lt;= B &lt;= %1</source>
+        <translation>--steps erwartet A-B mit 1 &lt;= A &lt;= B &lt;= %1</translation>
+    </message>
+</context>
+</TS>
