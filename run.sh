@@ -5,7 +5,7 @@ cd "$(dirname "$0")"
 . scripts/common.sh
 
 ensure_packages "${VELLORA_PACKAGES[@]}"
-configure_and_build build >/dev/null
+configure_and_build default >/dev/null
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
     cat >&2 <<'MSG'

@@ -37,7 +37,7 @@ stage() {
 ensure_packages "${VELLORA_PACKAGES[@]}"
 
 stage "Plain build and tests"
-configure_and_build build -DVELLORA_WERROR=ON
+configure_and_build default -DVELLORA_WERROR=ON
 QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure --timeout 300
 
 if $quick; then
@@ -46,7 +46,7 @@ if $quick; then
 fi
 
 stage "AddressSanitizer + UndefinedBehaviorSanitizer build and tests"
-configure_and_build build-asan -DVELLORA_SANITIZE=ON -DVELLORA_BENCHMARKS=OFF -DVELLORA_WERROR=ON
+configure_and_build asan -DVELLORA_WERROR=ON
 (
     export QT_QPA_PLATFORM=offscreen
     export ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:abort_on_error=0:check_initialization_order=1:strict_init_order=1:detect_stack_use_after_return=1
@@ -56,9 +56,7 @@ configure_and_build build-asan -DVELLORA_SANITIZE=ON -DVELLORA_BENCHMARKS=OFF -D
 )
 
 stage "Fuzzing (libFuzzer)"
-configure_and_build build-fuzz -DCMAKE_CXX_COMPILER="$(command -v clang++)" -DVELLORA_FUZZ=ON \
-    -DVELLORA_SANITIZE=ON -DBUILD_TESTING=OFF -DVELLORA_BENCHMARKS=OFF -DVELLORA_WERROR=ON \
-    -- vellora_fuzzers
+configure_and_build fuzz -DVELLORA_WERROR=ON
 
 # run_fuzzer NAME: fuzzes a copy of fuzz/corpus/NAME, so that the committed
 # corpus never grows; a failing input is kept in build-fuzz/artifacts/NAME/.

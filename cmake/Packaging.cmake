@@ -1,7 +1,6 @@
 # Debian package of Vellora: `cpack -G DEB` (or plain `cpack`) in the build
 # directory makes vellora_<version>_<arch>.deb, installed under /usr (the DEB
 # generator's own prefix, whatever CMAKE_INSTALL_PREFIX is).
-include(${CMAKE_CURRENT_LIST_DIR}/VelloraInstallDirs.cmake)
 
 # qt_standard_project_setup() gives installed programs an $ORIGIN run path for
 # the project's own shared libraries; Vellora has none and links the system's Qt.

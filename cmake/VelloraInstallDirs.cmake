@@ -1,6 +1,5 @@
-# Where Vellora installs its files, below CMAKE_INSTALL_PREFIX. Included by the
-# directories that install something; GNUInstallDirs comes from
-# qt_standard_project_setup(). Each including directory gets the variables.
+# Where Vellora installs its files, below CMAKE_INSTALL_PREFIX. Included once,
+# by the top-level CMakeLists.txt, so that every directory sees the variables.
 include(GNUInstallDirs)
 
 # The reverse-DNS id of the application: the desktop entry, the AppStream

@@ -4,6 +4,8 @@
 VELLORA_PACKAGES=(
     cmake ninja-build g++ pkg-config python3
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev fonts-dejavu-core
+    # Translations: lupdate and lrelease, and Qt's own German for standard buttons.
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     # The window is tested at the default fonts of Debian, KDE Plasma and GNOME,
     # and falls back on DejaVu Sans Condensed.
     fonts-dejavu-extra fonts-noto-core fonts-cantarell
@@ -38,11 +40,11 @@ ensure_packages() {
     fi
 }
 
-# configure_and_build BUILD_DIR [CMAKE_OPTION ...] [-- TARGET ...]
-# Configures BUILD_DIR (Ninja, RelWithDebInfo) on first use, applies the options
-# again on later runs, and builds the targets after "--", or everything.
+# configure_and_build PRESET [CMAKE_OPTION ...] [-- TARGET ...]
+# Configures the build directory of the preset (CMakePresets.json) and builds
+# the targets after "--", or the preset's own.
 configure_and_build() {
-    local dir=$1
+    local preset=$1
     shift
     local options=() targets=()
     while [ $# -gt 0 ]; do
@@ -54,12 +56,8 @@ configure_and_build() {
         options+=("$1")
         shift
     done
-    if [ ! -f "$dir/CMakeCache.txt" ]; then
-        cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${options[@]}"
-    else
-        cmake -S . -B "$dir" "${options[@]}" >/dev/null
-    fi
-    local build=(cmake --build "$dir" --parallel "${VELLORA_JOBS:-$(nproc)}")
+    cmake --preset "$preset" "${options[@]}" >/dev/null
+    local build=(cmake --build --preset "$preset" --parallel "${VELLORA_JOBS:-$(nproc)}")
     if [ "${#targets[@]}" -gt 0 ]; then
         build+=(--target "${targets[@]}")
     fi

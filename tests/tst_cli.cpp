@@ -21,9 +21,14 @@ struct Run {
     QByteArray err;
 };
 
-Run run_trace(const QStringList &args, const QByteArray &input = QByteArray())
+Run run_trace(const QStringList &args, const QByteArray &input = QByteArray(),
+              const QString &language = QStringLiteral("C"))
 {
     QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"})
+        environment.insert(QLatin1String(name), language);
+    process.setProcessEnvironment(environment);
     process.start(QStringLiteral(VELLORA_TRACE), args);
     process.write(input);
     process.closeWriteChannel();
@@ -203,6 +208,20 @@ private slots:
             QVERIFY(failed.err.startsWith("vellora-trace: "));
             QCOMPARE(QDir(dir.filePath("taken")).entryList(QDir::Files), QStringList());
         }
+    }
+
+    // In a German locale the text is German, Qt's own words included; JSON,
+    // which scripts parse, stays as it is.
+    void german()
+    {
+        const QString german = QStringLiteral("de_DE.UTF-8");
+        const QString text = QString::fromUtf8(run_trace({"3", "1", "2"}, {}, german).out);
+        QVERIFY(text.startsWith(QStringLiteral("Formel: Shell-Formel\n")));
+        QVERIFY(text.contains(QStringLiteral(
+            "Schritt 4/8: 3 ist größer als 1, wir müssen die beiden vertauschen.\n")));
+        QCOMPARE(run_trace({"--json", "3", "1", "2"}, {}, german).out,
+                 run_trace({"--json", "3", "1", "2"}).out);
+        QVERIFY(run_trace({"--help"}, {}, german).out.startsWith("Aufruf: vellora-trace"));
     }
 
     void help()

@@ -116,6 +116,20 @@ private slots:
         }
         QCOMPARE(kinds.size(), 8); // opening, gap, subsequence, swap, more, equal, front, closing
     }
+
+    // The whole window in German: the form, a step sentence, a message box.
+    void german()
+    {
+        QLocale::setDefault(QLocale(QLocale::German));
+        install_translations();
+        WindowFixture w;
+        QCOMPARE(w.get<QPushButton>("applyButton")->text(), QString("Anwenden!"));
+        QCOMPARE(w.get<QComboBox>("chosenFormula")->itemText(3), QString("Pratt-Formel"));
+        QVERIFY(w.status().startsWith("Hier beginnt alles."));
+        w.apply(QStringLiteral("abc"));
+        QCOMPARE(w.boxes, QStringList("Critical Fehler: Sie haben keine Folge eingegeben!\n(Eine "
+                                      "Folge besteht aus Zahlen, getrennt durch Leerzeichen)"));
+    }
 };
 
 QTEST_MAIN(TestLegibility)
