@@ -310,16 +310,12 @@ private slots:
         w->get<QLineEdit>("userDefLine")->setText(QStringLiteral("abc"));
         w->choose("userDefineRadio");
         QPointer<QMessageBox> box;
-        QTimer poll;
-        QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
-            if ((box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))) {
-                poll.stop();
-                w->window->close();
-                QCoreApplication::processEvents();
-                box->close();
-            }
-        });
-        poll.start(1);
+        w->on_box = [&](QMessageBox *shown) {
+            box = shown;
+            w->window->close();
+            QCoreApplication::processEvents();
+            box->close();
+        };
         w->click("applyButton");
         QVERIFY(!w->window->isVisible() && box.isNull());
     }

@@ -11,6 +11,8 @@
 #include <QtWidgets>
 
 #include <algorithm>
+#include <functional>
+#include <utility>
 
 class WindowFixture
 {
@@ -97,7 +99,8 @@ public:
     Visualizer *vis = nullptr;
     QStringList boxes;    // "<icon> <title>: <text>" of each box answered
     QString shown_at_box; // what the window showed while the last box was up
-    QMessageBox::StandardButton answer = QMessageBox::Ok;
+    // What to do with the next box instead of answering it.
+    std::function<void(QMessageBox *)> on_box;
 
 private:
     void answer_box()
@@ -109,7 +112,10 @@ private:
         boxes << QLatin1String(icon) + u' ' + box->windowTitle() + QStringLiteral(": ") +
                      box->text();
         shown_at_box = window ? shown() : QString();
-        box->done(answer);
+        if (on_box)
+            std::exchange(on_box, nullptr)(box);
+        else
+            box->done(QMessageBox::Ok);
     }
 
     QTimer box_poll;
