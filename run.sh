@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: Vellora contributors
 # Builds Vellora and starts it.
 set -euo pipefail
 cd "$(dirname "$0")"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: Vellora contributors
 # Builds Vellora and runs the whole test suite headless with CTest, three ways:
 #   1. a plain build (build/) with warnings as errors;
 #   2. the same suite under AddressSanitizer, LeakSanitizer and

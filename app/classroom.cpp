@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: Vellora contributors
 // Teaching in a room: the canvas's menu and the keys of its actions, the
 // full-screen presentation, pictures of a step, and the predict mode.
 #include "mainwindow.h"

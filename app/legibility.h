@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: Vellora contributors
 // Whether the window's fixed form shows its texts whole, and the application
 // font that makes it so. The form's rectangles are fixed, but desktop fonts
 // vary: a caption that does not fit is cut off, and a status text taller than

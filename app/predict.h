@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: Vellora contributors
 // Predict the steps: before a comparison shows its verdict, the class is asked
 // whether the two elements will be swapped or kept. Each comparison of a trace
 // is asked once; its answer, or that it was revealed unanswered, is kept.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: Vellora contributors
 // The step on display full screen, for a projector: the window's own scene,
 // scaled up, with the status panel's text below it in a large font. One state,
 // two views: everything shown comes from the window's scene and status panel.

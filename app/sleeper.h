@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: Vellora contributors
 // The playback timer: a thread whose only work is one sleep of delay_ms.
 // The sleep can be cut short, so that stopping a playback or closing the
 // window never waits out a long delay.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: Vellora contributors
 // Trace building and walking for the sizes the window offers and for long
 // sequences from vellora-trace. Memory per step is read from the allocator.
 #include "gaps.h"

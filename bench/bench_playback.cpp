@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: Vellora contributors
 // Processor use of timed playback in the real window. Plays for a while at
 // the start speed and reports the share of one core the process used, then
 // plays a whole trace at the fastest speed and reports steps per second.

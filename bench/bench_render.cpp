@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: Vellora contributors
 // What a step costs on screen: the model's move and the redraw, alone and with
 // the canvas painting it, for the window's largest random size and for a
 // thousand typed numbers; and Apply of a thousand typed numbers under Pratt's

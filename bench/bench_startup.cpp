@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: Vellora contributors
 // Start-up time: from the start of the process to the main window's first
 // expose having been handled (its first frame drawn). Prints milliseconds.
 //

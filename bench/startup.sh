@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: Vellora contributors
 # Start-up time of the main window, offscreen: runs bench_startup several times
 # and prints each run and the median in milliseconds.
 # Usage: bench/startup.sh [BUILD_DIR] [RUNS]   (defaults: build, 11)

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: Vellora contributors
 // A handout of a trace: one SVG picture per step and an index.html that pages
 // through them with the step sentences.
 #pragma once

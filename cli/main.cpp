@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: Vellora contributors
 // vellora-trace: prints the Shell-sort trace that Vellora shows, as text or
 // JSON, by driving the same Visualizer the window uses.
 #include "gaps.h"

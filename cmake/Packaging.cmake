@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: Vellora contributors
 # Debian package of Vellora: `cpack -G DEB` (or plain `cpack`) in the build
 # directory makes vellora_<version>_<arch>.deb, installed under /usr (the DEB
 # generator's own prefix, whatever CMAKE_INSTALL_PREFIX is).
@@ -42,9 +44,9 @@ else()
     set(CPACK_DEBIAN_PACKAGE_DEPENDS
         "libqt6widgets6 (>= 6.2), libqt6gui6 (>= 6.2), libqt6core6 (>= 6.2), qt6-qpa-plugins")
 endif()
-# "More information..." opens the help document with the desktop's default
-# program for .mht files.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+# The help document opens in the desktop's browser; Qt's own translations
+# give the standard buttons and dialogs the user's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-translations-l10n")
 
 set(CPACK_SOURCE_GENERATOR "TGZ")
 set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build[^/]*/" "/_CPack_Packages/" "\\\\.deb$")

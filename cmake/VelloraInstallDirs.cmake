@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: Vellora contributors
 # Where Vellora installs its files, below CMAKE_INSTALL_PREFIX. Included once,
 # by the top-level CMakeLists.txt, so that every directory sees the variables.
 include(GNUInstallDirs)

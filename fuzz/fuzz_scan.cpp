@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: Vellora contributors
 // Fuzz target for scan_sequence: the input bytes are read as UTF-8, as Latin-1
 // and as raw UTF-16, and each text is scanned in both separator modes. The
 // result is compared with a plain recount of the digit runs.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: Vellora contributors
 // Fuzz target for the recorded trace and the navigation over it.
 //
 // Input layout: the first byte picks one of the six gap formulas; the bytes up

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: Vellora contributors
 // Runs a fuzz target once on every file named on the command line, or found in
 // a directory named there, without libFuzzer. CTest uses it to replay the seed
 // corpus and the inputs that once made a target fail.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: Vellora contributors
 // The six gap formulas Vellora offers. Each generator empties the list and
 // fills it with the gaps in the order they are applied, largest first.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: Vellora contributors
 // Reading a typed sequence: digits make numbers, anything else separates them.
 #pragma once
 

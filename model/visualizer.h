@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: Vellora contributors
 // The sorting model: one sequence, its gap list, the recorded Shell-sort trace
 // and the step on display. Moving between steps replays or undoes the recorded
 // exchanges on the single array; no step stores a copy of it.

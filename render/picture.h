@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: Vellora contributors
 // Pictures of the step on display, for slides and handouts: the whole scene
 // with all its rows, as PNG at twice its size or as SVG with text as text.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: Vellora contributors
 // Draws the current step of a Visualizer: the gap row, the sequence row and
 // the current subsequence, plus the step's sentence in the status panel.
 //

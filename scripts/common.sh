@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: Vellora contributors
 # Shared by run.sh and test.sh: installs what the build needs and builds.
 
 # Packages the build and the full test suite need on Debian 12 / Ubuntu 22.04+.

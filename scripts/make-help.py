@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: Vellora contributors
 """Builds the help document from resources/sequences.html.in, in two forms:
 resources/sequences.html, a single self-contained page, and resources/sequences.mht,
 the same page as a web page archive.

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: Vellora contributors
 """Draws the window icon (resources/icon2.png): five rounded bars on a dark tile.
 
 Plain Python on purpose (zlib + struct), so regenerating the icon needs no imaging

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: Vellora contributors
 """A small mutation tester for Vellora's C++ sources.
 
 It makes one small change at a time to the program's sources (model/, render/,

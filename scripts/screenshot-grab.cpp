@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: Vellora contributors
 // screenshot-grab: a helper of screenshot.sh, not part of Vellora. Gives an X
 // window the keyboard focus, sends it key presses, and saves its picture.
 //

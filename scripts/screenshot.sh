@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: Vellora contributors
 # Takes docs/screenshot.png: the real vellora window, started from a build
 # directory under a virtual X server (Xvfb), a few steps into a trace. With
 # --present, takes docs/presentation.png instead: the same step presented full

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: Vellora contributors
 """Fails when a text the user sees has no translation.
 
 Usage: check-translations.py LUPDATE SOURCE_ROOT TS_FILE...

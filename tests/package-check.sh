@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: Vellora contributors
 # Builds the Debian package from a build directory with cpack, checks its
 # contents and control fields, has lintian judge it, unpacks it into a scratch
 # root, checks the manual pages and changelog there and runs what it installed.

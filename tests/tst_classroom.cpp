@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: Vellora contributors
 // Teaching in a room: the canvas menu, the full-screen presentation, pictures
 // of a step, the predict mode and F1.
 #include "picture.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: Vellora contributors
 // Runs the built vellora-trace as a user would and checks what it prints.
 #include <QDir>
 #include <QJsonArray>

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: Vellora contributors
 # Checks the desktop integration files: the desktop entry and the AppStream
 # metainfo validate, they and the icon agree on the application id, the
 # metainfo lists the project's version, and the icon is built into vellora.

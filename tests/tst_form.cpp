@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: Vellora contributors
 // The window form: every control's name, class and parent in member order, the
 // texts the window relies on, the about text's palette, the excluding radio
 // buttons, and how the form copes with a missing window icon.

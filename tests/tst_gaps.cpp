@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: Vellora contributors
 // The six gap formulas: the worked lists and the thresholds where a term joins
 // a list, and what every list must be for every size.
 #include "gaps.h"

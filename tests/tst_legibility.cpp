@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: Vellora contributors
 // The window at the default fonts of the common Linux desktops: the font
 // chosen at start-up shows every caption whole and every status text without
 // a scroll bar, and the few controls widened for it overlap nothing new.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: Vellora contributors
 // The main window: its start-up state, and the slots that define what is
 // sorted (formula, input mode, size caption, Apply, the help item), including
 // hostile input and closing the window while a box waits.

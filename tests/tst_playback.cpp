@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: Vellora contributors
 // Moving through a trace in the real window: the navigation buttons, the step
 // box, the keys, timed playback, and closing the window while it plays.
 #include "sleeper.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: Vellora contributors
 // Drawing a step: the boxes of the gap, sequence and subsequence rows with
 // their colours, places and labels, and the status text.
 #include "visualizer.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: Vellora contributors
 // The sorting model: the recorded trace of Shell sort and moving over it.
 // Worked examples and edge cases as table rows; what must hold for any
 // sequence as properties over random ones under every formula.

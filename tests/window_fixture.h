@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: Vellora contributors
 // The real main window, offscreen, for the window tests. Built in init() and
 // dropped in cleanup(): any Qt warning or critical message in between fails the
 // test, message boxes are answered at once and recorded, and nothing of the
