@@ -7,7 +7,9 @@
 // which a wrapper takes just before starting the process (bench/startup.sh);
 // without it, the kernel's record of the process start is used, which is only
 // as fine as the clock tick.
+#include "legibility.h"
 #include "mainwindow.h"
+#include "translations.h"
 
 #include <QApplication>
 #include <QFile>
@@ -82,6 +84,9 @@ int main(int argc, char *argv[])
         argc = 1; // the toolkit need not see it
 
     QApplication app(argc, argv);
+    // As the program starts: its language, then the font that fits the form.
+    install_translations();
+    QApplication::setFont(fitting_font(QApplication::font()));
     MainWindow window(nullptr);
     ExposeWatch watch(&window, [&] {
         const double ms = given ? (nowNs(CLOCK_REALTIME) - startRealNs) / 1e6
