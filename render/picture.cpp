@@ -11,15 +11,26 @@
 #include <QSaveFile>
 #include <QSvgGenerator>
 
+namespace
+{
+
+// The scene with half a unit more on every side, so that the outlines of the
+// outermost boxes, drawn on the scene's edges, show whole.
+QRectF framed(const QGraphicsScene *scene)
+{
+    return scene->sceneRect().adjusted(-0.5, -0.5, 0.5, 0.5);
+}
+
+} // namespace
+
 QImage scene_image(QGraphicsScene *scene, qreal scale)
 {
-    const QRectF source = scene->sceneRect();
-    QImage image((source.size() * scale).toSize(), QImage::Format_RGB32);
+    QImage image((scene->sceneRect().size() * scale).toSize(), QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    scene->render(&painter, QRectF(image.rect()), source);
+    scene->render(&painter, QRectF(image.rect()), framed(scene));
     return image;
 }
 
@@ -40,7 +51,7 @@ bool write_picture(QGraphicsScene *scene, const QString &path, QString *error)
         return false;
     }
     if (path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
-        const QRectF source = scene->sceneRect();
+        const QRectF source = framed(scene);
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
         QSvgGenerator svg;

@@ -188,7 +188,7 @@ private slots:
             for (qint32 v : w->vis->seq)
                 QVERIFY(svg.contains(">" + QByteArray::number(v) + "</text>"));
             QSvgRenderer renderer(svg);
-            QCOMPARE(renderer.viewBoxF().size(), scene.size());
+            QCOMPARE(renderer.viewBoxF().size(), scene.size() + QSizeF(1, 1));
             image = QImage(scene.size().toSize() * 2, QImage::Format_RGB32);
             image.fill(Qt::black);
             QPainter painter(&image);
