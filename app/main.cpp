@@ -5,7 +5,6 @@
 #include "translations.h"
 
 #include <QApplication>
-#include <QIcon>
 
 int main(int argc, char *argv[])
 {
@@ -15,17 +14,7 @@ int main(int argc, char *argv[])
     // in the language they are shown in.
     QApplication::setFont(fitting_font(QApplication::font()));
     MainWindow window(nullptr);
-    // The form takes its icon from ../icon2.png, which is missing when the
-    // program is started from a menu or from PATH: then the icon theme's, and
-    // failing that the copy built into the program. (An icon made from a missing
-    // file is not isNull(), but it draws nothing.)
-    if (window.windowIcon().pixmap(QSize(32, 32)).isNull()) {
-        QIcon icon = QIcon::fromTheme(QStringLiteral(VELLORA_APP_ID));
-        if (icon.isNull())
-            icon = QIcon(QStringLiteral(":/vellora/icon2.png"));
-        QApplication::setWindowIcon(icon);
-        window.setWindowIcon(icon);
-    }
+    ensure_window_icon(&window);
     window.show();
     return app.exec();
 }

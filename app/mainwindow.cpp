@@ -9,6 +9,7 @@
 #include "ui_mainwindow.h"
 #include "visualizer.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -70,6 +71,18 @@ void show_message_and_wait(QMessageBox::Icon icon, const QString &title, const Q
     while (box && box->isVisible())
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     delete box;
+}
+
+void ensure_window_icon(QWidget *window)
+{
+    // An icon made from a missing file is not isNull(), but it draws nothing.
+    if (!window->windowIcon().pixmap(QSize(32, 32)).isNull())
+        return;
+    QIcon icon = QIcon::fromTheme(QStringLiteral(VELLORA_APP_ID));
+    if (icon.isNull())
+        icon = QIcon(QStringLiteral(":/vellora/icon2.png"));
+    QApplication::setWindowIcon(icon);
+    window->setWindowIcon(icon);
 }
 
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)

@@ -96,6 +96,11 @@ private:
     QPointer<PresentationView> presentation;
 };
 
+// The form takes its icon from ../icon2.png, which is missing when the program
+// is started from a menu or from PATH: then the icon theme's, and failing that
+// the copy built into the program.
+void ensure_window_icon(QWidget *window);
+
 // Shows a parentless, application-modal message box without blocking and
 // processes events until the user has closed it.
 void show_message_and_wait(QMessageBox::Icon icon, const QString &title, const QString &text);

@@ -322,6 +322,21 @@ private slots:
         QVERIFY(!w->window->isVisible() && box.isNull());
     }
 
+    // Started where ../icon2.png is missing, the window takes the built-in icon.
+    void icon_without_its_file()
+    {
+        QTemporaryDir root;
+        QVERIFY(QDir(root.path()).mkdir("run"));
+        const auto back = qScopeGuard([saved = QDir::currentPath()] { QDir::setCurrent(saved); });
+        QVERIFY(QDir::setCurrent(root.filePath("run")));
+        delete w->window;
+        w->open();
+        QVERIFY(w->window->windowIcon().pixmap(32, 32).isNull());
+        ensure_window_icon(w->window);
+        QVERIFY(!w->window->windowIcon().pixmap(32, 32).isNull());
+        QVERIFY(!QApplication::windowIcon().pixmap(32, 32).isNull());
+    }
+
     void more_information()
     {
         const QString help_file = QCoreApplication::applicationDirPath() + "/sequences.html";
