@@ -32,6 +32,8 @@ QAction *MainWindow::add_key_action(const QString &text, const QList<QKeySequenc
     });
     addAction(action);
     window_keys << action;
+    if (!while_playing)
+        resting_keys << action;
     return action;
 }
 
@@ -113,6 +115,7 @@ void MainWindow::leave_presentation()
 
 void MainWindow::copy_picture()
 {
+    settle();
     QGuiApplication::clipboard()->setImage(scene_image(vis->scene));
 }
 
@@ -123,16 +126,26 @@ QString MainWindow::picture_name(const QString &suffix) const
 
 void MainWindow::save_picture_as()
 {
+    settle();
     const QString png = tr("PNG image (*.png)"), svg = tr("SVG image (*.svg)");
-    QString filter = png;
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    QString path = QFileDialog::getSaveFileName(this, tr("Save picture"),
-                                                QDir(folder).filePath(picture_name("png")),
-                                                png + QStringLiteral(";;") + svg, &filter);
-    if (path.isEmpty())
+    QFileDialog dialog(this, tr("Save picture"), folder, png + QStringLiteral(";;") + svg);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("png"));
+    dialog.selectFile(picture_name(QStringLiteral("png")));
+    // The name offered follows the kind of picture chosen.
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString &filter) {
+        const QString suffix = filter == svg ? QStringLiteral("svg") : QStringLiteral("png");
+        dialog.setDefaultSuffix(suffix);
+        dialog.selectFile(picture_name(suffix));
+    });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += filter == svg ? QStringLiteral(".svg") : QStringLiteral(".png");
+    QString path = dialog.selectedFiles().constFirst();
+    // PNG or SVG, by the name's suffix; another suffix gets the chosen kind's.
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix != u"png" && suffix != u"svg")
+        path += u'.' + dialog.defaultSuffix();
     save_picture(path);
 }
 
@@ -149,6 +162,7 @@ bool MainWindow::save_picture(const QString &path)
 
 void MainWindow::answer(bool swap)
 {
+    settle();
     if (!predictor.asking(*vis))
         return;
     predictor.answer(*vis, swap);

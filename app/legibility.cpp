@@ -26,7 +26,9 @@ namespace
 const QString widest_step = QStringLiteral("99999");
 
 // The narrow family to fall back on, and the smallest size worth reading.
-const QString narrow_family = QStringLiteral("DejaVu Sans Condensed");
+// Narrow cuts of common families, the first the package brings along.
+const char *const narrow_families[] = {"DejaVu Sans Condensed", "Liberation Sans Narrow",
+                                       "Noto Sans Condensed"};
 constexpr qreal smallest_points = 8;
 
 TextFit across(const QWidget *w, const QString &text, int available)
@@ -188,11 +190,16 @@ QFont fitting_font(const QFont &desktop)
     };
     if (const auto font = largest_fitting(desktop))
         return *font;
-    QFont narrow = desktop;
-    narrow.setFamilies({narrow_family});
-    if (QFontDatabase::hasFamily(narrow_family))
+    for (const char *family : narrow_families) {
+        if (!QFontDatabase::hasFamily(QLatin1String(family)))
+            continue;
+        QFont narrow = desktop;
+        narrow.setFamilies({QLatin1String(family)});
         if (const auto font = largest_fitting(narrow))
             return *font;
-    narrow.setPointSizeF(smallest_points);
-    return narrow;
+    }
+    // Nothing fits: the desktop's family at the smallest size worth reading.
+    QFont smallest = desktop;
+    smallest.setPointSizeF(smallest_points);
+    return smallest;
 }

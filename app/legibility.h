@@ -26,7 +26,8 @@ QList<TextFit> measure_texts(const Ui_MainWindow &ui);
 QStringList clipped_controls(const Ui_MainWindow &ui);
 
 // The font at which the window's texts fit, starting from the desktop's: its
-// family at the largest size that fits, never below 8 points; failing that a
-// narrow family at the largest size that fits; failing that the narrow family
+// family at the largest size that fits, never below 8 points; failing that
+// the first installed narrow family (DejaVu Sans Condensed, which the package
+// depends on) at the largest size that fits; failing that the desktop's family
 // at 8 points.
 QFont fitting_font(const QFont &desktop);

@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -40,7 +41,15 @@ public:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::ShortcutOverride) {
-            switch (static_cast<QKeyEvent *>(event)->key()) {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            // The formula list finds its items by their first letters.
+            if (qobject_cast<QComboBox *>(watched) && !key->text().isEmpty() &&
+                key->text().front().isPrint() &&
+                !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+                event->accept();
+                return true;
+            }
+            switch (key->key()) {
             case Qt::Key_Left:
             case Qt::Key_Right:
             case Qt::Key_Up:
@@ -301,6 +310,14 @@ void MainWindow::redraw()
         show_step();
 }
 
+// A move asked for by a key and not drawn yet is drawn now, so that what
+// follows acts on the step on display.
+void MainWindow::settle()
+{
+    if (key_redraw->isActive())
+        show_step();
+}
+
 void MainWindow::show_step()
 {
     key_redraw->stop();
@@ -357,6 +374,8 @@ void MainWindow::step_back()
 
 void MainWindow::step_front()
 {
+    if (!moving_by_key)
+        settle();
     // A question of the predict mode is revealed before the trace moves on.
     if (predictor.asking(*vis)) {
         predictor.reveal(*vis);
@@ -410,6 +429,8 @@ void MainWindow::set_playback_controls_enabled(bool enabled)
                                            ui->firstSlide,      ui->lastSlide,   ui->jumpButton};
     for (QWidget *w : enabled ? enable_order : disable_order)
         w->setEnabled(enabled);
+    for (QAction *action : resting_keys)
+        action->setEnabled(enabled);
 }
 
 void MainWindow::play()

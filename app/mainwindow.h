@@ -62,6 +62,7 @@ private:
     void show_step();
     void after_render();
     void follow_step();
+    void settle();
     void set_playback_controls_enabled(bool enabled);
     void open_help();
 
@@ -93,6 +94,7 @@ private:
     QAction *predict_action = nullptr;
     QList<QAction *> window_keys;       // also work in the presentation
     QList<QAction *> presentation_keys; // work only there
+    QList<QAction *> resting_keys;      // not during playback
     QPointer<PresentationView> presentation;
 };
 

@@ -8,9 +8,11 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QGraphicsScene>
 #include <QSaveFile>
 #include <QStringList>
+#include <QTemporaryDir>
 
 namespace
 {
@@ -66,40 +68,60 @@ bool write_handout(Visualizer &vis, const QString &formula, const QString &folde
                    int last, QString *error)
 {
     QDir dir(folder);
+    const bool existed = dir.exists();
     if (!dir.mkpath(QStringLiteral("."))) {
         *error = QCoreApplication::translate("Handout", "cannot make the folder %1")
                      .arg(QDir::toNativeSeparators(folder));
         return false;
     }
+    // Everything is written aside first and moved in when all of it is there,
+    // so that a failure leaves the folder as it was.
+    QTemporaryDir staging(dir.filePath(QStringLiteral(".handout-XXXXXX")));
+    bool ok = staging.isValid();
+    if (!ok)
+        *error = dir.filePath(QStringLiteral(".handout-XXXXXX")) + QStringLiteral(": ") +
+                 staging.errorString();
     QGraphicsScene scene;
     QGraphicsScene *shown = vis.scene;
     vis.scene = &scene;
     const int step = vis.cur_step;
-    QStringList written;
-    bool ok = true;
+    QStringList names;
     for (int i = first; ok && i <= last; ++i) {
         vis.set_current_step(i - 1);
         vis.render();
-        const QString name = picture_file_name(i, int(vis.steps.size()), QStringLiteral("svg"));
-        ok = write_picture(&scene, dir.filePath(name), error);
-        if (ok)
-            written << name;
-        else
-            *error = dir.filePath(name) + QStringLiteral(": ") + *error;
+        names << picture_file_name(i, int(vis.steps.size()), QStringLiteral("svg"));
+        ok = write_picture(&scene, staging.filePath(names.last()), error);
     }
-    vis.set_current_step(step);
     vis.scene = shown;
     if (ok) {
         vis.set_current_step(0);
-        QSaveFile index(dir.filePath(QStringLiteral("index.html")));
+        QSaveFile index(staging.filePath(QStringLiteral("index.html")));
         ok = index.open(QIODevice::WriteOnly) &&
-             index.write(page(vis, formula, written, first).toUtf8()) >= 0 && index.commit();
+             index.write(page(vis, formula, names, first).toUtf8()) >= 0 && index.commit();
         if (!ok)
-            *error = index.fileName() + QStringLiteral(": ") + index.errorString();
-        vis.set_current_step(step);
+            *error = index.errorString();
     }
-    if (!ok)
-        for (const QString &name : written)
-            dir.remove(name);
+    vis.set_current_step(step);
+    names << QStringLiteral("index.html");
+    for (const QString &name : std::as_const(names))
+        if (ok && QFileInfo(dir.filePath(name)).exists() &&
+            !QFileInfo(dir.filePath(name)).isFile()) {
+            ok = false;
+            *error = QCoreApplication::translate("Handout", "%1 is in the way")
+                         .arg(QDir::toNativeSeparators(dir.filePath(name)));
+        }
+    for (const QString &name : std::as_const(names)) {
+        if (!ok)
+            break;
+        QFile::remove(dir.filePath(name));
+        ok = QFile::rename(staging.filePath(name), dir.filePath(name));
+        if (!ok)
+            *error = QCoreApplication::translate("Handout", "cannot write %1")
+                         .arg(QDir::toNativeSeparators(dir.filePath(name)));
+    }
+    if (!ok && !existed) {
+        staging.remove();
+        QDir().rmdir(dir.absolutePath());
+    }
     return ok;
 }

@@ -268,6 +268,12 @@ int main(int argc, char *argv[])
     }
     if (parser.isSet(version_option))
         parser.showVersion();
+    if (parser.isSet(steps_option) && !parser.isSet(pictures_option))
+        return fail(QCoreApplication::translate("vellora-trace", "--steps goes with --pictures"));
+    if (parser.isSet(pictures_option) &&
+        (parser.isSet(json_option) || parser.isSet(compare_option)))
+        return fail(QCoreApplication::translate(
+            "vellora-trace", "--pictures writes files; it goes with neither --json nor --compare"));
     const int formula = parse_formula(parser.value(formula_option));
     if (formula < 0)
         return fail(QCoreApplication::translate("vellora-trace", "unknown formula '%1'")
@@ -294,10 +300,21 @@ int main(int argc, char *argv[])
                                                     "spaces were read as spaces")
                             << '\n';
 
-    QTextStream out(stdout);
+    QFile standard_output;
+    standard_output.open(stdout, QIODevice::WriteOnly);
+    QTextStream out(&standard_output);
+    // Output that did not arrive (a full disk, a closed pipe) is a failure.
+    const auto written = [&] {
+        out.flush();
+        return out.status() == QTextStream::Ok && standard_output.error() == QFile::NoError
+                   ? 0
+                   : fail(QCoreApplication::translate("vellora-trace",
+                                                      "cannot write the output: %1")
+                              .arg(standard_output.errorString()));
+    };
     if (parser.isSet(compare_option)) {
         print_compare(out, scan.numbers, parser.isSet(json_option));
-        return 0;
+        return written();
     }
     Visualizer vis(nullptr, nullptr, nullptr, gap_generators[formula], scan.numbers);
     vis.build_trace();
@@ -323,5 +340,5 @@ int main(int argc, char *argv[])
         out << QJsonDocument(trace_json(vis, formula)).toJson(QJsonDocument::Indented);
     else
         print_text(out, vis, formula);
-    return 0;
+    return written();
 }

@@ -34,15 +34,17 @@ text or JSON and compares the gap formulas on a sequence.")
 
 # The Qt libraries come from dpkg-shlibdeps where it is there (Debian and its
 # derivatives); elsewhere they are listed by hand. Either way the window also
-# needs a platform plugin, which libqt6gui6 only recommends.
+# needs a platform plugin, which libqt6gui6 only recommends, and the narrow font
+# its fixed form falls back on at the common desktop fonts.
 find_program(VELLORA_DPKG_SHLIBDEPS dpkg-shlibdeps)
 mark_as_advanced(VELLORA_DPKG_SHLIBDEPS)
 if(VELLORA_DPKG_SHLIBDEPS)
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-    set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-dejavu-extra")
 else()
-    set(CPACK_DEBIAN_PACKAGE_DEPENDS
-        "libqt6widgets6 (>= 6.2), libqt6gui6 (>= 6.2), libqt6core6 (>= 6.2), qt6-qpa-plugins")
+    string(CONCAT CPACK_DEBIAN_PACKAGE_DEPENDS
+           "libqt6widgets6 (>= 6.2), libqt6gui6 (>= 6.2), libqt6core6 (>= 6.2), "
+           "libqt6svg6 (>= 6.2), qt6-qpa-plugins, fonts-dejavu-extra")
 endif()
 # The help document opens in the desktop's browser; Qt's own translations
 # give the standard buttons and dialogs the user's language.

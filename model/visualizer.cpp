@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QRegularExpression>
+#include <QVarLengthArray>
 
 #include <utility>
 
@@ -82,17 +83,18 @@ public:
 
     QString operator()(std::initializer_list<qint32> numbers) const
     {
-        QString texts[2];
+        QVarLengthArray<QString, 2> texts;
         qsizetype size = 0;
-        for (qsizetype i = 0; i < qsizetype(numbers.size()); ++i)
-            size += (texts[i] = num_to_str(numbers.begin()[i])).size();
+        for (qint32 number : numbers) {
+            texts.append(num_to_str(number));
+            size += texts.last().size();
+        }
         for (const QStringView &piece : pieces)
             size += piece.size();
         QString sentence;
         sentence.reserve(size);
         for (qsizetype i = 0; i < places.size(); ++i)
-            sentence.append(pieces.at(i))
-                .append(places.at(i) < qsizetype(numbers.size()) ? texts[places.at(i)] : QString());
+            sentence.append(pieces.at(i)).append(texts.value(places.at(i)));
         return sentence.append(pieces.last());
     }
 

@@ -13,6 +13,7 @@
 #include <QVector>
 
 class QBrush;
+class QGraphicsRectItem;
 class QGraphicsScene;
 class QTextBrowser;
 
@@ -55,7 +56,9 @@ public:
 
     // Drawing lives in the render library, so the model needs no widgets.
     void render();
-    void draw_box(int x, int y, int w, int h, int value, QBrush brush);
+    // Adds a box to the scene: a rectangle, with the value's digits centred
+    // on it as its child (none for -1).
+    QGraphicsRectItem *draw_box(int x, int y, int w, int h, int value, QBrush brush);
 
     QTextBrowser *status;
     QVector<qint32> seq;

@@ -30,7 +30,8 @@ QImage scene_image(QGraphicsScene *scene, qreal scale)
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    scene->render(&painter, QRectF(image.rect()), framed(scene));
+    // Twice the scene's size exactly, the frame's half unit squeezed in.
+    scene->render(&painter, QRectF(image.rect()), framed(scene), Qt::IgnoreAspectRatio);
     return image;
 }
 

@@ -34,40 +34,26 @@ const QColor purple(160, 32, 240, 255);
 const QColor light_blue(127, 127, 255, 255);
 
 struct Box {
-    QGraphicsRectItem *rect = nullptr;
-    QGraphicsSimpleTextItem *label = nullptr;
+    QGraphicsRectItem *rect = nullptr; // with its label as its child
     qint32 value = -1;
+    QGraphicsSimpleTextItem *label() const
+    {
+        return static_cast<QGraphicsSimpleTextItem *>(rect->childItems().constFirst());
+    }
 };
 
-// Adds a box and its label to the scene: a rectangle outlined with a cosmetic
-// black pen, and the value's digits centred on it (none for -1).
-Box add_box(QGraphicsScene *scene, const QRect &r, int value, const QBrush &brush, qreal z)
+void centre_label(QGraphicsRectItem *rect, QGraphicsSimpleTextItem *label)
 {
-    QPen pen(Qt::black, 1, Qt::SolidLine);
-    pen.setCosmetic(true);
-    Box box;
-    box.rect = scene->addRect(QRectF(r), pen, brush);
-    box.rect->setZValue(z);
-    box.label = scene->addSimpleText(QString());
-    box.label->setZValue(z);
-    box.value = value;
-    if (value != -1)
-        box.label->setText(num_to_str(value));
-    box.label->setVisible(value != -1);
-    return box;
-}
-
-void centre_label(const Box &box)
-{
-    const QRectF r = box.rect->rect();
-    const QRectF text = box.label->boundingRect();
-    box.label->setPos(r.x() + (r.width() - text.width()) * 0.5,
-                      r.y() + (r.height() - text.height()) * 0.5);
+    const QRectF r = rect->rect();
+    const QRectF text = label->boundingRect();
+    label->setPos(r.x() + (r.width() - text.width()) * 0.5,
+                  r.y() + (r.height() - text.height()) * 0.5);
 }
 
 // Changes a box only where it differs from what it shows.
 void update_box(Box &box, const QRect &r, qint32 value, const QBrush &brush)
 {
+    QGraphicsSimpleTextItem *label = box.label();
     bool moved = false;
     if (box.rect->rect() != QRectF(r)) {
         box.rect->setRect(QRectF(r));
@@ -77,21 +63,17 @@ void update_box(Box &box, const QRect &r, qint32 value, const QBrush &brush)
         box.rect->setBrush(brush);
     if (box.value != value) {
         box.value = value;
-        box.label->setVisible(value != -1);
+        label->setVisible(value != -1);
         if (value != -1)
-            box.label->setText(num_to_str(value));
+            label->setText(num_to_str(value));
         moved = true;
     }
-    if (!box.rect->isVisible()) {
-        box.rect->show();
-        box.label->setVisible(value != -1);
-    }
+    box.rect->show();
     if (moved && value != -1)
-        centre_label(box);
+        centre_label(box.rect, label);
 }
 
-// An invisible item whose deletion tells that the scene was cleared, and the
-// box pools of the three rows.
+// An invisible item whose deletion tells that the scene was cleared.
 class Sentinel : public QGraphicsObject
 {
 public:
@@ -99,6 +81,7 @@ public:
     void paint(QPainter *, const QStyleOptionGraphicsItem *, QWidget *) override {}
 };
 
+// The boxes of the three rows, kept from one step to the next.
 class Boxes : public QObject
 {
 public:
@@ -109,26 +92,25 @@ public:
     {
         if (sentinel.isNull())
             return;
-        for (const auto &row : rows)
-            for (const Box &box : row) {
-                delete box.label;
-                delete box.rect;
-            }
+        for (int row = 0; row < 3; ++row)
+            trim(row, 0);
         delete sentinel;
     }
 
+    Visualizer *vis = nullptr;
     QGraphicsScene *scene = nullptr;
     QPointer<Sentinel> sentinel;
     std::vector<Box> rows[3];
+    int length = -1; // of the sequence the boxes were made for
 
     // Shows the row's box number i as given, making it if need be.
     void set(int row, std::size_t i, const QRect &r, qint32 value, const QBrush &brush)
     {
         std::vector<Box> &boxes = rows[row];
         if (i == boxes.size()) {
-            boxes.push_back(add_box(scene, r, value, brush, row));
-            if (value != -1)
-                centre_label(boxes.back());
+            boxes.push_back(
+                Box{vis->draw_box(r.x(), r.y(), r.width(), r.height(), value, brush), value});
+            boxes.back().rect->setZValue(row);
         } else {
             update_box(boxes[i], r, value, brush);
         }
@@ -137,16 +119,25 @@ public:
     // Hides the row's boxes from number used on.
     void hide_rest(int row, std::size_t used)
     {
-        for (std::size_t i = used; i < rows[row].size(); ++i) {
+        for (std::size_t i = used; i < rows[row].size(); ++i)
             rows[row][i].rect->hide();
-            rows[row][i].label->hide();
-        }
+    }
+
+    // Deletes the row's boxes from number kept on.
+    void trim(int row, std::size_t kept)
+    {
+        for (std::size_t i = kept; i < rows[row].size(); ++i)
+            delete rows[row][i].rect;
+        rows[row].resize(qMin(kept, rows[row].size()));
     }
 };
 
 Boxes *boxes_of(Visualizer *vis)
 {
-    auto *boxes = vis->findChild<Boxes *>(QString(), Qt::FindDirectChildrenOnly);
+    Boxes *boxes = nullptr;
+    for (QObject *child : vis->children())
+        if ((boxes = dynamic_cast<Boxes *>(child)))
+            break;
     if (boxes != nullptr && (boxes->scene != vis->scene || boxes->sentinel.isNull())) {
         // Another scene, or this one cleared: start over.
         delete boxes;
@@ -154,9 +145,16 @@ Boxes *boxes_of(Visualizer *vis)
     }
     if (boxes == nullptr) {
         boxes = new Boxes(vis);
+        boxes->vis = vis;
         boxes->scene = vis->scene;
         boxes->sentinel = new Sentinel;
         vis->scene->addItem(boxes->sentinel);
+    }
+    // A new sequence of another length: no more boxes kept than it needs.
+    if (boxes->length != vis->seq.size()) {
+        boxes->length = int(vis->seq.size());
+        for (int row = 0; row < 3; ++row)
+            boxes->trim(row, row == 0 ? vis->gaps.size() : vis->seq.size());
     }
     return boxes;
 }
@@ -236,11 +234,21 @@ int pair_width(const Visualizer &vis)
     return h < vis.seq.size() ? box_width(vis) * (h + 1) : 0;
 }
 
-void Visualizer::draw_box(int x, int y, int w, int h, int value, QBrush brush)
+QGraphicsRectItem *Visualizer::draw_box(int x, int y, int w, int h, int value, QBrush brush)
 {
-    const Box box = add_box(scene, QRect(x, y, w, h), value, brush, 0);
-    if (value != -1)
-        centre_label(box);
+    // Cosmetic, so the outline stays one pixel at any zoom.
+    QPen pen(Qt::black, 1, Qt::SolidLine);
+    pen.setCosmetic(true);
+    QGraphicsRectItem *rect =
+        scene->addRect(QRectF(qreal(x), qreal(y), qreal(w), qreal(h)), pen, brush);
+    // As the rectangle's child, the label lies above it and goes with it.
+    auto *label = new QGraphicsSimpleTextItem(rect);
+    label->setVisible(value != -1);
+    if (value != -1) {
+        label->setText(num_to_str(value));
+        centre_label(rect, label);
+    }
+    return rect;
 }
 
 void Visualizer::render()

@@ -28,6 +28,7 @@ import os
 import random
 import re
 import shutil
+import signal
 import subprocess
 import sys
 import tempfile
@@ -233,6 +234,7 @@ class Runner:
         return result.returncode == 0, result.stdout.decode(errors="replace")
 
     def tests(self, stop_on_failure=True):
+        """Runs CTest; returns the status and CTest's output."""
         command = ["ctest", "--test-dir", str(self.build), "--parallel", str(self.jobs),
                    "--timeout", str(self.timeout), "--output-on-failure"]
         if self.exclude_label:
@@ -240,21 +242,32 @@ class Runner:
         if stop_on_failure:
             command.append("--stop-on-failure")
         env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
+        # A session of its own, so that a hang ends with every test it started.
+        process = subprocess.Popen(command, env=env, stdout=subprocess.PIPE,
+                                   stderr=subprocess.STDOUT, start_new_session=True)
         try:
-            result = subprocess.run(command, env=env, stdout=subprocess.PIPE,
-                                    stderr=subprocess.STDOUT, timeout=self.timeout * 3)
+            stdout, _ = process.communicate(timeout=self.timeout * 3)
         except subprocess.TimeoutExpired:
+            os.killpg(process.pid, signal.SIGKILL)
+            process.communicate()
             return "timed out", ""
-        output = result.stdout.decode(errors="replace")
-        if result.returncode == 0:
+        output = stdout.decode(errors="replace")
+        if process.returncode == 0:
             return "survived", output
         if re.search(r"\*\*\*Timeout", output):
             return "timed out", output
         return "killed", output
 
 
+def built_count(results):
+    return sum(1 for r in results if r["status"] != "build failed")
+
+
 def failing_tests(output):
-    return sorted(set(re.findall(r"\d+ - (\S+) \(", output)))
+    """The failing CTest tests, and the QtTest functions that failed in them."""
+    tests = set(re.findall(r"\d+ - (\S+) \(", output))
+    functions = set(re.findall(r"FAIL!  : (\w+::\w+)\(", output))
+    return sorted(tests | functions)
 
 
 def run(args):
@@ -265,10 +278,15 @@ def run(args):
         shutil.rmtree(tree)
     export_tree(args.rev, tree, args.tests_rev)
     mutants = all_mutants(tree)
-    sample = random.Random(args.seed).sample(mutants, min(args.sample, len(mutants)))
-    sample.sort(key=lambda m: (m.file, m.line, m.column, m.replacement))
-    print(f"{len(mutants)} possible mutants; running {len(sample)} (seed {args.seed}) in {tree}",
-          flush=True)
+    rng = random.Random(args.seed)
+    sample = rng.sample(mutants, min(args.sample, len(mutants)))
+    order = lambda m: (m.file, m.line, m.column, m.replacement)
+    sample.sort(key=order)
+    # Drawn in the same seeded order, should the sample hold too few that build.
+    spare = [m for m in mutants if m not in sample]
+    rng.shuffle(spare)
+    print(f"{len(mutants)} possible mutants; running {len(sample)} (seed {args.seed}), and more "
+          f"until {args.min_built} build, in {tree}", flush=True)
 
     runner = Runner(tree, args.jobs, args.exclude_label, args.timeout)
     runner.configure()
@@ -281,14 +299,20 @@ def run(args):
 
     results = []
     started = time.monotonic()
-    for index, mutant in enumerate(sample, start=1):
+    index = 0
+    while index < len(sample) or (spare and built_count(results) < args.min_built):
+        if index == len(sample):
+            sample.append(spare.pop(0))
+        mutant = sample[index]
+        index += 1
         path = tree / mutant.file
         original = path.read_text()
         mutated = apply(original, mutant)
         path.write_text(mutated)
         try:
             built, _ = runner.build_ok()
-            status, output = runner.tests() if built else ("build failed", "")
+            status, output = (runner.tests(stop_on_failure=not args.all_tests) if built
+                              else ("build failed", ""))
         finally:
             path.write_text(original)
         record = asdict(mutant) | {"key": mutant.key, "status": status,
@@ -349,15 +373,35 @@ def compare(old_path, new_path):
     return 1 if lost else 0
 
 
+def by_test(path):
+    """For a run with --all-tests: what each test function catches, and what
+    it alone catches."""
+    results = json.loads(Path(path).read_text())["results"]
+    kills = {}
+    for r in results:
+        for name in r["failing"]:
+            if "::" in name:
+                kills.setdefault(name, set()).add(r["key"])
+    for name in sorted(kills, key=lambda n: (len(kills[n] - set().union(
+            *(k for m, k in kills.items() if m != n))), n)):
+        others = set().union(*(k for m, k in kills.items() if m != name))
+        print(f"{len(kills[name]):4} caught, {len(kills[name] - others):3} alone  {name}")
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     parser.add_argument("--sample", type=int, default=200, help="mutants to run (default 200)")
     parser.add_argument("--seed", type=int, default=1, help="seed of the sample (default 1)")
+    parser.add_argument("--min-built", type=int, default=150,
+                        help="draw more mutants until this many build (default 150)")
     parser.add_argument("--rev", help="git revision to mutate (default: the working tree)")
     parser.add_argument("--tests-rev", help="take tests/ from this revision instead")
     parser.add_argument("--jobs", type=int, default=os.cpu_count() or 2)
     parser.add_argument("--timeout", type=int, default=60,
                         help="seconds per test; the whole suite gets three times that")
+    parser.add_argument("--all-tests", action="store_true",
+                        help="run every test for every mutant (slower), to see which tests "
+                             "and test functions catch it")
     parser.add_argument("--exclude-label", default="package",
                         help="CTest label left out (default: package, the slow cpack check)")
     parser.add_argument("--workdir", help="where to copy and build (default: a temporary folder)")
@@ -366,10 +410,14 @@ def main():
     parser.add_argument("--list", action="store_true", help="print every possible mutant and stop")
     parser.add_argument("--compare", nargs=2, metavar=("OLD", "NEW"),
                         help="compare two --json results of the same sample")
+    parser.add_argument("--by-test", metavar="JSON",
+                        help="what each test function of an --all-tests run catches")
     args = parser.parse_args()
 
     if args.compare:
         sys.exit(compare(*args.compare))
+    if args.by_test:
+        return by_test(args.by_test)
     if args.list:
         with tempfile.TemporaryDirectory() as scratch:
             tree = Path(scratch)

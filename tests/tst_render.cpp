@@ -157,6 +157,10 @@ private slots:
             const QVector<Box> row0 = row(*scene, 0), row50 = row(*scene, 50),
                                row100 = row(*scene, 100);
             QCOMPARE(codes(row0), gap_row);
+            // The gaps share the sequence's width, each box at i * W / G.
+            for (int i = 0; i < row0.size(); ++i)
+                QCOMPARE(row0[i].rect->rect(), QRectF((i * 25 * seq.size()) / gaps.size(), 0,
+                                                      (25 * seq.size()) / gaps.size(), 25));
             QCOMPARE(codes(row50), sequence);
             QCOMPARE(codes(row100), sub);
             QVector<int> positions;
@@ -186,37 +190,6 @@ private slots:
         }
     }
 
-    void gap_row_data()
-    {
-        QTest::addColumn<Numbers>("gaps");
-        QTest::addColumn<QVector<qreal>>("xs");
-        QTest::addColumn<qreal>("width");
-        QTest::addColumn<QString>("boxes");
-        QTest::newRow("four gaps tile 500")
-            << Numbers{10, 5, 2, 1} << QVector<qreal>{0, 125, 250, 375} << qreal(125)
-            << "G10 Y5 R2 R1";
-        QTest::newRow("three gaps do not tile")
-            << Numbers{7, 3, 1} << QVector<qreal>{0, 166, 333} << qreal(166) << "G7 Y3 R1";
-    }
-
-    // The first step of the second gap at n = 20.
-    void gap_row()
-    {
-        QFETCH(Numbers, gaps);
-        QFETCH(QVector<qreal>, xs);
-        QFETCH(qreal, width);
-        QFETCH(QString, boxes);
-        show(gaps, Numbers(20, 7), 0);
-        while (vis->steps[vis->cur_step].gap_idx != 1)
-            vis->set_current_step(vis->cur_step + 1);
-        vis->render();
-
-        const QVector<Box> row0 = row(*scene, 0);
-        QCOMPARE(codes(row0), boxes);
-        for (int i = 0; i < row0.size(); ++i)
-            QCOMPARE(row0[i].rect->rect(), QRectF(xs[i], 0, width, 25));
-    }
-
     // Numbers of any size: one box width for the whole picture, wide enough
     // for every label, so that labels lie inside their boxes and never overlap.
     void large_numbers_stay_legible()
@@ -244,29 +217,6 @@ private slots:
                     }
             }
         }
-    }
-
-    void status_text_data()
-    {
-        QTest::addColumn<int>("step");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("first step") << 0
-                                    << "This is where all begins. Now we're going to sort that "
-                                       "array.\n\nCurrent step: 1/8\n"
-                                       "Total number of operations: 3, incl. 2 swaps.";
-        QTest::newRow("last step") << 7
-                                   << "Sorting finished!\n\nCurrent step: 8/8\n"
-                                      "Total number of operations: 3, incl. 2 swaps.";
-    }
-
-    void status_text()
-    {
-        QFETCH(int, step);
-        QFETCH(QString, text);
-        status->setHtml(QStringLiteral("<b>old</b>"));
-        show({1}, {3, 1, 2}, step);
-        QCOMPARE(status->toPlainText(), text);
-        QVERIFY(!status->toHtml().contains(QStringLiteral("<b>")));
     }
 };
 

@@ -29,23 +29,13 @@ void TestSequenceInput::scan_data()
 
     const auto blank = PlainSeparators::Blank;
     const auto white = PlainSeparators::Whitespace;
-    QTest::newRow("three numbers")
-        << "3 1 2" << blank << Numbers{3, 1, 2} << false << SequenceScan::None;
     QTest::newRow("blanks around and between")
         << "   12     7   " << blank << Numbers{12, 7} << false << SequenceScan::None;
     QTest::newRow("commas and semicolons")
         << "5,4;3" << blank << Numbers{5, 4, 3} << true << SequenceScan::None;
     QTest::newRow("leading zeros")
         << "007 0" << blank << Numbers{7, 0} << false << SequenceScan::None;
-    QTest::newRow("letter between digits")
-        << "1a2" << blank << Numbers{1, 2} << true << SequenceScan::None;
-    QTest::newRow("minus is a separator")
-        << "-5" << blank << Numbers{5} << true << SequenceScan::None;
-    QTest::newRow("number at the very end")
-        << "4 15" << blank << Numbers{4, 15} << false << SequenceScan::None;
     QTest::newRow("empty") << "" << blank << Numbers{} << false << SequenceScan::NoNumber;
-    QTest::newRow("blanks only") << "     " << blank << Numbers{} << false
-                                 << SequenceScan::NoNumber;
     QTest::newRow("letters only") << "abc" << blank << Numbers{} << true << SequenceScan::NoNumber;
     QTest::newRow("tab is odd in the line edit")
         << "1\t2" << blank << Numbers{1, 2} << true << SequenceScan::None;
@@ -58,13 +48,9 @@ void TestSequenceInput::scan_data()
         << QString::fromUtf8("1\u0663"
                              "2")
         << blank << Numbers{1, 2} << true << SequenceScan::None;
-    QTest::newRow("fullwidth digit alone")
-        << QString::fromUtf8("\uff15") << blank << Numbers{} << true << SequenceScan::NoNumber;
     QTest::newRow("emoji separates") << QString::fromUtf8("7\U0001F600"
                                                           "8")
                                      << blank << Numbers{7, 8} << true << SequenceScan::None;
-    QTest::newRow("largest value")
-        << "2147483647" << blank << Numbers{2147483647} << false << SequenceScan::None;
     QTest::newRow("largest value with leading zeros")
         << "0000000000002147483647" << blank << Numbers{2147483647} << false << SequenceScan::None;
     QTest::newRow("one above the largest")

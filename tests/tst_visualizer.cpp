@@ -112,19 +112,6 @@ private slots:
         QCOMPARE(vis.cur_step, 0);
     }
 
-    // For n = 7 and gap 4 only the subsequences from 0, 1 and 2 have two elements.
-    void subsequences_with_two_elements_only()
-    {
-        fixed_gaps = {4};
-        Visualizer vis(nullptr, nullptr, nullptr, fixed, {1, 2, 3, 4, 5, 6, 7});
-        vis.build_trace();
-        QStringList starts;
-        for (const TraceStep &s : vis.steps)
-            if (s.sub_start != -1 && s.pos_a == -1)
-                starts << s.text.right(2);
-        QCOMPARE(starts, QStringList({"1.", "2.", "3."}));
-    }
-
     void properties_data()
     {
         QTest::addColumn<int>("formula");
@@ -204,9 +191,15 @@ private slots:
             QCOMPARE(vis.seq, initial);
 
             for (int move = 0; move < 20; ++move) {
-                const int target = int(rng.bounded(-2, count + 2));
-                vis.set_current_step(target);
-                QCOMPARE(vis.cur_step, std::clamp(target, 0, count - 1));
+                // Any target is clamped, through the property as well.
+                const int target = move == 0   ? INT_MIN
+                                   : move == 1 ? INT_MAX
+                                               : int(rng.bounded(-2, count + 2));
+                if (move % 2)
+                    vis.setProperty("current_step", target);
+                else
+                    vis.set_current_step(target);
+                QCOMPARE(vis.property("current_step").toInt(), std::clamp(target, 0, count - 1));
                 QCOMPARE(vis.seq, shown[vis.cur_step]);
                 const bool forward = rng.bounded(2);
                 const int from = vis.cur_step;
@@ -220,82 +213,6 @@ private slots:
                 QCOMPARE(vis.seq, shown[vis.cur_step]);
             }
         }
-    }
-
-    void clamping_data()
-    {
-        QTest::addColumn<int>("from");
-        QTest::addColumn<int>("target");
-        QTest::addColumn<int>("landing");
-        QTest::addColumn<bool>("via_property");
-
-        // The 3 1 2 trace has eight steps, 0 to 7.
-        QTest::newRow("below zero") << 4 << -5 << 0 << false;
-        QTest::newRow("one beyond the last") << 0 << 8 << 7 << false;
-        QTest::newRow("smallest int") << 3 << INT_MIN << 0 << false;
-        QTest::newRow("largest int") << 3 << INT_MAX << 7 << false;
-        QTest::newRow("property, inside") << 0 << 4 << 4 << true;
-        QTest::newRow("property, beyond the end") << 4 << 100 << 7 << true;
-    }
-
-    void clamping()
-    {
-        QFETCH(int, from);
-        QFETCH(int, target);
-        QFETCH(int, landing);
-        QFETCH(bool, via_property);
-
-        Visualizer vis(nullptr, nullptr, nullptr, shell_gaps, {3, 1, 2});
-        vis.build_trace();
-        vis.set_current_step(from);
-        if (via_property) {
-            QVERIFY(vis.setProperty("current_step", target));
-            QCOMPARE(vis.property("current_step").toInt(), landing);
-        } else {
-            vis.set_current_step(target);
-        }
-        QCOMPARE(vis.cur_step, landing);
-        const Numbers shown[] = {{3, 1, 2}, {1, 3, 2}, {1, 2, 3}};
-        QCOMPARE(vis.seq, shown[landing < 4 ? 0 : landing < 6 ? 1 : 2]);
-    }
-
-    void jump_sub_data()
-    {
-        QTest::addColumn<int>("from");
-        QTest::addColumn<bool>("forward");
-        QTest::addColumn<int>("landing");
-
-        // 5 4 3 2 1 under Shell's formula (gaps 2, 1):
-        //  0 opening, 1 gap 2, 2 sub 0, 3 swap, 4 front, 5 swap, 6 swap, 7 front,
-        //  8 sub 1, 9 swap, 10 front, 11 gap 1, 12 sub 0, 13..16 keep steps, 17 closing.
-        QTest::newRow("forward passes front and swap steps") << 3 << true << 8;
-        QTest::newRow("forward from a subsequence step") << 2 << true << 8;
-        QTest::newRow("forward passes a gap step") << 9 << true << 12;
-        QTest::newRow("forward after the last subsequence closes") << 14 << true << 17;
-        QTest::newRow("forward at the closing step stays") << 17 << true << 17;
-        QTest::newRow("back from a front step") << 4 << false << 2;
-        QTest::newRow("back from a subsequence step to the previous") << 8 << false << 2;
-        QTest::newRow("back from the first subsequence to opening") << 2 << false << 0;
-        QTest::newRow("back at the opening step stays") << 0 << false << 0;
-        QTest::newRow("back from the closing step") << 17 << false << 12;
-    }
-
-    void jump_sub()
-    {
-        QFETCH(int, from);
-        QFETCH(bool, forward);
-        QFETCH(int, landing);
-
-        Visualizer vis(nullptr, nullptr, nullptr, shell_gaps, {5, 4, 3, 2, 1});
-        vis.build_trace();
-        vis.set_current_step(from);
-        vis.jump_sub(forward);
-        QCOMPARE(vis.cur_step, landing);
-        Visualizer walked(nullptr, nullptr, nullptr, shell_gaps, {5, 4, 3, 2, 1});
-        walked.build_trace();
-        for (int i = 0; i < landing; ++i)
-            walked.set_current_step(i + 1);
-        QCOMPARE(vis.seq, walked.seq);
     }
 
     // A rebuild takes the arrangement on display as its start and returns to step 0.

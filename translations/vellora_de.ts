@@ -32,6 +32,14 @@
         <source>cannot make the folder %1</source>
         <translation>der Ordner %1 lässt sich nicht anlegen</translation>
     </message>
+    <message>
+        <source>%1 is in the way</source>
+        <translation>%1 steht im Weg</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>%1 lässt sich nicht schreiben</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -405,6 +413,18 @@ Die Zahlen kommen aus den Argumenten oder, wenn es keine gibt, von der Standarde
     <message>
         <source>--steps takes A-B with 1 &lt;= A &lt;= B &lt;= %1</source>
         <translation>--steps erwartet A-B mit 1 &lt;= A &lt;= B &lt;= %1</translation>
+    </message>
+    <message>
+        <source>--steps goes with --pictures</source>
+        <translation>--steps gehört zu --pictures</translation>
+    </message>
+    <message>
+        <source>--pictures writes files; it goes with neither --json nor --compare</source>
+        <translation>--pictures schreibt Dateien und passt weder zu --json noch zu --compare</translation>
+    </message>
+    <message>
+        <source>cannot write the output: %1</source>
+        <translation>die Ausgabe lässt sich nicht schreiben: %1</translation>
     </message>
 </context>
 </TS>
