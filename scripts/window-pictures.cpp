@@ -1,0 +1,136 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: Vellora contributors
+// window-pictures: a developer's tool, not part of Vellora. Takes pictures of
+// the real window offscreen, as the program would show it at the default fonts
+// of the common desktops, in each language: a front step, sixty numbers in
+// the middle of their trace, eight numbers of four to ten digits, the error
+// box of a typed text without numbers, and the presentation view.
+//
+// Usage: QT_QPA_PLATFORM=offscreen window-pictures OUTPUT_DIR
+// Prints the font each desktop font becomes; the pictures are named
+// <font>-<language>-<scene>.png.
+#include "legibility.h"
+#include "mainwindow.h"
+#include "presentation.h"
+#include "translations.h"
+#include "visualizer.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFontInfo>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPainter>
+#include <QRadioButton>
+#include <QTextStream>
+#include <QTimer>
+#include <QTranslator>
+
+namespace
+{
+
+void settle(int ms = 100)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
+void apply(MainWindow &window, const QString &numbers)
+{
+    window.findChild<QRadioButton *>(QStringLiteral("userDefineRadio"))->click();
+    window.findChild<QLineEdit *>(QStringLiteral("userDefLine"))->setText(numbers);
+    window.new_seq();
+}
+
+QString random_numbers(int count, int top)
+{
+    QStringList numbers;
+    srand(7);
+    for (int i = 0; i < count; ++i)
+        numbers << QString::number(rand() % top + 1);
+    return numbers.join(u' ');
+}
+
+// Takes the pictures of one font and language into folder.
+void take(const QFont &desktop, const QString &language, const QDir &folder)
+{
+    QLocale::setDefault(QLocale(language));
+    install_translations();
+    QApplication::setFont(fitting_font(desktop));
+    const QString stem = desktop.family().remove(u' ') + QString::number(desktop.pointSize()) +
+                         u'-' + language + u'-';
+    QTextStream(stdout) << desktop.family() << ' ' << desktop.pointSize() << " (" << language
+                        << ") -> " << QFontInfo(QApplication::font()).family() << ' '
+                        << QApplication::font().pointSizeF() << '\n';
+
+    MainWindow window;
+    window.show();
+    settle();
+    auto *vis = window.findChild<Visualizer *>();
+    for (int i = 0; i < vis->steps.size(); ++i)
+        if (vis->steps[i].pos_a != -1 && vis->steps[i].pos_b == -1) {
+            window.step_to(i);
+            break;
+        }
+    settle();
+    window.grab().save(folder.filePath(stem + QStringLiteral("front.png")));
+
+    apply(window, random_numbers(60, 99));
+    vis->set_current_step(150);
+    window.step_front();
+    settle();
+    window.grab().save(folder.filePath(stem + QStringLiteral("sixty.png")));
+
+    apply(window, QStringLiteral("1234 98765 4444444 12 2147483647 55555 1000000000 31337"));
+    window.step_to(5);
+    settle();
+    window.grab().save(folder.filePath(stem + QStringLiteral("digits.png")));
+
+    QTimer::singleShot(300, &window, [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            QImage picture = window.grab().toImage();
+            QPainter(&picture).drawPixmap(40, 150, box->grab());
+            picture.save(folder.filePath(stem + QStringLiteral("error.png")));
+            box->done(QMessageBox::Ok);
+        }
+    });
+    apply(window, QStringLiteral("abc"));
+
+    for (QAction *action : window.actions())
+        if (action->shortcut() == QKeySequence(Qt::Key_F5))
+            action->trigger();
+    settle(300);
+    if (auto *presentation = window.findChild<PresentationView *>())
+        presentation->grab().save(folder.filePath(stem + QStringLiteral("presentation.png")));
+
+    for (auto *translator : qApp->findChildren<QTranslator *>()) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        QTextStream(stderr) << "usage: window-pictures OUTPUT_DIR\n";
+        return 2;
+    }
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    if (!folder.mkpath(QStringLiteral("."))) {
+        QTextStream(stderr) << "window-pictures: cannot make " << folder.path() << '\n';
+        return 1;
+    }
+    for (const QFont &desktop :
+         {QFont(QStringLiteral("DejaVu Sans"), 9), QFont(QStringLiteral("Noto Sans"), 10),
+          QFont(QStringLiteral("Cantarell"), 11)})
+        for (const char *language : {"en", "de"})
+            take(desktop, QLatin1String(language), folder);
+    return 0;
+}
