@@ -22,26 +22,18 @@ void fixed(qint32, QVector<qint32> *gaps)
 
 struct Box {
     QGraphicsRectItem *rect;
-    QGraphicsSimpleTextItem *label; // null when the box has none
+    QGraphicsSimpleTextItem *label;
 };
 
-// The visible boxes of the row at y, left to right, each with the label drawn on it.
+// The visible boxes of the row at y, left to right, each with its label.
 QVector<Box> row(QGraphicsScene &scene, qreal y)
 {
     QVector<Box> boxes;
-    const QList<QGraphicsItem *> items = scene.items(Qt::AscendingOrder);
-    for (QGraphicsItem *item : items) {
-        auto *rect = qgraphicsitem_cast<QGraphicsRectItem *>(item);
-        if (rect == nullptr || !rect->isVisible() || rect->rect().y() != y)
-            continue;
-        Box box{rect, nullptr};
-        for (QGraphicsItem *other : items)
-            if (auto *label = qgraphicsitem_cast<QGraphicsSimpleTextItem *>(other))
-                if (label->isVisible() &&
-                    rect->rect().contains(label->sceneBoundingRect().center()))
-                    box.label = label;
-        boxes.append(box);
-    }
+    for (QGraphicsItem *item : scene.items(Qt::AscendingOrder))
+        if (auto *rect = qgraphicsitem_cast<QGraphicsRectItem *>(item))
+            if (rect->isVisible() && rect->rect().y() == y)
+                boxes.append({rect, qgraphicsitem_cast<QGraphicsSimpleTextItem *>(
+                                        rect->childItems().value(0))});
     std::sort(boxes.begin(), boxes.end(),
               [](const Box &a, const Box &b) { return a.rect->rect().x() < b.rect->rect().x(); });
     return boxes;
@@ -51,21 +43,13 @@ QVector<Box> row(QGraphicsScene &scene, qreal y)
 // p purple; in the gap row G green, Y yellow, R red.
 QString codes(const QVector<Box> &boxes)
 {
-    const std::pair<QColor, char> known[] = {{Qt::white, 'w'},
-                                             {QColor(160, 160, 164), 'g'},
-                                             {QColor(127, 127, 255), 'b'},
-                                             {QColor(160, 32, 240), 'p'},
-                                             {QColor(0, 255, 0), 'G'},
-                                             {QColor(255, 255, 0), 'Y'},
-                                             {QColor(255, 0, 0), 'R'}};
+    static const QHash<QString, QString> letters = {
+        {"#ffffff", "w"}, {"#a0a0a4", "g"}, {"#7f7fff", "b"}, {"#a020f0", "p"},
+        {"#00ff00", "G"}, {"#ffff00", "Y"}, {"#ff0000", "R"}};
     QStringList parts;
-    for (const Box &b : boxes) {
-        QString code = b.rect->brush().color().name();
-        for (const auto &[color, letter] : known)
-            if (b.rect->brush().color() == color)
-                code = QChar::fromLatin1(letter);
-        parts << code + (b.label ? b.label->text() : QString());
-    }
+    for (const Box &b : boxes)
+        parts << letters.value(b.rect->brush().color().name(), b.rect->brush().color().name()) +
+                     (b.label && b.label->isVisible() ? b.label->text() : QString());
     return parts.join(u' ');
 }
 
@@ -75,33 +59,20 @@ class TestRender : public QObject
 {
     Q_OBJECT
 
-    std::optional<QGraphicsScene> scene;
-    std::optional<QTextBrowser> status;
+    QGraphicsScene scene;
+    QTextBrowser status;
     std::optional<Visualizer> vis;
 
     void show(const Numbers &gaps, const Numbers &seq, int step)
     {
         fixed_gaps = gaps;
-        vis.emplace(nullptr, &*scene, &*status, fixed, seq);
+        vis.emplace(nullptr, &scene, &status, fixed, seq);
         vis->build_trace();
         vis->set_current_step(step);
         vis->render();
     }
 
 private slots:
-    void init()
-    {
-        scene.emplace();
-        status.emplace();
-    }
-
-    void cleanup()
-    {
-        vis.reset();
-        status.reset();
-        scene.reset();
-    }
-
     void step_rows_data()
     {
         QTest::addColumn<Numbers>("gaps");
@@ -111,23 +82,23 @@ private slots:
         QTest::addColumn<QString>("sequence");
         QTest::addColumn<QVector<int>>("sub_positions");
         QTest::addColumn<QString>("sub");
-        using V = QVector<int>;
+        const auto row = [](const char *name, const Numbers &gaps, const Numbers &seq, int step,
+                            const char *gap_row, const char *sequence,
+                            const QVector<int> &positions, const char *sub) {
+            QTest::newRow(name) << gaps << seq << step << QString(gap_row) << QString(sequence)
+                                << positions << QString(sub);
+        };
         const Numbers ten = {10, 9, 8, 7, 6, 5, 4, 3, 2, 1};
-
-        QTest::newRow("opening") << Numbers{2, 1} << Numbers{4, 3, 2, 1} << 0 << ""
-                                 << "w4 w3 w2 w1" << V{} << "";
-        QTest::newRow("closing") << Numbers{2, 1} << Numbers{4, 3, 2, 1} << 15 << ""
-                                 << "w1 w2 w3 w4" << V{} << "";
-        QTest::newRow("subsequence")
-            << Numbers{7, 3, 1} << Numbers{9, 8, 7, 6, 5, 4, 3, 2, 1, 0} << 17 << "G7 Y3 R1"
-            << "w2 g1 w0 w3 g5 w4 w6 g9 w8 w7" << V{1, 4, 7} << "b1 b5 b9";
-        QTest::newRow("swap, before") << Numbers{5, 2, 1} << ten << 9 << "Y5 R2 R1"
-                                      << "w5 w4 g8 w7 w6 w10 w9 g3 w2 w1" << V{2, 7} << "p8 p3";
-        QTest::newRow("swap, after") << Numbers{5, 2, 1} << ten << 10 << "Y5 R2 R1"
-                                     << "w5 w4 g3 w7 w6 w10 w9 g8 w2 w1" << V{2, 7} << "p3 b8";
+        row("opening", {2, 1}, {4, 3, 2, 1}, 0, "", "w4 w3 w2 w1", {}, "");
+        row("closing", {2, 1}, {4, 3, 2, 1}, 15, "", "w1 w2 w3 w4", {}, "");
+        row("subsequence", {7, 3, 1}, {9, 8, 7, 6, 5, 4, 3, 2, 1, 0}, 17, "G7 Y3 R1",
+            "w2 g1 w0 w3 g5 w4 w6 g9 w8 w7", {1, 4, 7}, "b1 b5 b9");
+        row("swap, before", {5, 2, 1}, ten, 9, "Y5 R2 R1", "w5 w4 g8 w7 w6 w10 w9 g3 w2 w1", {2, 7},
+            "p8 p3");
+        row("swap, after", {5, 2, 1}, ten, 10, "Y5 R2 R1", "w5 w4 g3 w7 w6 w10 w9 g8 w2 w1", {2, 7},
+            "p3 b8");
         // 3 was swapped with 1, so 1 reached the front.
-        QTest::newRow("front") << Numbers{1} << Numbers{3, 1, 2} << 4 << "Y1"
-                               << "g1 g3 g2" << V{0, 1, 2} << "p1 b3 b2";
+        row("front", {1}, {3, 1, 2}, 4, "Y1", "g1 g3 g2", {0, 1, 2}, "p1 b3 b2");
     }
 
     // Every box is solid with a cosmetic black outline, 25 wide for labels of
@@ -148,14 +119,14 @@ private slots:
                 show(gaps, seq, step);
             } else {
                 if (pass == 2)
-                    scene->clear();
-                vis->set_current_step(int(vis->steps.size()));
+                    scene.clear();
+                vis->set_current_step(int(vis->steps.size()) / 2); // three rows, in the middle
                 vis->render();
                 vis->set_current_step(step);
                 vis->render();
             }
-            const QVector<Box> row0 = row(*scene, 0), row50 = row(*scene, 50),
-                               row100 = row(*scene, 100);
+            const QVector<Box> row0 = row(scene, 0), row50 = row(scene, 50),
+                               row100 = row(scene, 100);
             QCOMPARE(codes(row0), gap_row);
             // The gaps share the sequence's width, each box at i * W / G.
             for (int i = 0; i < row0.size(); ++i)
@@ -167,9 +138,9 @@ private slots:
             for (const Box &b : row100)
                 positions << int(b.rect->rect().x()) / 25;
             QCOMPARE(positions, sub_positions);
-            QCOMPARE(scene->sceneRect(), QRectF(0, 0, 25 * seq.size(), 125));
+            QCOMPARE(scene.sceneRect(), QRectF(0, 0, 25 * seq.size(), 125));
 
-            const QList<QGraphicsItem *> order = scene->items(Qt::AscendingOrder);
+            const QList<QGraphicsItem *> order = scene.items(Qt::AscendingOrder);
             qsizetype previous_row_top = -1;
             for (const QVector<Box> &boxes : {row0, row50, row100}) {
                 for (const Box &b : boxes) {
@@ -208,7 +179,7 @@ private slots:
                 vis->render();
                 QRectF previous;
                 for (qreal y : {0, 50, 100})
-                    for (const Box &b : row(*scene, y)) {
+                    for (const Box &b : row(scene, y)) {
                         QVERIFY(b.label);
                         const QRectF label = b.label->sceneBoundingRect();
                         QVERIFY2(b.rect->rect().contains(label), qPrintable(b.label->text()));

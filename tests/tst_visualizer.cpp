@@ -7,8 +7,7 @@
 #include "num_to_str.h"
 #include "visualizer.h"
 
-#include <QRandomGenerator>
-#include <QTest>
+#include <QtTest>
 
 #include <algorithm>
 
@@ -51,65 +50,28 @@ class TestVisualizer : public QObject
     Q_OBJECT
 
 private slots:
-    void worked_examples_data()
+    // The worked example: 3 1 2 with the single gap 1, step by step.
+    void three_one_two()
     {
-        QTest::addColumn<Numbers>("gaps");
-        QTest::addColumn<Numbers>("seq");
-        QTest::addColumn<QString>("trace");
-        QTest::addColumn<int>("comparisons");
-        QTest::addColumn<int>("swaps");
-
-        QTest::newRow("3 1 2, gap 1")
-            << Numbers{1} << Numbers{3, 1, 2}
-            << "-1 -1 -1 -1 k " + opening +
-                   "\n0 -1 -1 -1 k Setting gap length to 1."
-                   "\n0 0 -1 -1 k Now we are going to work with a subsequence starting from "
-                   "element 1."
-                   "\n0 0 0 1 s 3 is more than 1, we need to swap them."
-                   "\n0 0 0 -1 k " +
-                   front +
-                   "\n0 0 1 2 s 3 is more than 2, we need to swap them."
-                   "\n0 0 0 1 k 2 is more than 1, we don't need to replace it anymore."
-                   "\n-1 -1 -1 -1 k Sorting finished!"
-            << 3 << 2;
-        QTest::newRow("2 2: equal elements are kept")
-            << Numbers{1} << Numbers{2, 2}
-            << "-1 -1 -1 -1 k " + opening +
-                   "\n0 -1 -1 -1 k Setting gap length to 1."
-                   "\n0 0 -1 -1 k Now we are going to work with a subsequence starting from "
-                   "element 1."
-                   "\n0 0 0 1 k 2 is equal to 2, we don't need to replace it anymore."
-                   "\n-1 -1 -1 -1 k Sorting finished!"
-            << 1 << 0;
-        QTest::newRow("empty gap list: opening and closing only")
-            << Numbers{} << Numbers{5, 4, 3}
-            << "-1 -1 -1 -1 k " + opening + "\n-1 -1 -1 -1 k Sorting finished!" << 0 << 0;
-        QTest::newRow("a gap of n or more is announced, then the next")
-            << Numbers{9, 2} << Numbers{2, 1}
-            << "-1 -1 -1 -1 k " + opening +
-                   "\n0 -1 -1 -1 k Setting gap length to 9.\n1 -1 -1 -1 k Setting gap length "
-                   "to 2.\n-1 -1 -1 -1 k Sorting finished!"
-            << 0 << 0;
-    }
-
-    void worked_examples()
-    {
-        QFETCH(Numbers, gaps);
-        QFETCH(Numbers, seq);
-        QFETCH(QString, trace);
-        QFETCH(int, comparisons);
-        QFETCH(int, swaps);
-        fixed_gaps = gaps;
-        Visualizer vis(nullptr, nullptr, nullptr, fixed, seq);
+        fixed_gaps = {1};
+        Visualizer vis(nullptr, nullptr, nullptr, fixed, {3, 1, 2});
         vis.set_current_step(3); // nothing to move over yet
         vis.jump_sub(true);
         QCOMPARE(QList<int>({vis.cur_step, vis.op_count, vis.swap_count}), QList<int>({0, 0, 0}));
         vis.build_trace();
-        QCOMPARE(listing(vis), trace);
-        QCOMPARE(vis.op_count, comparisons);
-        QCOMPARE(vis.swap_count, swaps);
-        QCOMPARE(vis.seq, seq);
-        QCOMPARE(vis.cur_step, 0);
+        QCOMPARE(listing(vis),
+                 "-1 -1 -1 -1 k " + opening +
+                     "\n0 -1 -1 -1 k Setting gap length to 1."
+                     "\n0 0 -1 -1 k Now we are going to work with a subsequence starting from "
+                     "element 1."
+                     "\n0 0 0 1 s 3 is more than 1, we need to swap them."
+                     "\n0 0 0 -1 k " +
+                     front +
+                     "\n0 0 1 2 s 3 is more than 2, we need to swap them."
+                     "\n0 0 0 1 k 2 is more than 1, we don't need to replace it anymore."
+                     "\n-1 -1 -1 -1 k Sorting finished!");
+        QCOMPARE(QList<int>({vis.op_count, vis.swap_count, vis.cur_step}), QList<int>({3, 2, 0}));
+        QCOMPARE(vis.seq, Numbers({3, 1, 2}));
     }
 
     void properties_data()
@@ -213,21 +175,6 @@ private slots:
                 QCOMPARE(vis.seq, shown[vis.cur_step]);
             }
         }
-    }
-
-    // A rebuild takes the arrangement on display as its start and returns to step 0.
-    void rebuild_starts_over()
-    {
-        Visualizer vis(nullptr, nullptr, nullptr, shell_gaps, {3, 1, 2});
-        vis.build_trace();
-        vis.set_current_step(7);
-        vis.stepgen = knuth_gaps;
-        vis.build_trace();
-        QCOMPARE(vis.cur_step, 0);
-        QCOMPARE(vis.seq, (Numbers{1, 2, 3}));
-        QCOMPARE(vis.op_count, 2);
-        QCOMPARE(vis.swap_count, 0);
-        QCOMPARE(vis.steps.size(), qsizetype(6));
     }
 
     void num_to_str_formats()

@@ -12,8 +12,8 @@
 #include <QtTest>
 #include <QtWidgets>
 
-#include <algorithm>
 #include <functional>
+#include <optional>
 #include <utility>
 
 class WindowFixture
@@ -60,16 +60,12 @@ public:
         QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(button->height() / 2, 8));
     }
 
-    // Types the sequence in the typed mode and applies it by Return or by the button.
-    void apply(const QString &typed, bool by_return = false)
+    // Types the sequence in the typed mode and applies it.
+    void apply(const QString &typed)
     {
         choose("userDefineRadio");
-        auto *line = get<QLineEdit>("userDefLine");
-        line->setText(typed);
-        if (by_return)
-            QTest::keyClick(line, Qt::Key_Return);
-        else
-            click("applyButton");
+        get<QLineEdit>("userDefLine")->setText(typed);
+        click("applyButton");
     }
 
     QString status() const { return vis->status->toPlainText(); }
@@ -82,19 +78,6 @@ public:
         QDebug(&s) << vis->seq << vis->gaps << vis->cur_step << vis->steps.size() << box->maximum()
                    << box->value() << status() << get<QComboBox>("chosenFormula")->currentIndex();
         return s;
-    }
-
-    // The scene's boxes in the row at y, left to right.
-    QList<QGraphicsRectItem *> row(qreal y) const
-    {
-        QList<QGraphicsRectItem *> boxes;
-        for (QGraphicsItem *item : vis->scene->items(Qt::AscendingOrder))
-            if (auto *box = qgraphicsitem_cast<QGraphicsRectItem *>(item))
-                if (box->rect().y() == y)
-                    boxes.append(box);
-        std::sort(boxes.begin(), boxes.end(),
-                  [](auto *a, auto *b) { return a->rect().x() < b->rect().x(); });
-        return boxes;
     }
 
     QPointer<MainWindow> window;
