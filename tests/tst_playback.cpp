@@ -57,6 +57,7 @@ private slots:
 
         QTest::newRow("prev step at the opening stays") << 0 << "prevStep" << 0;
         QTest::newRow("next step") << 3 << "nextStep" << 4;
+        QTest::newRow("first slide") << 9 << "firstSlide" << 0;
         QTest::newRow("last slide") << 0 << "lastSlide" << 17;
         QTest::newRow("next subsequence") << 3 << "nextSubseq" << 8;
         QTest::newRow("prev subsequence from inside one") << 6 << "prevSubseq" << 2;

@@ -90,6 +90,7 @@ private slots:
         };
         const Numbers ten = {10, 9, 8, 7, 6, 5, 4, 3, 2, 1};
         row("opening", {2, 1}, {4, 3, 2, 1}, 0, "", "w4 w3 w2 w1", {}, "");
+        row("a single number has no gap", {}, {7}, 1, "", "w7", {}, "");
         row("closing", {2, 1}, {4, 3, 2, 1}, 15, "", "w1 w2 w3 w4", {}, "");
         row("subsequence", {7, 3, 1}, {9, 8, 7, 6, 5, 4, 3, 2, 1, 0}, 17, "G7 Y3 R1",
             "w2 g1 w0 w3 g5 w4 w6 g9 w8 w7", {1, 4, 7}, "b1 b5 b9");
