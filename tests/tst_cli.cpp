@@ -108,6 +108,8 @@ private slots:
         QTest::newRow("long option") << L{"--formula", "hibbard", "4"} << B() << 1 << V{4} << "";
         QTest::newRow("empty stdin") << L{} << B() << 0 << V{} << "not written a sequence";
         QTest::newRow("too large") << L{"1", "2147483648"} << B() << 0 << V{} << "2147483648";
+        QTest::newRow("24 digits, whole") << L{"00123456789012345678901234"} << B() << 0 << V{}
+                                          << "number 123456789012345678901234 is";
         QTest::newRow("would wrap") << L{"4294967296"} << B() << 0 << V{} << "2147483647";
         QTest::newRow("too many") << L{} << B("1 ").repeated(1001) << 0 << V{} << "1001";
         QTest::newRow("unknown formula") << L{"-f", "bubble", "1"} << B() << 0 << V{} << "bubble";
