@@ -162,7 +162,6 @@ bool MainWindow::save_picture(const QString &path)
 
 void MainWindow::answer(bool swap)
 {
-    settle();
     if (!predictor.asking(*vis))
         return;
     predictor.answer(*vis, swap);

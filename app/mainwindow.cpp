@@ -374,8 +374,6 @@ void MainWindow::step_back()
 
 void MainWindow::step_front()
 {
-    if (!moving_by_key)
-        settle();
     // A question of the predict mode is revealed before the trace moves on.
     if (predictor.asking(*vis)) {
         predictor.reveal(*vis);

@@ -103,13 +103,14 @@ bool write_handout(Visualizer &vis, const QString &formula, const QString &folde
     }
     vis.set_current_step(step);
     names << QStringLiteral("index.html");
-    for (const QString &name : std::as_const(names))
-        if (ok && QFileInfo(dir.filePath(name)).exists() &&
-            !QFileInfo(dir.filePath(name)).isFile()) {
+    for (const QString &name : std::as_const(names)) {
+        const QFileInfo target(dir.filePath(name));
+        if (ok && target.exists() && !target.isFile()) {
             ok = false;
             *error = QCoreApplication::translate("Handout", "%1 is in the way")
-                         .arg(QDir::toNativeSeparators(dir.filePath(name)));
+                         .arg(QDir::toNativeSeparators(target.filePath()));
         }
+    }
     for (const QString &name : std::as_const(names)) {
         if (!ok)
             break;

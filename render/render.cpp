@@ -97,17 +97,15 @@ public:
         delete sentinel;
     }
 
-    Visualizer *vis = nullptr;
-    QGraphicsScene *scene = nullptr;
-    QPointer<Sentinel> sentinel;
+    QPointer<Sentinel> sentinel; // in the scene the boxes are in
     std::vector<Box> rows[3];
-    int length = -1; // of the sequence the boxes were made for
 
     // Shows the row's box number i as given, making it if need be.
     void set(int row, std::size_t i, const QRect &r, qint32 value, const QBrush &brush)
     {
         std::vector<Box> &boxes = rows[row];
         if (i == boxes.size()) {
+            auto *vis = static_cast<Visualizer *>(parent());
             boxes.push_back(
                 Box{vis->draw_box(r.x(), r.y(), r.width(), r.height(), value, brush), value});
             boxes.back().rect->setZValue(row);
@@ -138,24 +136,19 @@ Boxes *boxes_of(Visualizer *vis)
     for (QObject *child : vis->children())
         if ((boxes = dynamic_cast<Boxes *>(child)))
             break;
-    if (boxes != nullptr && (boxes->scene != vis->scene || boxes->sentinel.isNull())) {
+    if (boxes != nullptr && (boxes->sentinel.isNull() || boxes->sentinel->scene() != vis->scene)) {
         // Another scene, or this one cleared: start over.
         delete boxes;
         boxes = nullptr;
     }
     if (boxes == nullptr) {
         boxes = new Boxes(vis);
-        boxes->vis = vis;
-        boxes->scene = vis->scene;
         boxes->sentinel = new Sentinel;
         vis->scene->addItem(boxes->sentinel);
     }
-    // A new sequence of another length: no more boxes kept than it needs.
-    if (boxes->length != vis->seq.size()) {
-        boxes->length = int(vis->seq.size());
-        for (int row = 0; row < 3; ++row)
-            boxes->trim(row, row == 0 ? vis->gaps.size() : vis->seq.size());
-    }
+    // No more boxes kept than this sequence and its gaps can use.
+    for (int row = 0; row < 3; ++row)
+        boxes->trim(row, row == 0 ? vis->gaps.size() : vis->seq.size());
     return boxes;
 }
 

@@ -382,10 +382,10 @@ def by_test(path):
         for name in r["failing"]:
             if "::" in name:
                 kills.setdefault(name, set()).add(r["key"])
-    for name in sorted(kills, key=lambda n: (len(kills[n] - set().union(
-            *(k for m, k in kills.items() if m != n))), n)):
-        others = set().union(*(k for m, k in kills.items() if m != name))
-        print(f"{len(kills[name]):4} caught, {len(kills[name] - others):3} alone  {name}")
+    alone = {name: caught - set().union(*(k for m, k in kills.items() if m != name))
+             for name, caught in kills.items()}
+    for name in sorted(kills, key=lambda n: (len(alone[n]), n)):
+        print(f"{len(kills[name]):4} caught, {len(alone[name]):3} alone  {name}")
 
 
 def main():
