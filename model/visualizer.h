@@ -12,6 +12,8 @@
 #include <QString>
 #include <QVector>
 
+#include <limits>
+
 class QBrush;
 class QGraphicsRectItem;
 class QGraphicsScene;
@@ -28,6 +30,10 @@ struct TraceStep {
 };
 
 class Visualizer;
+
+// A box value that draws no label; no sequence holds it, as numbers stay
+// within -2147483647 to 2147483647.
+constexpr qint32 no_label = std::numeric_limits<qint32>::min();
 
 // From the render library:
 // the status panel's text: the step's sentence, then the step number (from 1)
@@ -57,7 +63,7 @@ public:
     // Drawing lives in the render library, so the model needs no widgets.
     void render();
     // Adds a box to the scene: a rectangle, with the value's digits centred
-    // on it as its child (none for -1).
+    // on it as its child (none for no_label).
     QGraphicsRectItem *draw_box(int x, int y, int w, int h, int value, QBrush brush);
 
     QTextBrowser *status;

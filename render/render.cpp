@@ -12,10 +12,13 @@
 #include <QBrush>
 #include <QCoreApplication>
 #include <QFontMetricsF>
+#include <QGraphicsLineItem>
 #include <QGraphicsObject>
+#include <QGraphicsPathItem>
 #include <QGraphicsRectItem>
 #include <QGraphicsScene>
 #include <QGraphicsSimpleTextItem>
+#include <QPainterPath>
 #include <QPen>
 #include <QPointer>
 #include <QStringBuilder>
@@ -33,13 +36,47 @@ constexpr int label_padding = 2;
 const QColor purple(160, 32, 240, 255);
 const QColor light_blue(127, 127, 255, 255);
 
-struct Box {
-    QGraphicsRectItem *rect = nullptr; // with its label as its child
-    qint32 value = -1;
-    QGraphicsSimpleTextItem *label() const
+// What a box stands for, shown by its fill and, since colour alone does not
+// reach everyone, by a mark: a frame around what the step is about (the gap
+// in force, the elements compared), a tick on the gaps applied, and a line
+// from each member of the subsequence down to its copy in the row below.
+struct Look {
+    QColor fill;
+    bool framed = false;
+    bool ticked = false;
+    bool linked = false;
+    bool operator==(const Look &other) const
     {
-        return static_cast<QGraphicsSimpleTextItem *>(rect->childItems().constFirst());
+        return fill == other.fill && framed == other.framed && ticked == other.ticked &&
+               linked == other.linked;
     }
+};
+
+// Relative luminance, for the label colour that stands out most on a fill.
+qreal luminance(const QColor &c)
+{
+    const auto channel = [](qreal v) {
+        return v <= 0.04045 ? v / 12.92 : qPow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+
+QColor label_colour(const QColor &fill)
+{
+    // Contrast against black is (L + 0.05) / 0.05, against white 1.05 / (L + 0.05).
+    const qreal l = luminance(fill) + 0.05;
+    return l / 0.05 >= 1.05 / l ? Qt::black : Qt::white;
+}
+
+struct Box {
+    QGraphicsRectItem *rect = nullptr;
+    QGraphicsSimpleTextItem *label = nullptr;
+    // The marks, made when first needed.
+    QGraphicsRectItem *frame = nullptr;
+    QGraphicsPathItem *tick = nullptr;
+    QGraphicsLineItem *link = nullptr;
+    qint32 value = no_label;
+    Look look;
 };
 
 void centre_label(QGraphicsRectItem *rect, QGraphicsSimpleTextItem *label)
@@ -50,27 +87,76 @@ void centre_label(QGraphicsRectItem *rect, QGraphicsSimpleTextItem *label)
                   r.y() + (r.height() - text.height()) * 0.5);
 }
 
-// Changes a box only where it differs from what it shows.
-void update_box(Box &box, const QRect &r, qint32 value, const QBrush &brush)
+QPen mark_pen(qreal width)
 {
-    QGraphicsSimpleTextItem *label = box.label();
+    QPen pen(Qt::black, width);
+    pen.setCapStyle(Qt::FlatCap);
+    pen.setJoinStyle(Qt::MiterJoin);
+    return pen;
+}
+
+// Shows or hides one mark of a box, making it on first need; returns it when shown.
+template <class Item> Item *mark(Item *&item, QGraphicsRectItem *box, bool shown, qreal width)
+{
+    if (item == nullptr) {
+        if (!shown)
+            return nullptr;
+        item = new Item(box);
+        item->setPen(mark_pen(width));
+    }
+    item->setVisible(shown);
+    return shown ? item : nullptr;
+}
+
+// Places the marks of a box on its rectangle.
+void place_marks(Box &box)
+{
+    const QRectF r = box.rect->rect();
+    constexpr qreal frame_width = 3;
+    if (auto *frame = mark(box.frame, box.rect, box.look.framed, frame_width)) {
+        frame->setBrush(Qt::NoBrush);
+        const qreal inset = frame_width / 2;
+        frame->setRect(r.adjusted(inset, inset, -inset, -inset));
+    }
+    if (auto *tick = mark(box.tick, box.rect, box.look.ticked, 1.8)) {
+        // In the top left corner, above the digits' ink.
+        QPainterPath path(r.topLeft() + QPointF(3, 5.5));
+        path.lineTo(r.topLeft() + QPointF(6, 8.5));
+        path.lineTo(r.topLeft() + QPointF(11.5, 2.5));
+        tick->setPath(path);
+    }
+    if (auto *link = mark(box.link, box.rect, box.look.linked, 2))
+        link->setLine(r.center().x(), r.bottom(), r.center().x(), r.bottom() + box_size);
+}
+
+// Changes a box only where it differs from what it shows.
+void update_box(Box &box, const QRect &r, qint32 value, const Look &look)
+{
     bool moved = false;
     if (box.rect->rect() != QRectF(r)) {
         box.rect->setRect(QRectF(r));
         moved = true;
     }
-    if (box.rect->brush() != brush)
-        box.rect->setBrush(brush);
     if (box.value != value) {
         box.value = value;
-        label->setVisible(value != -1);
-        if (value != -1)
-            label->setText(num_to_str(value));
+        box.label->setVisible(value != no_label);
+        if (value != no_label)
+            box.label->setText(num_to_str(value));
         moved = true;
     }
+    if (moved && value != no_label)
+        centre_label(box.rect, box.label);
+    if (!(box.look == look)) {
+        if (box.look.fill != look.fill) {
+            box.rect->setBrush(look.fill);
+            box.label->setBrush(label_colour(look.fill));
+        }
+        box.look = look;
+        moved = true;
+    }
+    if (moved)
+        place_marks(box);
     box.rect->show();
-    if (moved && value != -1)
-        centre_label(box.rect, label);
 }
 
 // An invisible item whose deletion tells that the scene was cleared.
@@ -101,17 +187,21 @@ public:
     std::vector<Box> rows[3];
 
     // Shows the row's box number i as given, making it if need be.
-    void set(int row, std::size_t i, const QRect &r, qint32 value, const QBrush &brush)
+    void set(int row, std::size_t i, const QRect &r, qint32 value, const Look &look)
     {
         std::vector<Box> &boxes = rows[row];
         if (i == boxes.size()) {
             auto *vis = static_cast<Visualizer *>(parent());
-            boxes.push_back(
-                Box{vis->draw_box(r.x(), r.y(), r.width(), r.height(), value, brush), value});
-            boxes.back().rect->setZValue(row);
-        } else {
-            update_box(boxes[i], r, value, brush);
+            Box box;
+            box.rect = vis->draw_box(r.x(), r.y(), r.width(), r.height(), value, look.fill);
+            box.rect->setZValue(row);
+            box.label = static_cast<QGraphicsSimpleTextItem *>(box.rect->childItems().constFirst());
+            box.label->setBrush(label_colour(look.fill));
+            box.value = value;
+            box.look = Look{look.fill};
+            boxes.push_back(box);
         }
+        update_box(boxes[i], r, value, look);
     }
 
     // Hides the row's boxes from number used on.
@@ -152,43 +242,44 @@ Boxes *boxes_of(Visualizer *vis)
     return boxes;
 }
 
-// The widest label of a value with the given number of digits.
-qreal label_width(int digits)
+// The widest label of the given number of characters, digits or a minus sign.
+qreal label_width(int chars)
 {
     const QFontMetricsF fm{QFont()};
-    qreal widest = 0;
+    qreal widest = fm.horizontalAdvance(QChar(u'-'));
     for (char16_t d = u'0'; d <= u'9'; ++d)
         widest = qMax(widest, fm.horizontalAdvance(QChar(d)));
-    return widest * digits;
+    return widest * chars;
 }
 
-int digits(qint32 v)
+// Characters of a value's label: its digits and, below zero, the sign.
+int label_chars(qint32 v)
 {
-    int count = 1;
-    while (v >= 10) {
-        v /= 10;
+    int count = v < 0 ? 2 : 1;
+    for (qint64 rest = qAbs(qint64(v)); rest >= 10; rest /= 10)
         ++count;
-    }
     return count;
+}
+
+int widest_label(const QVector<qint32> &values)
+{
+    int chars = 1;
+    for (qint32 v : values)
+        chars = qMax(chars, label_chars(v));
+    return chars;
 }
 
 } // namespace
 
 int box_width(const Visualizer &vis)
 {
-    qint32 largest = 0;
-    for (qint32 v : vis.seq)
-        largest = qMax(largest, v);
-    const qreal widest = label_width(digits(largest)) + 2 * label_padding;
+    const qreal widest = label_width(widest_label(vis.seq)) + 2 * label_padding;
     int width = qMax(box_size, qCeil(widest));
     // The gap boxes share the width of the sequence among them.
     const int n = int(vis.seq.size());
     const int gap_count = int(vis.gaps.size());
     if (n > 0 && gap_count > 0) {
-        qint32 largest_gap = 0;
-        for (qint32 g : vis.gaps)
-            largest_gap = qMax(largest_gap, g);
-        const qreal gap_label = label_width(digits(largest_gap)) + 2 * label_padding;
+        const qreal gap_label = label_width(widest_label(vis.gaps)) + 2 * label_padding;
         while ((width * n) / gap_count < gap_label)
             ++width;
     }
@@ -236,8 +327,8 @@ QGraphicsRectItem *Visualizer::draw_box(int x, int y, int w, int h, int value, Q
         scene->addRect(QRectF(qreal(x), qreal(y), qreal(w), qreal(h)), pen, brush);
     // As the rectangle's child, the label lies above it and goes with it.
     auto *label = new QGraphicsSimpleTextItem(rect);
-    label->setVisible(value != -1);
-    if (value != -1) {
+    label->setVisible(value != no_label);
+    if (value != no_label) {
         label->setText(num_to_str(value));
         centre_label(rect, label);
     }
@@ -259,11 +350,14 @@ void Visualizer::render()
     int used = 0;
     if (step.gap_idx != -1 && gap_count != 0) {
         for (; used < gap_count; ++used) {
-            const QBrush brush(used < step.gap_idx    ? Qt::green
-                               : used == step.gap_idx ? Qt::yellow
-                                                      : Qt::red);
+            Look look;
+            look.fill = used < step.gap_idx    ? Qt::green
+                        : used == step.gap_idx ? Qt::yellow
+                                               : Qt::red;
+            look.ticked = used < step.gap_idx;
+            look.framed = used == step.gap_idx;
             boxes->set(0, used, QRect((used * width) / gap_count, 0, width / gap_count, box_size),
-                       gaps.at(used), brush);
+                       gaps.at(used), look);
         }
     }
     boxes->hide_rest(0, used);
@@ -272,8 +366,10 @@ void Visualizer::render()
     for (int i = 0; i < n; ++i) {
         const bool member =
             step.sub_start != -1 && unsigned(h - step.sub_start + i) % unsigned(h) == 0;
-        boxes->set(1, i, QRect(unit * i, 50, unit, box_size), seq.at(i),
-                   QBrush(member ? Qt::gray : Qt::white));
+        Look look;
+        look.fill = member ? Qt::gray : Qt::white;
+        look.linked = member && step.sub_start < n;
+        boxes->set(1, i, QRect(unit * i, 50, unit, box_size), seq.at(i), look);
     }
     boxes->hide_rest(1, n);
 
@@ -281,8 +377,10 @@ void Visualizer::render()
     if (step.sub_start != -1 && step.sub_start < n) {
         for (int k = step.sub_start; k < n; k += gaps.at(step.gap_idx), ++used) {
             const bool compared = k == step.pos_a || k == step.pos_b;
-            boxes->set(2, used, QRect(unit * k, 100, unit, box_size), seq.at(k),
-                       QBrush(compared ? purple : light_blue));
+            Look look;
+            look.fill = compared ? purple : light_blue;
+            look.framed = compared;
+            boxes->set(2, used, QRect(unit * k, 100, unit, box_size), seq.at(k), look);
         }
     }
     boxes->hide_rest(2, used);

@@ -182,8 +182,9 @@ private slots:
         }
         QCOMPARE(image.size(), scene.size().toSize() * 2);
         const int unit = box_width(*w->vis);
+        // Inside the frame that marks the compared boxes.
         for (int pos : {step.pos_a, step.pos_b})
-            QCOMPARE(image.pixelColor(2 * unit * pos + 4, 2 * 100 + 4), purple);
+            QCOMPARE(image.pixelColor(2 * unit * pos + 10, 2 * 100 + 10), purple);
         QCOMPARE(image.pixelColor(2 * unit * step.pos_a + 4, 2 * 50 + 4), QColor(160, 160, 164));
 
         const QString unwritable = dir.filePath("no/such/folder/step." + suffix);

@@ -39,8 +39,33 @@ QVector<Box> row(QGraphicsScene &scene, qreal y)
     return boxes;
 }
 
-// A row as "<colour><label>" per box. Colours: w white, g gray, b light blue,
-// p purple; in the gap row G green, Y yellow, R red.
+// The marks a box carries besides its colour: # a frame inside it, v a tick,
+// | a line down from it; each drawn in black, thick enough to see.
+QString marks(const QGraphicsRectItem *rect)
+{
+    QString found;
+    for (QGraphicsItem *child : rect->childItems()) {
+        if (!child->isVisible() || child->type() == QGraphicsSimpleTextItem::Type)
+            continue;
+        const QRectF r = child->sceneBoundingRect();
+        QPen pen;
+        QChar mark = u'?';
+        if (auto *line = qgraphicsitem_cast<QGraphicsLineItem *>(child)) {
+            pen = line->pen();
+            if (r.top() >= rect->rect().bottom() - 1)
+                mark = u'|';
+        } else if (auto *shape = dynamic_cast<QAbstractGraphicsShapeItem *>(child)) {
+            pen = shape->pen();
+            if (rect->rect().contains(r))
+                mark = qgraphicsitem_cast<QGraphicsRectItem *>(child) ? u'#' : u'v';
+        }
+        found += pen.color() == QColor(Qt::black) && pen.widthF() >= 1.5 ? mark : QChar(u'?');
+    }
+    return found;
+}
+
+// A row as "<colour><label><marks>" per box. Colours: w white, g gray, b light
+// blue, p purple; in the gap row G green, Y yellow, R red.
 QString codes(const QVector<Box> &boxes)
 {
     static const QHash<QString, QString> letters = {
@@ -49,8 +74,23 @@ QString codes(const QVector<Box> &boxes)
     QStringList parts;
     for (const Box &b : boxes)
         parts << letters.value(b.rect->brush().color().name(), b.rect->brush().color().name()) +
-                     (b.label && b.label->isVisible() ? b.label->text() : QString());
+                     (b.label && b.label->isVisible() ? b.label->text() : QString()) +
+                     marks(b.rect);
     return parts.join(u' ');
+}
+
+// WCAG's contrast ratio of two colours.
+qreal contrast(const QColor &a, const QColor &b)
+{
+    const auto luminance = [](const QColor &c) {
+        const auto channel = [](qreal v) {
+            return v <= 0.04045 ? v / 12.92 : qPow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) +
+               0.0722 * channel(c.blueF());
+    };
+    const qreal la = luminance(a) + 0.05, lb = luminance(b) + 0.05;
+    return qMax(la, lb) / qMin(la, lb);
 }
 
 } // namespace
@@ -92,14 +132,15 @@ private slots:
         row("opening", {2, 1}, {4, 3, 2, 1}, 0, "", "w4 w3 w2 w1", {}, "");
         row("a single number has no gap", {}, {7}, 1, "", "w7", {}, "");
         row("closing", {2, 1}, {4, 3, 2, 1}, 15, "", "w1 w2 w3 w4", {}, "");
-        row("subsequence", {7, 3, 1}, {9, 8, 7, 6, 5, 4, 3, 2, 1, 0}, 17, "G7 Y3 R1",
-            "w2 g1 w0 w3 g5 w4 w6 g9 w8 w7", {1, 4, 7}, "b1 b5 b9");
-        row("swap, before", {5, 2, 1}, ten, 9, "Y5 R2 R1", "w5 w4 g8 w7 w6 w10 w9 g3 w2 w1", {2, 7},
-            "p8 p3");
-        row("swap, after", {5, 2, 1}, ten, 10, "Y5 R2 R1", "w5 w4 g3 w7 w6 w10 w9 g8 w2 w1", {2, 7},
-            "p3 b8");
+        row("negative numbers", {1}, {-1, -7, 0}, 0, "", "w-1 w-7 w0", {}, "");
+        row("subsequence", {7, 3, 1}, {9, 8, 7, 6, 5, 4, 3, 2, 1, 0}, 17, "G7v Y3# R1",
+            "w2 g1| w0 w3 g5| w4 w6 g9| w8 w7", {1, 4, 7}, "b1 b5 b9");
+        row("swap, before", {5, 2, 1}, ten, 9, "Y5# R2 R1", "w5 w4 g8| w7 w6 w10 w9 g3| w2 w1",
+            {2, 7}, "p8# p3#");
+        row("swap, after", {5, 2, 1}, ten, 10, "Y5# R2 R1", "w5 w4 g3| w7 w6 w10 w9 g8| w2 w1",
+            {2, 7}, "p3# b8");
         // 3 was swapped with 1, so 1 reached the front.
-        row("front", {1}, {3, 1, 2}, 4, "Y1", "g1 g3 g2", {0, 1, 2}, "p1 b3 b2");
+        row("front", {1}, {3, 1, 2}, 4, "Y1#", "g1| g3| g2|", {0, 1, 2}, "p1# b3 b2");
     }
 
     // Every box is solid with a cosmetic black outline, 25 wide for labels of
@@ -162,31 +203,47 @@ private slots:
         }
     }
 
-    // Numbers of any size: one box width for the whole picture, wide enough
-    // for every label, so that labels lie inside their boxes and never overlap.
-    void large_numbers_stay_legible()
+    // Numbers of any size and sign: one box width for the whole picture, wide
+    // enough for every label, so that labels lie inside their boxes and never
+    // overlap. Every label stands out from its box by 4.5:1, and in each row
+    // two boxes of different colours also differ in their marks.
+    void every_box_legible_without_colour()
     {
         QRandomGenerator rng(11);
         for (int round = 0; round < 40; ++round) {
             Numbers seq;
             const int n = int(rng.bounded(1, 30));
             for (int i = 0; i < n; ++i)
-                seq << qint32(rng.bounded(1 << rng.bounded(1, 31)));
+                seq << qint32(rng.bounded(1 << rng.bounded(1, 31))) * (rng.bounded(3) ? 1 : -1);
             if (round == 0)
-                seq = {2147483647, 2147483646, 9};
-            show({1}, seq, 0);
-            for (int step = 0; step < vis->steps.size(); step += 3) {
+                seq = {2147483647, -2147483647, 9};
+            fixed_gaps.clear();
+            for (int g = n / 2; g > 0; g = g * 2 / 5)
+                fixed_gaps << g;
+            fixed_gaps << 1;
+            show(fixed_gaps, seq, 0);
+            for (int step = 0; step < vis->steps.size(); ++step) {
                 vis->set_current_step(step);
                 vis->render();
                 QRectF previous;
-                for (qreal y : {0, 50, 100})
+                for (qreal y : {0, 50, 100}) {
+                    QHash<QRgb, QString> marks_of_colour;
                     for (const Box &b : row(scene, y)) {
                         QVERIFY(b.label);
                         const QRectF label = b.label->sceneBoundingRect();
                         QVERIFY2(b.rect->rect().contains(label), qPrintable(b.label->text()));
                         QVERIFY(!label.intersects(previous));
                         previous = label;
+                        const QColor fill = b.rect->brush().color();
+                        QVERIFY(contrast(b.label->brush().color(), fill) >= 4.5);
+                        const QString cue = marks(b.rect);
+                        QVERIFY(!cue.contains(u'?'));
+                        QCOMPARE(marks_of_colour.value(fill.rgb(), cue), cue);
+                        marks_of_colour.insert(fill.rgb(), cue);
                     }
+                    QCOMPARE(QSet<QString>(marks_of_colour.cbegin(), marks_of_colour.cend()).size(),
+                             marks_of_colour.size());
+                }
             }
         }
     }
