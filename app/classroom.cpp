@@ -4,6 +4,7 @@
 // full-screen presentation, pictures of a step, and the predict mode.
 #include "mainwindow.h"
 
+#include "accessibility.h"
 #include "picture.h"
 #include "presentation.h"
 #include "sleeper.h"
@@ -102,6 +103,7 @@ void MainWindow::present(QScreen *target)
         presentation = new PresentationView(vis, ui->sortStatus, this);
         presentation->addActions(window_keys);
         presentation->addActions(presentation_keys);
+        connect(presentation, &PresentationView::activated, access, &Accessibility::step_shown);
     }
     presentation->set_blanked(false);
     presentation->present_on(target);

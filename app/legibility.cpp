@@ -9,6 +9,7 @@
 #include "visualizer.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QStyle>
@@ -147,6 +148,9 @@ QList<TextFit> measure_texts(const Ui_MainWindow &ui)
          {ui.applyButton, ui.prevStep, ui.nextStep, ui.prevSubseq, ui.nextSubseq, ui.firstSlide,
           ui.lastSlide, ui.playButton, ui.jumpButton})
         fits << across(button, button->text(), button_room(button, QStyle::SE_PushButtonContents));
+    // Play reads Stop while playing.
+    fits << across(ui.playButton, QCoreApplication::translate("MainWindow", "Stop"),
+                   button_room(ui.playButton, QStyle::SE_PushButtonContents));
     for (const QRadioButton *radio : {ui.randomGenRadio, ui.userDefineRadio})
         fits << across(radio, radio->text(), button_room(radio, QStyle::SE_RadioButtonContents));
 

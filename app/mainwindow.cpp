@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: Vellora contributors
 #include "mainwindow.h"
 
+#include "accessibility.h"
 #include "gaps.h"
 #include "presentation.h"
 #include "sequence_input.h"
@@ -20,6 +21,7 @@
 #include <QKeyEvent>
 #include <QPointer>
 #include <QShortcut>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QUrl>
 #include <QtMath>
@@ -96,6 +98,7 @@ void ensure_window_icon(QWidget *window)
 
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 {
+    Accessibility::install();
     ui = new Ui_MainWindow;
     ui->setupUi(this);
 
@@ -114,6 +117,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     playing = false;
 
     vis = new Visualizer(this, scene, ui->sortStatus, shell_gaps, QVector<qint32>());
+    access = new Accessibility(this, ui, vis);
 
     srand(unsigned(time(nullptr)));
 
@@ -292,9 +296,8 @@ void MainWindow::new_seq()
     }
 
     vis->build_trace();
-    vis->render();
     predictor.reset();
-    after_render();
+    draw_step();
     const QRectF rect = vis->scene->sceneRect();
     ui->Canvas->resetTransform();
     ui->Canvas->centerOn(rect.width() * 0.5, rect.height() * 0.5);
@@ -321,21 +324,28 @@ void MainWindow::settle()
 void MainWindow::show_step()
 {
     key_redraw->stop();
-    vis->render();
-    after_render();
+    draw_step();
     follow_step();
     ui->Canvas->show();
 }
 
-// What the window adds to a drawn step: the question or verdict of the predict
-// mode, and the presentation following the step.
-void MainWindow::after_render()
+// Draws the step on display with what the window adds to it: the question or
+// verdict of the predict mode, which alone reaches the status panel so that
+// nothing gives the answer away, the presentation following the step, and
+// screen readers told of it.
+void MainWindow::draw_step()
 {
     const QString predicted = predictor.status(*vis);
+    QTextBrowser *panel = vis->status;
     if (!predicted.isEmpty())
-        ui->sortStatus->setPlainText(predicted);
+        vis->status = nullptr;
+    vis->render();
+    vis->status = panel;
+    if (!predicted.isEmpty())
+        panel->setPlainText(predicted);
     if (presentation && presentation->isVisible())
         presentation->follow();
+    access->step_shown();
 }
 
 // Keeps in view the boxes the step is about, moving the view as little as it
@@ -427,6 +437,7 @@ void MainWindow::set_playback_controls_enabled(bool enabled)
                                            ui->firstSlide,      ui->lastSlide,   ui->jumpButton};
     for (QWidget *w : enabled ? enable_order : disable_order)
         w->setEnabled(enabled);
+    ui->playButton->setText(enabled ? tr("Play") : tr("Stop"));
     for (QAction *action : resting_keys)
         action->setEnabled(enabled);
 }

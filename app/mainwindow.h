@@ -10,6 +10,7 @@
 
 #include <functional>
 
+class Accessibility;
 class PresentationView;
 class QAction;
 class QMenu;
@@ -37,6 +38,8 @@ public:
     // The name offered for it, which says what the picture shows.
     QString picture_name(const QString &suffix) const;
 
+    bool is_playing() const { return playing; }
+
 public slots:
     void set_stepgen(int num);
     void display_size(int val);
@@ -60,7 +63,7 @@ private:
     void add_shortcuts();
     void redraw();
     void show_step();
-    void after_render();
+    void draw_step();
     void follow_step();
     void settle();
     void set_playback_controls_enabled(bool enabled);
@@ -87,6 +90,7 @@ private:
     // so that a held key never leaves steps queued behind slow redraws.
     QTimer *key_redraw = nullptr;
     bool moving_by_key = false;
+    Accessibility *access = nullptr;
 
     Predictor predictor;
     QMenu *menu = nullptr;

@@ -25,7 +25,7 @@ constexpr qreal picture_height = 125;
 PresentationView::PresentationView(Visualizer *vis, QTextBrowser *status, QWidget *parent)
     : QWidget(parent, Qt::Window), vis(vis), status(status)
 {
-    setWindowTitle(QStringLiteral("Vellora"));
+    setWindowTitle(tr("Vellora – Presentation"));
     setCursor(Qt::BlankCursor);
     QPalette colours = palette();
     colours.setColor(QPalette::Window, Qt::white);
@@ -111,6 +111,13 @@ void PresentationView::set_blanked(bool on)
     blank->setGeometry(rect());
     blank->raise();
     blank->setVisible(on);
+}
+
+void PresentationView::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        emit activated();
 }
 
 void PresentationView::resizeEvent(QResizeEvent *event)

@@ -34,7 +34,12 @@ public:
     // with boxes under 40 pixels.
     static qreal scale_for(const QSizeF &picture, const QSize &screen);
 
+signals:
+    // The presentation became the active window.
+    void activated();
+
 protected:
+    void changeEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:

@@ -39,6 +39,8 @@ constexpr qint32 no_label = std::numeric_limits<qint32>::min();
 // the status panel's text: the step's sentence, then the step number (from 1)
 // with the trace's length and its counters;
 QString status_text(const QString &sentence, qint32 step, qint32 steps, qint32 ops, qint32 swaps);
+// what the colours and marks of the canvas mean, on a few lines or on one;
+QString canvas_legend(bool one_line = false);
 // the width of a sequence box: 25, or wider when a label needs it;
 int box_width(const Visualizer &vis);
 // the part of the picture the current step is about, empty for none;

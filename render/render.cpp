@@ -392,6 +392,20 @@ void Visualizer::render()
             status_text(step.text, cur_step + 1, qint32(steps.size()), op_count, swap_count));
 }
 
+QString canvas_legend(bool one_line)
+{
+    if (one_line)
+        return QCoreApplication::translate(
+            "MainWindow", "Gaps: ✓ applied, framed in force, plain to come · line down: in the "
+                          "subsequence · framed below: compared");
+    return QCoreApplication::translate(
+        "MainWindow",
+        "Top row, the gaps: applied in green with a tick ✓, in force in yellow with a frame, to "
+        "come in red.\nMiddle row, the sequence: the members of the current subsequence in grey, "
+        "each with a line down to its copy below.\nBottom row, that subsequence: the elements "
+        "compared in purple with a frame.");
+}
+
 QString status_text(const QString &sentence, qint32 step, qint32 steps, qint32 ops, qint32 swaps)
 {
     return sentence % u"\n\n" %

@@ -16,6 +16,8 @@ VELLORA_PACKAGES=(
     clang libclang-rt-14-dev llvm
     # the package check: lintian, and groff and man for the manual pages
     lintian groff-base man-db
+    # what a screen reader learns, over AT-SPI on a private X display
+    xvfb dbus-daemon at-spi2-core python3-pyatspi
 )
 
 as_root() {

@@ -184,11 +184,12 @@ private slots:
         int shown_at_press = -1;
         QTimer::singleShot(700, w->window, [&] {
             enabled_while_playing = controls(true);
-            for (QAction *action : w->window->actions()) // the keys rest, but for F5
-                if (action->isEnabled() && action->shortcut() != QKeySequence(Qt::Key_F5))
+            for (QAction *action : w->window->actions()) // the keys rest, but for F5 and Esc
+                if (action->isEnabled() && action->shortcut() != QKeySequence(Qt::Key_F5) &&
+                    action->shortcut() != QKeySequence(Qt::Key_Escape))
                     enabled_while_playing << action->shortcut().toString();
             auto *play = w->get<QPushButton>("playButton");
-            play_button_ok = play->isEnabled() && play->text() == QStringLiteral("Play");
+            play_button_ok = play->isEnabled() && play->text() == QStringLiteral("Stop");
             shown_at_press = w->vis->cur_step;
             w->click("playButton");
         });
@@ -198,6 +199,7 @@ private slots:
         QVERIFY(shown_at_press > 0 && shown_at_press < last_step());
         QCOMPARE(w->vis->cur_step, shown_at_press);
         QCOMPARE(controls(false), QStringList());
+        QCOMPARE(w->get<QPushButton>("playButton")->text(), QStringLiteral("Play"));
         QVERIFY(w->get("userDefLine")->isHidden());
 
         set_speed(w->get<QSlider>("playSpeed")->maximum());

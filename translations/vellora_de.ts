@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>Accessibility</name>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Steps of the sort</source>
+        <translation>Schritte des Sortierens</translation>
+    </message>
+    <message>
+        <source>No gaps.</source>
+        <translation>Keine Schrittweiten.</translation>
+    </message>
+    <message>
+        <source>Gaps %1, none in force.</source>
+        <translation>Schrittweiten %1, keine in Kraft.</translation>
+    </message>
+    <message>
+        <source>Gaps %1: %2 in force; applied: %3; to come: %4.</source>
+        <translation>Schrittweiten %1: %2 in Kraft; angewandt: %3; noch offen: %4.</translation>
+    </message>
+    <message>
+        <source>Sequence: %1.</source>
+        <translation>Folge: %1.</translation>
+    </message>
+    <message>
+        <source>No subsequence.</source>
+        <translation>Keine Teilfolge.</translation>
+    </message>
+    <message>
+        <source>Subsequence from element %1: %2.</source>
+        <translation>Teilfolge ab Element %1: %2.</translation>
+    </message>
+    <message>
+        <source>Compared: %1 (element %2) and %3 (element %4).</source>
+        <translation>Verglichen werden %1 (Element %2) und %3 (Element %4).</translation>
+    </message>
+    <message>
+        <source>At the beginning of the subsequence: %1 (element %2).</source>
+        <translation>Am Anfang der Teilfolge: %1 (Element %2).</translation>
+    </message>
+    <message>
+        <source>Speed: seconds per step</source>
+        <translation>Tempo: Sekunden pro Schritt</translation>
+    </message>
+    <message>
+        <source>Step number</source>
+        <translation>Schrittnummer</translation>
+    </message>
+    <message>
+        <source>Size of the sequence</source>
+        <translation>Länge der Folge</translation>
+    </message>
+</context>
+<context>
     <name>Handout</name>
     <message>
         <source>en</source>
@@ -291,6 +346,22 @@ die Vellora-Mitwirkenden</translation>
         <source>Current step: %1/%2</source>
         <translation>Aktueller Schritt: %1/%2</translation>
     </message>
+    <message>
+        <source>Stop</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <source>Gaps: ✓ applied, framed in force, plain to come · line down: in the subsequence · framed below: compared</source>
+        <translation>Schrittweiten: ✓ angewandt, umrahmt in Kraft, schlicht noch offen · Strich nach unten: in der Teilfolge · unten umrahmt: verglichen</translation>
+    </message>
+    <message>
+        <source>Top row, the gaps: applied in green with a tick ✓, in force in yellow with a frame, to come in red.
+Middle row, the sequence: the members of the current subsequence in grey, each with a line down to its copy below.
+Bottom row, that subsequence: the elements compared in purple with a frame.</source>
+        <translation>Obere Reihe, die Schrittweiten: angewandte grün mit Haken ✓, die geltende gelb mit Rahmen, kommende rot.
+Mittlere Reihe, die Folge: die Elemente der aktuellen Teilfolge grau, jedes mit einem Strich nach unten zu seiner Kopie.
+Untere Reihe, diese Teilfolge: die verglichenen Elemente violett mit Rahmen.</translation>
+    </message>
 </context>
 <context>
     <name>Picture</name>
@@ -312,6 +383,13 @@ die Vellora-Mitwirkenden</translation>
     <message>
         <source>Not quite: %1 (%2 of %3 right)</source>
         <translation>Nicht ganz: %1 (%2 von %3 richtig)</translation>
+    </message>
+</context>
+<context>
+    <name>PresentationView</name>
+    <message>
+        <source>Vellora – Presentation</source>
+        <translation>Vellora – Präsentation</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,166 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: Vellora contributors
+"""Reads the window of the running program PID over AT-SPI, in LANGUAGE (en or
+de): every control has a name, the speed slider tells seconds, the canvas tells
+what it shows, and pressing "Next step" moves the accessible focus to the new
+step, named by its sentence, which is what makes Orca speak it.
+
+Usage: atspi_check.py PID LANGUAGE"""
+import sys
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+TEXTS = {
+    "en": {
+        "steps": "Steps of the sort",
+        "speed": "Speed: seconds per step",
+        "size": "Size of the sequence",
+        "step box": "Step number",
+        "typed": "Please type in your sequence:",
+        "formulas": "Calculate gap sizes",
+        "next": "Next step >>",
+        "opening": "This is where all begins.",
+        "gap": "Setting gap length to 10.",
+        "sequence": "Sequence: ",
+        "in force": "10 in force",
+    },
+    "de": {
+        "steps": "Schritte des Sortierens",
+        "speed": "Tempo: Sekunden pro Schritt",
+        "size": "Länge der Folge",
+        "step box": "Schrittnummer",
+        "typed": "Bitte geben Sie Ihre Folge ein:",
+        "formulas": "Schrittweiten berechnen",
+        "next": "Weiter >>",
+        "opening": "Hier beginnt alles.",
+        "gap": "Die Schrittweite wird auf 10 gesetzt.",
+        "sequence": "Folge: ",
+        "in force": "10 in Kraft",
+    },
+}
+
+failures = []
+
+
+def check(ok, what):
+    if not ok:
+        failures.append(what)
+
+
+def pump(seconds, until=lambda: False):
+    deadline = time.monotonic() + seconds
+    context = GLib.MainContext.default()
+    while time.monotonic() < deadline and not until():
+        while context.iteration(False):
+            pass
+        time.sleep(0.02)
+    return until()
+
+
+def application(pid):
+    desktop = pyatspi.Registry.getDesktop(0)
+    for i in range(desktop.childCount):
+        app = desktop.getChildAtIndex(i)
+        try:
+            if app is not None and app.get_process_id() == pid and app.childCount > 0:
+                return app
+        except Exception:
+            pass
+    return None
+
+
+def descendants(acc):
+    for i in range(acc.childCount):
+        child = acc.getChildAtIndex(i)
+        if child is not None:
+            yield child
+            yield from descendants(child)
+
+
+def labelled_by(acc):
+    for relation in acc.getRelationSet():
+        if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY:
+            return relation.getTarget(0).name
+    return ""
+
+
+def main():
+    pid, language = int(sys.argv[1]), sys.argv[2]
+    texts = TEXTS[language]
+    found = {}
+    if not pump(15, lambda: found.setdefault("app", application(pid)) or found.pop("app")):
+        sys.exit("atspi_check: the program did not appear on the accessibility bus")
+    app = application(pid)
+    objects = list(descendants(app))
+    by_role = lambda role: [o for o in objects if o.getRole() == role]
+
+    # Every control a user can reach has a name, its own or its caption's.
+    controls = [pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_SLIDER, pyatspi.ROLE_SPIN_BUTTON,
+                pyatspi.ROLE_TEXT, pyatspi.ROLE_COMBO_BOX, pyatspi.ROLE_RADIO_BUTTON]
+    for o in objects:
+        if o.getRole() in controls and o.getState().contains(pyatspi.STATE_FOCUSABLE):
+            check((o.name or labelled_by(o)).strip() != "",
+                  "unnamed %s %r" % (o.getRoleName(), o.description))
+    names = {o.name for o in objects}
+    for key in ("size", "step box", "typed"):
+        check(texts[key] in names, "no control named %r" % texts[key])
+    combos = by_role(pyatspi.ROLE_COMBO_BOX)
+    check(any(texts["formulas"] in (c.name + labelled_by(c)) for c in combos),
+          "the formula list is not named by its caption")
+
+    speed = [o for o in by_role(pyatspi.ROLE_SLIDER) if o.name == texts["speed"]]
+    check(len(speed) == 1, "no speed slider named %r" % texts["speed"])
+    if speed:
+        value = speed[0].queryValue()
+        check((value.minimumValue, value.maximumValue) == (0, 5) and
+              abs(value.currentValue - 0.5) < 1e-9,
+              "the speed slider tells %r of %r to %r, not 0.5 seconds" %
+              (value.currentValue, value.minimumValue, value.maximumValue))
+
+    # The canvas: a list of the steps, the one on display focused, telling
+    # what the canvas shows.
+    lists = [o for o in by_role(pyatspi.ROLE_LIST) if o.name == texts["steps"]]
+    check(len(lists) == 1, "no canvas list named %r" % texts["steps"])
+    if not lists:
+        return
+    steps = lists[0]
+    check(steps.childCount > 20, "the canvas lists %d steps" % steps.childCount)
+    check(texts["sequence"] in steps.description, "the canvas does not tell the sequence")
+    current = [steps.getChildAtIndex(0)]
+    check(current[0].name.startswith(texts["opening"]) and
+          current[0].getState().contains(pyatspi.STATE_FOCUSED),
+          "the first step is not the focused item: %r" % current[0].name)
+    rows = [current[0].getChildAtIndex(i).name for i in range(current[0].childCount)]
+    check(len(rows) == 3 and rows[1].startswith(texts["sequence"]),
+          "the step's rows are %r" % rows)
+
+    # A step by button: the focus moves to the new step's item.
+    focused = []
+
+    def on_focus(event):
+        if event.type.startswith("focus") or event.detail1 == 1:
+            focused.append((event.source.getRoleName(), event.source.name))
+
+    pyatspi.Registry.registerEventListener(on_focus, "focus:", "object:state-changed:focused")
+    buttons = [b for b in by_role(pyatspi.ROLE_PUSH_BUTTON) if b.name == texts["next"]]
+    check(len(buttons) == 1, "no button %r" % texts["next"])
+    if buttons:
+        buttons[0].queryAction().doAction(0)
+        spoken = ("list item", texts["gap"])
+        check(pump(10, lambda: spoken in focused),
+              "no focus on the new step; focus events: %r" % focused)
+        check(texts["in force"] in steps.description,
+              "the canvas does not tell the gap in force: %r" % steps.description)
+    pyatspi.Registry.deregisterEventListener(on_focus, "focus:", "object:state-changed:focused")
+
+
+main()
+if failures:
+    print("atspi_check (%s): %d failures" % (sys.argv[2], len(failures)))
+    for f in failures:
+        print("  " + f)
+    sys.exit(1)
+print("atspi_check (%s): passed" % sys.argv[2])
