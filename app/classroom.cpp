@@ -5,6 +5,7 @@
 #include "mainwindow.h"
 
 #include "accessibility.h"
+#include "paneview.h"
 #include "picture.h"
 #include "presentation.h"
 #include "sleeper.h"
@@ -118,7 +119,8 @@ void MainWindow::leave_presentation()
 void MainWindow::copy_picture()
 {
     settle();
-    QGuiApplication::clipboard()->setImage(scene_image(vis->scene));
+    QGuiApplication::clipboard()->setImage(
+        picture_image(vis->scene, picture_layout(*vis, panes->layout())));
 }
 
 QString MainWindow::picture_name(const QString &suffix) const
@@ -154,7 +156,7 @@ void MainWindow::save_picture_as()
 bool MainWindow::save_picture(const QString &path)
 {
     QString error;
-    if (write_picture(vis->scene, path, &error))
+    if (write_picture(vis->scene, picture_layout(*vis, panes->layout()), path, &error))
         return true;
     show_message_and_wait(
         QMessageBox::Critical, tr("Error"),

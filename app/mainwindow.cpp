@@ -4,6 +4,7 @@
 
 #include "accessibility.h"
 #include "gaps.h"
+#include "paneview.h"
 #include "presentation.h"
 #include "sequence_input.h"
 #include "sleeper.h"
@@ -118,6 +119,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 
     vis = new Visualizer(this, scene, ui->sortStatus, shell_gaps, QVector<qint32>());
     access = new Accessibility(this, ui, vis);
+    panes = new PaneView(vis, ui->Canvas, 1);
 
     srand(unsigned(time(nullptr)));
 
@@ -298,8 +300,8 @@ void MainWindow::new_seq()
     vis->build_trace();
     predictor.reset();
     draw_step();
+    panes->centre();
     const QRectF rect = vis->scene->sceneRect();
-    ui->Canvas->resetTransform();
     ui->Canvas->centerOn(rect.width() * 0.5, rect.height() * 0.5);
     ui->Canvas->show();
     ui->jumpStepNum->setMaximum(int(vis->steps.size()));
@@ -325,7 +327,7 @@ void MainWindow::show_step()
 {
     key_redraw->stop();
     draw_step();
-    follow_step();
+    panes->follow();
     ui->Canvas->show();
 }
 
@@ -346,29 +348,6 @@ void MainWindow::draw_step()
     if (presentation && presentation->isVisible())
         presentation->follow();
     access->step_shown();
-}
-
-// Keeps in view the boxes the step is about, moving the view as little as it
-// must. Where the pairs compared under a gap lie further apart than the view
-// is wide, the view zooms out for the whole pass.
-void MainWindow::follow_step()
-{
-    const QRectF focus = step_focus(*vis);
-    if (focus.isEmpty())
-        return;
-    QGraphicsView *view = ui->Canvas;
-    constexpr int margin = 8; // viewport pixels
-    const qreal widest = qMax<qreal>(focus.width(), pair_width(*vis));
-    qreal scale = qMin<qreal>(1, (view->viewport()->width() - 2 * margin) / widest);
-    // A whole number of pixels across lets the view scroll to the very edges.
-    const qreal width = vis->scene->sceneRect().width();
-    if (scale < 1 && width > 0)
-        scale = qFloor(width * scale) / width;
-    if (view->transform().m11() == scale &&
-        view->mapToScene(view->viewport()->rect()).boundingRect().contains(focus))
-        return;
-    view->setTransform(QTransform::fromScale(scale, scale));
-    view->ensureVisible(focus, margin / 2, 0);
 }
 
 void MainWindow::step_to(int wh)

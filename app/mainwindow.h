@@ -11,6 +11,7 @@
 #include <functional>
 
 class Accessibility;
+class PaneView;
 class PresentationView;
 class QAction;
 class QMenu;
@@ -64,7 +65,6 @@ private:
     void redraw();
     void show_step();
     void draw_step();
-    void follow_step();
     void settle();
     void set_playback_controls_enabled(bool enabled);
     void open_help();
@@ -91,6 +91,7 @@ private:
     QTimer *key_redraw = nullptr;
     bool moving_by_key = false;
     Accessibility *access = nullptr;
+    PaneView *panes = nullptr; // the canvas following the step
 
     Predictor predictor;
     QMenu *menu = nullptr;

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: Vellora contributors
 #include "presentation.h"
 
+#include "paneview.h"
 #include "visualizer.h"
 
 #include <QGraphicsScene>
@@ -42,15 +43,26 @@ PresentationView::PresentationView(Visualizer *vis, QTextBrowser *status, QWidge
     // Keys go to the presentation, whose actions are the window's.
     view->setFocusPolicy(Qt::NoFocus);
 
+    panes = new PaneView(vis, view, 1);
+
     text = new QLabel(this);
+    text->setObjectName(QStringLiteral("statusText"));
     text->setTextFormat(Qt::PlainText);
     text->setWordWrap(true);
     text->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     text->setText(status->toPlainText());
 
+    // What the colours and marks mean, for whoever cannot tell the colours apart.
+    legend = new QLabel(canvas_legend(true), this);
+    legend->setObjectName(QStringLiteral("legend"));
+    legend->setTextFormat(Qt::PlainText);
+    legend->setAlignment(Qt::AlignHCenter);
+    legend->setWordWrap(true);
+
     auto *layout = new QVBoxLayout(this);
     layout->addStretch(1);
     layout->addWidget(view);
+    layout->addWidget(legend);
     layout->addWidget(text, 2);
 
     blank = new QWidget(this);
@@ -84,21 +96,12 @@ void PresentationView::present_on(QScreen *screen)
 
 void PresentationView::follow()
 {
-    const QRectF focus = step_focus(*vis);
-    if (focus.isEmpty())
-        return;
-    const QRectF shown = view->mapToScene(view->viewport()->rect()).boundingRect();
-    if (shown.contains(focus))
-        return;
-    const int margin = qRound(width() * 0.02);
-    if ((focus.width() + 1) * view->transform().m11() + 2 * margin <= view->viewport()->width()) {
-        view->ensureVisible(focus, margin, 0);
-    } else {
-        // A pair further apart than the screen is wide: the element moving.
-        const int unit = box_width(*vis);
-        view->ensureVisible(QRectF(focus.right() - unit, focus.y(), unit, focus.height()), margin,
-                            0);
-    }
+    panes->follow();
+}
+
+const PaneLayout &PresentationView::pane_layout() const
+{
+    return panes->layout();
 }
 
 bool PresentationView::blanked() const
@@ -127,6 +130,8 @@ void PresentationView::resizeEvent(QResizeEvent *event)
     QFont font = text->font();
     font.setPixelSize(qMax(12, height() / 24));
     text->setFont(font);
+    font.setPixelSize(qMax(12, height() / 48));
+    legend->setFont(font);
     layout()->setSpacing(height() / 20);
     rescale();
 }
@@ -135,8 +140,7 @@ void PresentationView::rescale()
 {
     const QRectF picture = vis->scene->sceneRect();
     const qreal scale = scale_for(picture.size(), size());
-    view->setTransform(QTransform::fromScale(scale, scale));
     view->setFixedHeight(qCeil(picture.height() * scale) + 2);
+    panes->set_scale(scale);
     view->centerOn(picture.center());
-    follow();
 }

@@ -7,6 +7,8 @@
 
 #include <QWidget>
 
+class PaneView;
+struct PaneLayout;
 class QGraphicsScene;
 class QGraphicsView;
 class QLabel;
@@ -25,13 +27,14 @@ public:
     void present_on(QScreen *screen);
     // Keeps in view the boxes the step on display is about.
     void follow();
+    const PaneLayout &pane_layout() const;
 
     bool blanked() const;
     void set_blanked(bool blank);
 
     // The scale of the picture on a screen: as wide as the screen allows
     // with margins, below a height that leaves room for the text, and never
-    // with boxes under 40 pixels.
+    // with boxes under 40 pixels: a wider picture is shown in panes.
     static qreal scale_for(const QSizeF &picture, const QSize &screen);
 
 signals:
@@ -48,6 +51,8 @@ private:
     Visualizer *vis;
     QTextBrowser *status;
     QGraphicsView *view;
+    PaneView *panes;
+    QLabel *legend;
     QLabel *text;
     QWidget *blank;
 };

@@ -17,7 +17,8 @@
 namespace
 {
 
-QString page(const Visualizer &vis, const QString &formula, const QStringList &pictures, int first)
+QString page(const Visualizer &vis, const QString &formula, const QStringList &pictures, int first,
+             int width)
 {
     const int total = int(vis.steps.size());
     QStringList numbers;
@@ -39,8 +40,6 @@ QString page(const Visualizer &vis, const QString &formula, const QStringList &p
                      .arg(formula, numbers.join(u' '))
                      .toHtmlEscaped());
     const int last = first + int(pictures.size()) - 1;
-    // Twice the scene's size, as the window's pictures, so that small steps are not tiny.
-    const int width = 2 * box_width(vis) * int(vis.seq.size());
     for (int i = first; i <= last; ++i) {
         const QString title =
             QCoreApplication::translate("Handout", "Step %1 of %2").arg(i).arg(total);
@@ -86,18 +85,25 @@ bool write_handout(Visualizer &vis, const QString &formula, const QString &folde
     vis.scene = &scene;
     const int step = vis.cur_step;
     QStringList names;
+    // A long sequence is drawn as the window's canvas shows it, following the steps.
+    qreal left = qQNaN();
+    int width = 0;
     for (int i = first; ok && i <= last; ++i) {
         vis.set_current_step(i - 1);
         vis.render();
         names << picture_file_name(i, int(vis.steps.size()), QStringLiteral("svg"));
-        ok = write_picture(&scene, staging.filePath(names.last()), error);
+        const PaneLayout shown = lay_out(vis, canvas_view_size, 1, &left);
+        const PaneLayout layout = picture_layout(vis, shown);
+        // Twice the scene's size, as the window's pictures, so that small steps are not tiny.
+        width = qRound(picture_size(&scene, layout).width());
+        ok = write_picture(&scene, layout, staging.filePath(names.last()), error);
     }
     vis.scene = shown;
     if (ok) {
         vis.set_current_step(0);
         QSaveFile index(staging.filePath(QStringLiteral("index.html")));
         ok = index.open(QIODevice::WriteOnly) &&
-             index.write(page(vis, formula, names, first).toUtf8()) >= 0 && index.commit();
+             index.write(page(vis, formula, names, first, width).toUtf8()) >= 0 && index.commit();
         if (!ok)
             *error = index.errorString();
     }

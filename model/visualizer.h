@@ -43,10 +43,11 @@ QString status_text(const QString &sentence, qint32 step, qint32 steps, qint32 o
 QString canvas_legend(bool one_line = false);
 // the width of a sequence box: 25, or wider when a label needs it;
 int box_width(const Visualizer &vis);
-// the part of the picture the current step is about, empty for none;
-QRectF step_focus(const Visualizer &vis);
-// the width of two boxes compared under the gap in force, 0 for none.
-int pair_width(const Visualizer &vis);
+// the gap row again, its boxes side by side at a width of their own, away from
+// the picture: what a view shows above panes when the picture is wider than
+// it; its top edge, and the rectangle of the box of gap index i;
+constexpr qreal gap_strip_y = -1000;
+QRectF gap_strip_box(const Visualizer &vis, int index);
 
 class Visualizer : public QObject
 {

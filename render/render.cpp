@@ -178,13 +178,15 @@ public:
     {
         if (sentinel.isNull())
             return;
-        for (int row = 0; row < 3; ++row)
+        for (int row = 0; row < row_count; ++row)
             trim(row, 0);
         delete sentinel;
     }
 
     QPointer<Sentinel> sentinel; // in the scene the boxes are in
-    std::vector<Box> rows[3];
+    // The gap, sequence and subsequence rows, and the gap strip.
+    static constexpr int row_count = 4;
+    std::vector<Box> rows[row_count];
 
     // Shows the row's box number i as given, making it if need be.
     void set(int row, std::size_t i, const QRect &r, qint32 value, const Look &look)
@@ -237,18 +239,24 @@ Boxes *boxes_of(Visualizer *vis)
         vis->scene->addItem(boxes->sentinel);
     }
     // No more boxes kept than this sequence and its gaps can use.
-    for (int row = 0; row < 3; ++row)
-        boxes->trim(row, row == 0 ? vis->gaps.size() : vis->seq.size());
+    for (int row = 0; row < Boxes::row_count; ++row)
+        boxes->trim(row, row == 0 || row == 3 ? vis->gaps.size() : vis->seq.size());
     return boxes;
 }
 
 // The widest label of the given number of characters, digits or a minus sign.
 qreal label_width(int chars)
 {
-    const QFontMetricsF fm{QFont()};
-    qreal widest = fm.horizontalAdvance(QChar(u'-'));
-    for (char16_t d = u'0'; d <= u'9'; ++d)
-        widest = qMax(widest, fm.horizontalAdvance(QChar(d)));
+    // Measured again only when the font changes: every step asks.
+    static QFont measured;
+    static qreal widest = -1;
+    if (const QFont font; widest < 0 || !(font == measured)) {
+        const QFontMetricsF fm(font);
+        widest = fm.horizontalAdvance(QChar(u'-'));
+        for (char16_t d = u'0'; d <= u'9'; ++d)
+            widest = qMax(widest, fm.horizontalAdvance(QChar(d)));
+        measured = font;
+    }
     return widest * chars;
 }
 
@@ -286,36 +294,13 @@ int box_width(const Visualizer &vis)
     return width;
 }
 
-QRectF step_focus(const Visualizer &vis)
+QRectF gap_strip_box(const Visualizer &vis, int index)
 {
-    if (vis.steps.isEmpty())
-        return QRectF();
-    const TraceStep &step = vis.steps.at(vis.cur_step);
-    const int unit = box_width(vis);
-    if (step.pos_a != -1) {
-        const int right = step.pos_b != -1 ? step.pos_b : step.pos_a;
-        return QRectF(unit * step.pos_a, 50, unit * (right - step.pos_a + 1), 75);
-    }
-    if (step.sub_start != -1)
-        return QRectF(unit * step.sub_start, 50, unit, 75);
-    if (step.gap_idx != -1 && !vis.gaps.isEmpty()) {
-        // The middle of the gap's box, where its label is: the box may be
-        // wider than any view.
-        const int width = unit * int(vis.seq.size());
-        const int gap_count = int(vis.gaps.size());
-        const QRectF box((step.gap_idx * width) / gap_count, 0, width / gap_count, box_size);
-        const qreal strip = qMin<qreal>(box.width(), 4 * box_size);
-        return QRectF(box.center().x() - strip / 2, 0, strip, box_size);
-    }
-    return QRectF();
-}
-
-int pair_width(const Visualizer &vis)
-{
-    if (vis.steps.isEmpty() || vis.steps.at(vis.cur_step).gap_idx == -1)
-        return 0;
-    const qint32 h = vis.gaps.at(vis.steps.at(vis.cur_step).gap_idx);
-    return h < vis.seq.size() ? box_width(vis) * (h + 1) : 0;
+    // Room for the label, with the tick of an applied gap clear of it.
+    constexpr int tick_room = 12;
+    const int width = qMax(
+        2 * box_size, qCeil(label_width(widest_label(vis.gaps)) + 2 * (label_padding + tick_room)));
+    return QRectF(index * width, gap_strip_y, width, box_size);
 }
 
 QGraphicsRectItem *Visualizer::draw_box(int x, int y, int w, int h, int value, QBrush brush)
@@ -358,9 +343,11 @@ void Visualizer::render()
             look.framed = used == step.gap_idx;
             boxes->set(0, used, QRect((used * width) / gap_count, 0, width / gap_count, box_size),
                        gaps.at(used), look);
+            boxes->set(3, used, gap_strip_box(*this, used).toRect(), gaps.at(used), look);
         }
     }
     boxes->hide_rest(0, used);
+    boxes->hide_rest(3, used);
 
     const int h = step.gap_idx != -1 ? gaps.at(step.gap_idx) : 0;
     for (int i = 0; i < n; ++i) {

@@ -39,17 +39,16 @@ class TestClassroom : public QObject
 
     PresentationView *presentation() const { return w->window->findChild<PresentationView *>(); }
 
+    QString presented() const { return presentation()->findChild<QLabel *>("statusText")->text(); }
+
     // The presentation shows the status text, and the boxes the step is about
-    // when they fit its screen.
+    // at 40 pixels or more.
     void check_presentation_follows()
     {
-        QCOMPARE(presentation()->findChild<QLabel *>()->text(), w->status());
-        auto *view = presentation()->findChild<QGraphicsView *>();
-        const QRectF focus = step_focus(*w->vis);
-        if (!focus.isEmpty() && focus.width() * view->transform().m11() < view->width() * 0.9)
-            QVERIFY(view->mapToScene(view->viewport()->rect().adjusted(-1, -1, 1, 1))
-                        .boundingRect()
-                        .contains(focus));
+        QCOMPARE(presented(), w->status());
+        const QString missed = unseen(*w->vis, presentation()->findChild<QGraphicsView *>(),
+                                      presentation()->pane_layout(), 40);
+        QVERIFY2(missed.isEmpty(), qPrintable(missed));
     }
 
 private slots:
@@ -101,7 +100,7 @@ private slots:
         w->window->jump();
         check_presentation_follows();
 
-        QVERIFY(presentation()->findChild<QLabel *>()->font().pixelSize() >
+        QVERIFY(presentation()->findChild<QLabel *>("statusText")->font().pixelSize() >
                 2 * QFontInfo(QApplication::font()).pixelSize());
         press(Qt::Key_B);
         QVERIFY(presentation()->blanked());
@@ -196,6 +195,63 @@ private slots:
                  QStringList{QFileInfo(path).fileName()});
     }
 
+    // A thousand numbers: the picture shows what the canvas shows, both
+    // compared boxes in two panes, small enough for a slide.
+    void long_picture()
+    {
+        QRandomGenerator rng(1000);
+        w->apply(typed_numbers(rng, 1000));
+        w->window->step_to(3); // 500 apart, in the first pass
+        const TraceStep &step = w->vis->steps[w->vis->cur_step];
+        QVERIFY(step.pos_b - step.pos_a == 500);
+        QTemporaryDir dir;
+        QVERIFY(w->window->save_picture(dir.filePath("step.png")));
+        QVERIFY(w->window->save_picture(dir.filePath("step.svg")));
+        const QImage png(dir.filePath("step.png"));
+        QVERIFY(png.width() > 1000 && png.width() <= 4096);
+        press(QKeyCombination(Qt::CTRL, Qt::Key_C));
+        QCOMPARE(QGuiApplication::clipboard()->image(), png.convertToFormat(QImage::Format_RGB32));
+        QFile file(dir.filePath("step.svg"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray svg = file.readAll();
+        QVERIFY(QSvgRenderer(svg).defaultSize().width() <= 4096);
+        for (int pos : {step.pos_a, step.pos_b}) // white on purple
+            QVERIFY(svg.contains("fill=\"#ffffff\">" + QByteArray::number(w->vis->seq[pos]) +
+                                 "</text>"));
+    }
+
+    void presentation_follows_long_sequences_data()
+    {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<int>("formula");
+        QTest::newRow("100 numbers, Hibbard's formula") << 100 << 1;
+        QTest::newRow("1000 numbers, Shell's formula") << 1000 << 0;
+    }
+
+    // As the window's canvas, with boxes of 40 pixels or more.
+    void presentation_follows_long_sequences()
+    {
+        QFETCH(int, n);
+        QFETCH(int, formula);
+        QRandomGenerator rng{quint32(n)};
+        w->get<QComboBox>("chosenFormula")->setCurrentIndex(formula);
+        w->apply(typed_numbers(rng, n));
+        press(Qt::Key_F5);
+        auto *view = presentation()->findChild<QGraphicsView *>();
+        const PaneLayout &layout = presentation()->pane_layout();
+        QHash<int, int> panes_of_pass;
+        const QString complaint = walk_passes(w->window, w->vis, rng, [&](int pass) -> QString {
+            if (const QString missed = unseen(*w->vis, view, layout, 40); !missed.isEmpty())
+                return missed;
+            if (panes_of_pass.value(pass, layout.panes()) != layout.panes())
+                return QStringLiteral("pass %1 changes its panes").arg(pass);
+            panes_of_pass.insert(pass, layout.panes());
+            return QString();
+        });
+        QVERIFY2(complaint.isEmpty(), qPrintable(complaint));
+        QVERIFY(QSet<int>(panes_of_pass.cbegin(), panes_of_pass.cend()).contains(2));
+    }
+
     // A scripted session: questions, verdicts and the score; moving back, jumps
     // and playback never ask twice or count twice; leaving the mode restores
     // every text; a new Apply starts a new score.
@@ -238,7 +294,7 @@ private slots:
         press("F5 Right Right K"); // 7 against 10: keep
         QVERIFY(w->status().startsWith("Right. 10 is more than 7, we don't need to replace it "
                                        "anymore. (1 of 2 right)"));
-        QCOMPARE(presentation()->findChild<QLabel *>()->text(), w->status());
+        QCOMPARE(presented(), w->status());
         press(Qt::Key_Escape);
 
         w->get<QSlider>("playSpeed")->setValue(w->get<QSlider>("playSpeed")->maximum());

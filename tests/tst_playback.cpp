@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: Vellora contributors
 // Moving through a trace in the real window: the navigation buttons, the step
 // box, the keys, the canvas following the step, and timed playback.
+#include "gaps.h"
+#include "paneview.h"
 #include "sleeper.h"
 #include "window_fixture.h"
 
@@ -102,58 +104,51 @@ private slots:
     void canvas_follows_the_step_data()
     {
         QTest::addColumn<int>("n");
-        QTest::addColumn<int>("walked"); // steps walked from the start of each pass
-        QTest::newRow("60 numbers, the whole trace") << 60 << 100000;
-        QTest::newRow("1000 numbers, the start of every pass") << 1000 << 400;
+        QTest::addColumn<int>("formula");
+        for (int n : {60, 100, 300, 1000})
+            for (int formula = 0; formula < formula_count; ++formula)
+                QTest::newRow(qPrintable(QStringLiteral("%1 numbers, %2")
+                                             .arg(n)
+                                             .arg(QString::fromLatin1(formula_names[formula]))))
+                    << n << formula;
     }
 
-    // At every comparison of a walk both purple boxes are in view; the view
-    // does not move while they already are.
+    // At every step of a walk from the start of passes chosen at random, the
+    // boxes the step is about are in view with boxes of 25 pixels or more; a
+    // pass keeps its number of panes, and one pane stays put while what the
+    // step is about was already in it. Apply centres the picture.
     void canvas_follows_the_step()
     {
         QFETCH(int, n);
-        QFETCH(int, walked);
-        QStringList numbers;
-        QRandomGenerator rng(n);
-        for (int i = 0; i < n; ++i)
-            numbers << QString::number(rng.bounded(1, 1000));
-        w->apply(numbers.join(u' '));
-        w->window->last(); // the view moves away, then Apply centres it again
-        w->apply(numbers.join(u' '));
+        QFETCH(int, formula);
+        QRandomGenerator rng(quint32(n * 10 + formula));
+        w->get<QComboBox>("chosenFormula")->setCurrentIndex(formula);
+        w->apply(typed_numbers(rng, n));
         auto *view = w->get<QGraphicsView>("Canvas");
-        const auto visible = [view] {
-            // Within a thousandth of a unit, the rounding of the scene's mapping.
-            const qreal e = 1e-3;
-            return view->mapToScene(view->viewport()->rect()).boundingRect().adjusted(-e, -e, e, e);
-        };
-        QVERIFY(qAbs(visible().center().x() - w->vis->scene->sceneRect().center().x()) < 1);
-        for (int start = 0; start < w->vis->steps.size(); ++start) {
-            if (w->vis->steps[start].sub_start != -1 || start + 1 == w->vis->steps.size())
-                continue; // each pass from its gap step
-            w->vis->set_current_step(start);
-            for (int i = 0; i < walked && w->vis->cur_step + 1 < w->vis->steps.size(); ++i) {
-                const TraceStep &next = w->vis->steps[w->vis->cur_step + 1];
-                const QRectF before = visible();
-                const int u = box_width(*w->vis);
-                const bool in_view = next.pos_b != -1 &&
-                                     before.contains(QRectF(u * next.pos_a, 100, u, 25)) &&
-                                     before.contains(QRectF(u * next.pos_b, 100, u, 25));
-                w->window->step_front();
-                if (in_view)
-                    QCOMPARE(visible(), before);
-                if (next.pos_b == -1)
-                    continue;
-                int purple = 0;
-                for (QGraphicsItem *item : w->vis->scene->items())
-                    if (auto *box = qgraphicsitem_cast<QGraphicsRectItem *>(item);
-                        box && box->isVisible() && box->brush().color() == QColor(160, 32, 240)) {
-                        QVERIFY2(visible().contains(box->rect()),
-                                 qPrintable(QString::number(w->vis->cur_step)));
-                        ++purple;
-                    }
-                QCOMPARE(purple, 2);
-            }
-        }
+        const PaneLayout &layout = w->window->findChild<PaneView *>()->layout();
+        QVERIFY(!layout.whole && layout.panes() == 1);
+        const qreal middle = layout.pieces.last().source.center().x();
+        QVERIFY(qAbs(middle - w->vis->scene->sceneRect().center().x()) < 1);
+
+        QHash<int, int> panes_of_pass;
+        QRectF before;
+        const QString complaint = walk_passes(w->window, w->vis, rng, [&](int pass) -> QString {
+            if (const QString missed = unseen(*w->vis, view, layout, 25); !missed.isEmpty())
+                return missed;
+            if (panes_of_pass.value(pass, layout.panes()) != layout.panes())
+                return QStringLiteral("pass %1 changes its panes").arg(pass);
+            panes_of_pass.insert(pass, layout.panes());
+            const TraceStep &step = w->vis->steps[w->vis->cur_step];
+            const int u = box_width(*w->vis);
+            const QRectF shown = layout.pieces.last().source;
+            if (layout.panes() == 1 && step.pos_b != -1 && w->vis->cur_step != pass + 1 &&
+                before.contains(QRectF(u * step.pos_a, 100, u, 25)) &&
+                before.contains(QRectF(u * step.pos_b, 100, u, 25)) && shown != before)
+                return QStringLiteral("the pane moved at step %1").arg(w->vis->cur_step);
+            before = shown;
+            return QString();
+        });
+        QVERIFY2(complaint.isEmpty(), qPrintable(complaint));
     }
 
     // Held down, Right repeats faster than a slow redraw: the moves are made

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "mainwindow.h"
+#include "panes.h"
 #include "visualizer.h"
 
 #include <QtTest>
@@ -15,6 +16,76 @@
 #include <functional>
 #include <optional>
 #include <utility>
+
+// What of the boxes the step on display is about a view does not show at
+// boxes of at least the given pixels: the compared pair, an element at the
+// front, the first member of a new subsequence, the gap in force. Empty when
+// it shows them all.
+inline QString unseen(const Visualizer &vis, const QGraphicsView *view, const PaneLayout &layout,
+                      qreal smallest_box)
+{
+    const TraceStep &step = vis.steps.at(vis.cur_step);
+    const int unit = box_width(vis);
+    QList<QRectF> boxes;
+    for (int position : {step.pos_a, step.pos_b, step.pos_a == -1 ? step.sub_start : -1})
+        if (position != -1)
+            boxes << QRectF(unit * position, 100, unit, 25);
+    qreal scale = layout.scale;
+    QRectF visible = view->mapToScene(view->viewport()->rect()).boundingRect();
+    if (layout.whole) {
+        scale = view->transform().m11();
+        if (step.gap_idx != -1)
+            boxes << QRectF(0, 0, unit * vis.seq.size(), 25); // the gap row, all of it
+    } else if (step.gap_idx != -1) {
+        boxes << gap_strip_box(vis, step.gap_idx);
+    }
+    if (25 * scale < smallest_box - 1e-9)
+        return QStringLiteral("boxes of %1 pixels").arg(25 * scale);
+    // Within a thousandth of a unit, the rounding of the view's mapping.
+    visible.adjust(-1e-3, -1e-3, 1e-3, 1e-3);
+    for (const QRectF &box : boxes)
+        if (layout.whole ? !visible.contains(box) : !layout.shows(box))
+            return QStringLiteral("the box at %1, %2 at step %3")
+                .arg(box.x())
+                .arg(box.y())
+                .arg(vis.cur_step);
+    return QString();
+}
+
+// Steps through the first pass, the last and four between, chosen by rng,
+// up to 400 steps into each, calling check after each step with the step at
+// which its pass starts; the first complaint ends the walk.
+inline QString walk_passes(MainWindow *window, Visualizer *vis, QRandomGenerator &rng,
+                           const std::function<QString(int)> &check)
+{
+    QList<int> passes;
+    for (int i = 0; i < vis->steps.size(); ++i)
+        if (vis->steps[i].gap_idx != -1 && vis->steps[i].sub_start == -1)
+            passes << i;
+    while (passes.size() > 6)
+        passes.removeAt(1 + int(rng.bounded(qsizetype(passes.size() - 2))));
+    for (int start : passes) {
+        vis->set_current_step(start - 1);
+        for (int walked = 0; walked < 400; ++walked) {
+            window->step_front();
+            if (const QString complaint = check(start); !complaint.isEmpty())
+                return complaint;
+            if (vis->cur_step + 1 >= vis->steps.size() ||
+                vis->steps[vis->cur_step + 1].gap_idx != vis->steps[start].gap_idx)
+                break;
+        }
+    }
+    return QString();
+}
+
+// A sequence of n numbers from 1 to 999, drawn by rng, as typed.
+inline QString typed_numbers(QRandomGenerator &rng, int n)
+{
+    QStringList numbers;
+    for (int i = 0; i < n; ++i)
+        numbers << QString::number(rng.bounded(1, 1000));
+    return numbers.join(u' ');
+}
 
 class WindowFixture
 {

@@ -364,6 +364,13 @@ Untere Reihe, diese Teilfolge: die verglichenen Elemente violett mit Rahmen.</tr
     </message>
 </context>
 <context>
+    <name>Panes</name>
+    <message>
+        <source>… %1 apart …</source>
+        <translation>… %1 auseinander …</translation>
+    </message>
+</context>
+<context>
     <name>Picture</name>
     <message>
         <source>A step of Shell sort</source>

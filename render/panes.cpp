@@ -1,0 +1,168 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: Vellora contributors
+#include "panes.h"
+
+#include "num_to_str.h"
+#include "visualizer.h"
+
+#include <QCoreApplication>
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QGraphicsScene>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cmath>
+
+namespace
+{
+
+constexpr qreal margin = 8; // view pixels around and between the pieces
+constexpr qreal box = 25;
+constexpr qreal sequence_top = 50; // the panes show the sequence and subsequence rows
+constexpr qreal rows_height = 75;
+constexpr qreal picture_height = 125;
+
+// The two boxes a step is about, by position, and the gap between them: the
+// pair compared; an element at the front and the one it was swapped with; the
+// first pair of a new subsequence or pass. -1 for none.
+struct Focus {
+    int first = -1;
+    int second = -1;
+    int gap = 0;
+};
+
+Focus focus_of(const Visualizer &vis)
+{
+    const TraceStep &step = vis.steps.at(vis.cur_step);
+    const int n = int(vis.seq.size());
+    if (step.gap_idx == -1 || n == 0)
+        return {};
+    Focus focus;
+    focus.gap = vis.gaps.at(step.gap_idx);
+    focus.first = step.pos_a != -1 ? step.pos_a : qMax(step.sub_start, 0);
+    const qint64 second = step.pos_b != -1 ? step.pos_b : qint64(focus.first) + focus.gap;
+    focus.second = second < n ? int(second) : -1;
+    return focus;
+}
+
+} // namespace
+
+int PaneLayout::panes() const
+{
+    return int(std::count_if(pieces.cbegin(), pieces.cend(),
+                             [](const PanePiece &piece) { return piece.source.y() >= 0; }));
+}
+
+bool PaneLayout::shows(const QRectF &scene_rect) const
+{
+    for (const PanePiece &piece : pieces)
+        if (piece.source.contains(scene_rect))
+            return true;
+    return false;
+}
+
+QFont mark_font(const QGraphicsScene *scene, qreal scale)
+{
+    QFont font = scene->font();
+    font.setPixelSize(qMax(1, qRound(QFontInfo(scene->font()).pixelSize() * scale)));
+    return font;
+}
+
+PaneLayout lay_out(const Visualizer &vis, const QSizeF &view, qreal scale, qreal *left)
+{
+    PaneLayout layout;
+    layout.scale = scale;
+    layout.view = view;
+    if (vis.steps.isEmpty() || vis.scene == nullptr)
+        return layout;
+    const qreal unit = box_width(vis);
+    const qreal width = unit * qreal(vis.seq.size());
+    if (width * scale <= view.width())
+        return layout;
+    layout.whole = false;
+
+    const qreal top = qMax<qreal>(0, (view.height() - picture_height * scale) / 2);
+    const qreal room = view.width() - 2 * margin;
+    const TraceStep &step = vis.steps.at(vis.cur_step);
+    if (step.gap_idx != -1) {
+        // The strip centred on the gap in force, or all of it where it fits.
+        const qreal all = gap_strip_box(vis, 0).width() * qreal(vis.gaps.size());
+        const qreal shown = qMin(all, room / scale);
+        const qreal x = qBound<qreal>(0, gap_strip_box(vis, step.gap_idx).center().x() - shown / 2,
+                                      all - shown);
+        layout.pieces << PanePiece{
+            QRectF(x, gap_strip_y, shown, box),
+            QRectF((view.width() - shown * scale) / 2, top, shown * scale, box * scale)};
+    }
+
+    const QRectF rows(margin, top + sequence_top * scale, room, rows_height * scale);
+    const Focus focus = focus_of(vis);
+    if (focus.second == -1 || (focus.gap + 1) * unit * scale <= room) {
+        // One pane, moved only when the boxes are not all in it, and then with
+        // half a box to spare.
+        const qreal shown = room / scale;
+        if (std::isnan(*left))
+            *left = (width - shown) / 2;
+        if (focus.first != -1) {
+            const qreal from = focus.first * unit;
+            const qreal to = (focus.second != -1 ? focus.second : focus.first) * unit + unit;
+            const qreal spare = qMin(unit / 2, (shown - (to - from)) / 2);
+            if (from < *left)
+                *left = from - spare;
+            if (to > *left + shown)
+                *left = to + spare - shown;
+        }
+        *left = qBound<qreal>(0, *left, width - shown);
+        layout.pieces << PanePiece{QRectF(*left, sequence_top, shown, rows_height), rows};
+        return layout;
+    }
+
+    // Two panes, each centred on one of the boxes, with the break mark between.
+    layout.apart = QCoreApplication::translate("Panes", "… %1 apart …").arg(num_to_str(focus.gap));
+    const qreal mark =
+        QFontMetricsF(mark_font(vis.scene, scale)).horizontalAdvance(layout.apart) + 2 * margin;
+    const qreal pane = (room - mark) / 2;
+    const qreal shown = pane / scale;
+    for (int i = 0; i < 2; ++i) {
+        const int position = i == 0 ? focus.first : focus.second;
+        const qreal x = qBound<qreal>(0, (position + 0.5) * unit - shown / 2, width - shown);
+        layout.pieces << PanePiece{
+            QRectF(x, sequence_top, shown, rows_height),
+            QRectF(rows.x() + i * (pane + mark), rows.y(), pane, rows.height())};
+    }
+    layout.mark = QRectF(rows.x() + pane, rows.y(), mark, rows.height());
+    return layout;
+}
+
+void paint_layout(QPainter *painter, QGraphicsScene *scene, const PaneLayout &layout)
+{
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->setRenderHint(QPainter::TextAntialiasing);
+    for (const PanePiece &piece : layout.pieces) {
+        painter->save();
+        painter->setClipRect(piece.target);
+        scene->render(painter, piece.target, piece.source, Qt::IgnoreAspectRatio);
+        painter->restore();
+    }
+    if (!layout.mark.isEmpty()) {
+        // Two zigzags down the mark, as where a strip is cut, and the distance
+        // between the panes in the middle.
+        const QRectF mark = layout.mark;
+        const qreal step = 5 * layout.scale;
+        painter->setPen(QPen(Qt::black, qMax<qreal>(1, layout.scale)));
+        for (const qreal x : {mark.left() + margin / 2, mark.right() - margin / 2}) {
+            QPainterPath zigzag(QPointF(x, mark.top()));
+            for (qreal y = mark.top() + step; y <= mark.bottom(); y += step)
+                zigzag.lineTo(x + (int((y - mark.top()) / step) % 2 ? step / 2 : 0), y);
+            painter->drawPath(zigzag);
+        }
+        painter->setFont(mark_font(scene, layout.scale));
+        const QRectF text = painter->boundingRect(mark, Qt::AlignCenter, layout.apart);
+        painter->fillRect(text.adjusted(-2, -2, 2, 2), Qt::white);
+        painter->drawText(mark, Qt::AlignCenter, layout.apart);
+    }
+    painter->restore();
+}
