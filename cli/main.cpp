@@ -39,8 +39,8 @@ int parse_formula(const QString &text)
     const int index = text.toInt(&is_number);
     if (is_number)
         return index >= 0 && index < formula_count ? index : -1;
-    static const char *const keys[formula_count] = {"shell", "hibbard",   "sedgewick",
-                                                    "pratt", "fibonacci", "knuth"};
+    static const char *const keys[formula_count] = {"shell",     "hibbard", "sedgewick", "pratt",
+                                                    "fibonacci", "knuth",   "ciura"};
     for (int i = 0; i < formula_count; ++i)
         if (text.compare(QLatin1String(keys[i]), Qt::CaseInsensitive) == 0)
             return i;
@@ -226,15 +226,16 @@ int main(int argc, char *argv[])
     const QCommandLineOption formula_option(
         QStringList{"f", "formula"},
         QCoreApplication::translate(
-            "vellora-trace", "Gap formula: 0 to 5, or shell, hibbard, sedgewick, pratt, fibonacci, "
-                             "knuth (default shell)."),
+            "vellora-trace", "Gap formula: 0 to 6, or shell, hibbard, sedgewick, pratt, fibonacci, "
+                             "knuth, ciura (default shell)."),
         QStringLiteral("F"), QStringLiteral("shell"));
     const QCommandLineOption json_option(
         QStringLiteral("json"),
         QCoreApplication::translate("vellora-trace", "Print one JSON document."));
     const QCommandLineOption compare_option(
         QStringLiteral("compare"),
-        QCoreApplication::translate("vellora-trace", "Compare the six formulas on the sequence."));
+        QCoreApplication::translate("vellora-trace",
+                                    "Compare the seven formulas on the sequence."));
     const QCommandLineOption pictures_option(
         QStringLiteral("pictures"),
         QCoreApplication::translate(

@@ -48,7 +48,8 @@ QVector<int> ints(const QJsonValue &array)
 }
 
 const QString names[] = {"Shell's formula", "Hibbard's formula",  "Sedgewick's formula",
-                         "Pratt's formula", "Fibonacci sequence", "Knuth formula"};
+                         "Pratt's formula", "Fibonacci sequence", "Knuth formula",
+                         "Ciura's sequence"};
 const QString ten = QStringLiteral("5 3 8 1 9 2 7 4 6 0");
 
 } // namespace
@@ -105,6 +106,8 @@ private slots:
         QTest::newRow("commas warn once") << L{} << B("5,6,7,8") << 0 << V{5, 6, 7, 8} << "warning";
         QTest::newRow("formula index 5") << L{"-f", "5", "4 3"} << B() << 5 << V{4, 3} << "";
         QTest::newRow("formula lower case") << L{"-f", "pratt", "4"} << B() << 3 << V{4} << "";
+        QTest::newRow("formula index 6") << L{"-f", "6", "4 3"} << B() << 6 << V{4, 3} << "";
+        QTest::newRow("formula ciura") << L{"-f", "Ciura", "4"} << B() << 6 << V{4} << "";
         QTest::newRow("long option") << L{"--formula", "hibbard", "4"} << B() << 1 << V{4} << "";
         QTest::newRow("empty stdin") << L{} << B() << 0 << V{} << "not written a sequence";
         QTest::newRow("too large") << L{"1", "2147483648"} << B() << 0 << V{} << "2147483648";
@@ -113,7 +116,7 @@ private slots:
         QTest::newRow("would wrap") << L{"4294967296"} << B() << 0 << V{} << "2147483647";
         QTest::newRow("too many") << L{} << B("1 ").repeated(1001) << 0 << V{} << "1001";
         QTest::newRow("unknown formula") << L{"-f", "bubble", "1"} << B() << 0 << V{} << "bubble";
-        QTest::newRow("index out of range") << L{"--formula", "6", "1"} << B() << 0 << V{} << "6";
+        QTest::newRow("index out of range") << L{"--formula", "7", "1"} << B() << 0 << V{} << "7";
         QTest::newRow("unknown option") << L{"--fast", "1"} << B() << 0 << V{} << "fast";
         QTest::newRow("steps without pictures")
             << L{"--steps", "1-2", "1"} << B() << 0 << V{} << "--steps";
@@ -152,7 +155,7 @@ private slots:
         const Run json = run_trace({"--compare", "--json", ten});
         QCOMPARE(json.exit_code, 0);
         const QJsonArray rows = QJsonDocument::fromJson(json.out).array();
-        QCOMPARE(rows.size(), 6);
+        QCOMPARE(rows.size(), 7);
         const QJsonObject sedgewick =
             object("{\"formula\": \"Sedgewick's formula\", \"gaps\": [1], "
                    "\"operations\": 32, \"swaps\": 26, \"steps\": 39}");
@@ -167,7 +170,8 @@ private slots:
                  "Sedgewick's formula          32        26        39  1\n"
                  "Pratt's formula              44        12        75  9, 8, 6, 4, 3, 2, 1\n"
                  "Fibonacci sequence           35        10        61  8, 5, 3, 2, 1\n"
-                 "Knuth formula                32        26        39  1\n");
+                 "Knuth formula                32        26        39  1\n"
+                 "Ciura's sequence             33        22        46  4, 1\n");
     }
 
     // One SVG per step with its labels as text, and a page of the sentences;

@@ -291,6 +291,10 @@ die Vellora-Mitwirkenden</translation>
         <source>Current step: %1/%2</source>
         <translation>Aktueller Schritt: %1/%2</translation>
     </message>
+    <message>
+        <source>Ciura&apos;s sequence</source>
+        <translation>Ciura-Folge</translation>
+    </message>
 </context>
 <context>
     <name>Picture</name>
@@ -375,16 +379,8 @@ Die Zahlen kommen aus den Argumenten oder, wenn es keine gibt, von der Standarde
         <translation>Die Version zeigen und beenden.</translation>
     </message>
     <message>
-        <source>Gap formula: 0 to 5, or shell, hibbard, sedgewick, pratt, fibonacci, knuth (default shell).</source>
-        <translation>Formel der Schrittweiten: 0 bis 5 oder shell, hibbard, sedgewick, pratt, fibonacci, knuth (Vorgabe: shell).</translation>
-    </message>
-    <message>
         <source>Print one JSON document.</source>
         <translation>Ein JSON-Dokument ausgeben (stets auf Englisch).</translation>
-    </message>
-    <message>
-        <source>Compare the six formulas on the sequence.</source>
-        <translation>Die sechs Formeln auf der Folge vergleichen.</translation>
     </message>
     <message>
         <source>Write one SVG picture per step into DIR, with an index.html that pages through them.</source>
@@ -425,6 +421,14 @@ Die Zahlen kommen aus den Argumenten oder, wenn es keine gibt, von der Standarde
     <message>
         <source>cannot write the output: %1</source>
         <translation>die Ausgabe lässt sich nicht schreiben: %1</translation>
+    </message>
+    <message>
+        <source>Gap formula: 0 to 6, or shell, hibbard, sedgewick, pratt, fibonacci, knuth, ciura (default shell).</source>
+        <translation>Formel der Schrittweiten: 0 bis 6 oder shell, hibbard, sedgewick, pratt, fibonacci, knuth, ciura (Vorgabe: shell).</translation>
+    </message>
+    <message>
+        <source>Compare the seven formulas on the sequence.</source>
+        <translation>Die sieben Formeln auf der Folge vergleichen.</translation>
     </message>
 </context>
 </TS>
