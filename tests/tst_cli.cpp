@@ -124,6 +124,13 @@ private slots:
             << L{"--pictures", "x", "--steps", "1-2-3", "1"} << B() << 0 << V{} << "--steps";
         QTest::newRow("pictures and JSON")
             << L{"--pictures", "x", "--json", "1"} << B() << 0 << V{} << "--json";
+        QTest::newRow("seed without growth")
+            << L{"--seed", "5", "1"} << B() << 0 << V{} << "--seed";
+        QTest::newRow("growth with numbers") << L{"--growth", "1"} << B() << 0 << V{} << "--growth";
+        QTest::newRow("growth with a formula")
+            << L{"--growth", "-f", "ciura"} << B() << 0 << V{} << "--growth";
+        QTest::newRow("seed beyond 32 bits")
+            << L{"--growth", "--seed", "4294967296"} << B() << 0 << V{} << "--seed";
     }
 
     void single_runs()
@@ -172,6 +179,32 @@ private slots:
                  "Fibonacci sequence           35        10        61  8, 5, 3, 2, 1\n"
                  "Knuth formula                32        26        39  1\n"
                  "Ciura's sequence             33        22        46  4, 1\n");
+    }
+
+    // The same seed draws the same sample, another seed another; without one
+    // the default seed is used, and the table shows what the JSON holds.
+    void growth()
+    {
+        const Run first = run_trace({"--growth", "--json", "--seed", "7"});
+        QCOMPARE(first.exit_code, 0);
+        QCOMPARE(run_trace({"--growth", "--json", "--seed", "7"}).out, first.out);
+        QVERIFY(run_trace({"--growth", "--json", "--seed", "8"}).out != first.out);
+        QCOMPARE(object(first.out)["seed"].toInt(), 7);
+        QCOMPARE(object(run_trace({"--growth", "--json"}).out)["seed"].toInt(), 1959);
+
+        const QJsonArray formulas = object(first.out)["formulas"].toArray();
+        QCOMPARE(formulas.size(), 7);
+        QStringList exponents;
+        for (int f = 0; f < formulas.size(); ++f) {
+            QCOMPARE(formulas[f]["formula"].toString(), names[f]);
+            exponents << QString::number(formulas[f]["exponent"].toDouble(), 'f', 2);
+        }
+        const QString table = QString::fromUtf8(run_trace({"--growth", "--seed", "7"}).out);
+        QVERIFY2(table.startsWith("Average number of comparisons over random sequences of n "
+                                  "numbers from 1 to n, seed 7\n"),
+                 qPrintable(table));
+        QVERIFY2(table.contains(QRegularExpression("\nExponent +" + exponents.join(" +") + "\n")),
+                 qPrintable(table));
     }
 
     // One SVG per step with its labels as text, and a page of the sentences;
@@ -228,7 +261,8 @@ private slots:
     {
         const Run run = run_trace({"--help"});
         QCOMPARE(run.exit_code, 0);
-        for (const char *option : {"--formula", "--compare", "--json", "--version"})
+        for (const char *option :
+             {"--formula", "--compare", "--json", "--version", "--growth", "--seed"})
             QVERIFY2(run.out.contains(option), option);
         QVERIFY2(run.out.startsWith("Usage: vellora-trace [options]"), run.out.constData());
         QCOMPARE(run_trace({"--version"}).out, QByteArray("vellora-trace " VELLORA_VERSION "\n"));
