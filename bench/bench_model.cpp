@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: Vellora contributors
 // Trace building and walking for the sizes the window offers and for long
-// sequences from vellora-trace. Memory per step is read from the allocator.
+// sequences from vellora-trace, and the growth of the cost over random
+// sequences. Memory per step is read from the allocator.
 #include "gaps.h"
+#include "growth.h"
 #include "visualizer.h"
 
 #include <benchmark/benchmark.h>
 
+#include <QElapsedTimer>
 #include <QRandomGenerator>
 
 #include <algorithm>
@@ -116,14 +119,38 @@ void BM_walk_forward_and_back(benchmark::State &state)
     state.SetLabel(formula_names[state.range(0)]);
 }
 
+// The whole growth computation, as vellora-trace --growth and a chart run it,
+// and the longest stretch between two progress reports: how long a cancel
+// can wait.
+void BM_growth(benchmark::State &state)
+{
+    double longest_ms = 0;
+    int reports = 0;
+    for (auto _ : state) {
+        QElapsedTimer since;
+        since.start();
+        reports = 0;
+        const auto growth = compute_growth(growth_default_seed, [&](double) {
+            longest_ms = qMax(longest_ms, double(since.nsecsElapsed()) / 1e6);
+            since.restart();
+            ++reports;
+            return true;
+        });
+        benchmark::DoNotOptimize(growth->exponents.data());
+    }
+    state.counters["longest_ms_between_reports"] = longest_ms;
+    state.counters["reports"] = reports;
+}
+
 } // namespace
 
 BENCHMARK(BM_build_trace)
-    ->ArgsProduct({{0, 1, 2, 3, 4, 5}, {25, 1000}})
+    ->ArgsProduct({{0, 1, 2, 3, 4, 5, 6}, {25, 1000}})
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_build_trace_shell_worst)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_walk_forward_and_back)
-    ->ArgsProduct({{0, 1, 2, 3, 4, 5}, {25, 1000}})
+    ->ArgsProduct({{0, 1, 2, 3, 4, 5, 6}, {25, 1000}})
     ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_growth)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

@@ -3,6 +3,7 @@
 // vellora-trace: prints the Shell-sort trace that Vellora shows, as text or
 // JSON, by driving the same Visualizer the window uses.
 #include "gaps.h"
+#include "growth.h"
 #include "handout.h"
 #include "num_to_str.h"
 #include "sequence_input.h"
@@ -16,6 +17,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QTextStream>
 
@@ -39,8 +41,8 @@ int parse_formula(const QString &text)
     const int index = text.toInt(&is_number);
     if (is_number)
         return index >= 0 && index < formula_count ? index : -1;
-    static const char *const keys[formula_count] = {"shell", "hibbard",   "sedgewick",
-                                                    "pratt", "fibonacci", "knuth"};
+    static const char *const keys[formula_count] = {"shell",     "hibbard", "sedgewick", "pratt",
+                                                    "fibonacci", "knuth",   "ciura"};
     for (int i = 0; i < formula_count; ++i)
         if (text.compare(QLatin1String(keys[i]), Qt::CaseInsensitive) == 0)
             return i;
@@ -181,6 +183,108 @@ void print_compare(QTextStream &out, const QVector<qint32> &sequence, bool json)
             << cells[3][r].rightJustified(widths[3]) << "  " << cells[4][r] << '\n';
 }
 
+// Whether everything written to out arrived: a full disk or a closed pipe is a failure.
+int output_result(QTextStream &out, const QFile &file)
+{
+    out.flush();
+    return out.status() == QTextStream::Ok && file.error() == QFile::NoError
+               ? 0
+               : fail(QCoreApplication::translate("vellora-trace", "cannot write the output: %1")
+                          .arg(file.errorString()));
+}
+
+// The growth as a table: a row per size, a column per formula with its name
+// over two lines, and the fitted exponents last.
+void print_growth_table(QTextStream &out, const Growth &growth)
+{
+    const auto decimals = [](double value, int places) {
+        return QString::number(value, 'f', places);
+    };
+    QVector<QStringList> columns(formula_count + 2);
+    const QString exponent = QCoreApplication::translate("vellora-trace", "Exponent");
+    columns[0] << QString() << QStringLiteral("n");
+    columns[1] << QString() << QCoreApplication::translate("vellora-trace", "Sequences");
+    // A name breaks after its first word: at a space, or after a hyphen.
+    static const QRegularExpression first_word(QStringLiteral("^[^ -]+(-| )"));
+    for (int f = 0; f < formula_count; ++f) {
+        const QString name = formula_name(f);
+        const QRegularExpressionMatch word = first_word.match(name);
+        const qsizetype cut = word.hasMatch() ? word.capturedEnd() : 0;
+        columns[f + 2] << name.left(cut).trimmed() << name.mid(cut);
+    }
+    for (qsizetype i = 0; i < growth.sizes.size(); ++i) {
+        columns[0] << num_to_str(growth.sizes.at(i));
+        columns[1] << num_to_str(growth.samples.at(i));
+        for (int f = 0; f < formula_count; ++f)
+            columns[f + 2] << decimals(growth.averages[f].at(i), 1);
+    }
+    columns[0] << exponent;
+    columns[1] << QString();
+    for (int f = 0; f < formula_count; ++f)
+        columns[f + 2] << decimals(growth.exponents[f], 2);
+
+    out << QCoreApplication::translate("vellora-trace",
+                                       "Average number of comparisons over random sequences of n "
+                                       "numbers from 1 to n, seed %1")
+               .arg(growth.seed)
+        << "\n\n";
+    QVector<qsizetype> widths;
+    for (const QStringList &column : columns) {
+        widths.append(0);
+        for (const QString &cell : column)
+            widths.last() = qMax(widths.last(), cell.size());
+    }
+    // The label of the last row to the left, everything else to the right.
+    const qsizetype rows = columns[0].size();
+    for (qsizetype r = 0; r < rows; ++r) {
+        QString line = r == rows - 1 ? columns[0][r].leftJustified(widths[0])
+                                     : columns[0][r].rightJustified(widths[0]);
+        for (qsizetype c = 1; c < columns.size(); ++c)
+            line += QStringLiteral("  ") + columns[c][r].rightJustified(widths[c]);
+        if (!line.trimmed().isEmpty()) // names of one word leave the first line empty
+            out << line << '\n';
+    }
+    out << '\n'
+        << QCoreApplication::translate("vellora-trace",
+                                       "Exponent: the slope of log(average) against log(n), fitted "
+                                       "by least squares.")
+        << '\n';
+}
+
+// --growth: the averages over random sequences drawn from the seed given, or
+// from the default one.
+int print_growth(const QString &seed_text, bool json)
+{
+    bool ok = true;
+    const quint32 seed = seed_text.isNull() ? growth_default_seed : seed_text.toUInt(&ok);
+    if (!ok)
+        return fail(QCoreApplication::translate("vellora-trace",
+                                                "--seed takes a number from 0 to 4294967295"));
+    const Growth growth = *compute_growth(seed);
+    QFile file;
+    file.open(stdout, QIODevice::WriteOnly);
+    QTextStream out(&file);
+    if (json) {
+        QJsonArray formulas;
+        for (int f = 0; f < formula_count; ++f) {
+            QJsonArray averages;
+            for (double average : growth.averages[f])
+                averages.append(average);
+            formulas.append(QJsonObject{{"formula", formula_names[f]},
+                                        {"averages", averages},
+                                        {"exponent", growth.exponents[f]}});
+        }
+        out << QJsonDocument(QJsonObject{{"seed", qint64(growth.seed)},
+                                         {"sizes", to_json(growth.sizes)},
+                                         {"samples", to_json(growth.samples)},
+                                         {"formulas", formulas}})
+                   .toJson(QJsonDocument::Indented);
+    } else {
+        print_growth_table(out, growth);
+    }
+    return output_result(out, file);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -226,15 +330,16 @@ int main(int argc, char *argv[])
     const QCommandLineOption formula_option(
         QStringList{"f", "formula"},
         QCoreApplication::translate(
-            "vellora-trace", "Gap formula: 0 to 5, or shell, hibbard, sedgewick, pratt, fibonacci, "
-                             "knuth (default shell)."),
+            "vellora-trace", "Gap formula: 0 to 6, or shell, hibbard, sedgewick, pratt, fibonacci, "
+                             "knuth, ciura (default shell)."),
         QStringLiteral("F"), QStringLiteral("shell"));
     const QCommandLineOption json_option(
         QStringLiteral("json"),
         QCoreApplication::translate("vellora-trace", "Print one JSON document."));
     const QCommandLineOption compare_option(
         QStringLiteral("compare"),
-        QCoreApplication::translate("vellora-trace", "Compare the six formulas on the sequence."));
+        QCoreApplication::translate("vellora-trace",
+                                    "Compare the seven formulas on the sequence."));
     const QCommandLineOption pictures_option(
         QStringLiteral("pictures"),
         QCoreApplication::translate(
@@ -248,6 +353,17 @@ int main(int argc, char *argv[])
             "vellora-trace",
             "With --pictures: only steps A to B, counted from 1 (or the one step A)."),
         QStringLiteral("A-B"));
+    const QCommandLineOption growth_option(
+        QStringLiteral("growth"),
+        QCoreApplication::translate(
+            "vellora-trace", "Print how the average number of comparisons grows with n, for n "
+                             "from 10 to 1000, over random sequences; no numbers are read."));
+    const QCommandLineOption seed_option(
+        QStringLiteral("seed"),
+        QCoreApplication::translate(
+            "vellora-trace", "With --growth: draw the random sequences from seed N (default %1).")
+            .arg(growth_default_seed),
+        QStringLiteral("N"));
     parser.addOption(help_option);
     parser.addOption(version_option);
     parser.addOption(formula_option);
@@ -255,6 +371,8 @@ int main(int argc, char *argv[])
     parser.addOption(compare_option);
     parser.addOption(pictures_option);
     parser.addOption(steps_option);
+    parser.addOption(growth_option);
+    parser.addOption(seed_option);
     parser.addPositionalArgument(
         QStringLiteral("NUMBER"),
         QCoreApplication::translate("vellora-trace", "Numbers of the sequence (0 to 2147483647)."),
@@ -274,6 +392,17 @@ int main(int argc, char *argv[])
         (parser.isSet(json_option) || parser.isSet(compare_option)))
         return fail(QCoreApplication::translate(
             "vellora-trace", "--pictures writes files; it goes with neither --json nor --compare"));
+    if (parser.isSet(seed_option) && !parser.isSet(growth_option))
+        return fail(QCoreApplication::translate("vellora-trace", "--seed goes with --growth"));
+    if (parser.isSet(growth_option)) {
+        if (!parser.positionalArguments().isEmpty() || parser.isSet(formula_option) ||
+            parser.isSet(compare_option) || parser.isSet(pictures_option))
+            return fail(QCoreApplication::translate("vellora-trace",
+                                                    "--growth takes no numbers and goes with "
+                                                    "neither --formula, --compare nor --pictures"));
+        return print_growth(parser.isSet(seed_option) ? parser.value(seed_option) : QString(),
+                            parser.isSet(json_option));
+    }
     const int formula = parse_formula(parser.value(formula_option));
     if (formula < 0)
         return fail(QCoreApplication::translate("vellora-trace", "unknown formula '%1'")
@@ -303,15 +432,7 @@ int main(int argc, char *argv[])
     QFile standard_output;
     standard_output.open(stdout, QIODevice::WriteOnly);
     QTextStream out(&standard_output);
-    // Output that did not arrive (a full disk, a closed pipe) is a failure.
-    const auto written = [&] {
-        out.flush();
-        return out.status() == QTextStream::Ok && standard_output.error() == QFile::NoError
-                   ? 0
-                   : fail(QCoreApplication::translate("vellora-trace",
-                                                      "cannot write the output: %1")
-                              .arg(standard_output.errorString()));
-    };
+    const auto written = [&] { return output_result(out, standard_output); };
     if (parser.isSet(compare_option)) {
         print_compare(out, scan.numbers, parser.isSet(json_option));
         return written();

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: Vellora contributors
 // Fuzz target for the recorded trace and the navigation over it.
 //
-// Input layout: the first byte picks one of the six gap formulas; the bytes up
+// Input layout: the first byte picks one of the gap formulas; the bytes up
 // to the next zero byte are the sequence text (scanned like a file); the bytes
 // after that zero drive the navigation: single steps, jumps to any step (also
 // out of range) and jumps between subsequences.

@@ -5,6 +5,7 @@
 #include <QtGlobal>
 
 #include <algorithm>
+#include <iterator>
 #include <set>
 
 // Intermediate terms are computed in 64 bits so that no n can overflow them;
@@ -101,8 +102,24 @@ void knuth_gaps(qint32 n, QVector<qint32> *gaps)
     std::reverse(gaps->begin(), gaps->end());
 }
 
+void ciura_gaps(qint32 n, QVector<qint32> *gaps)
+{
+    gaps->clear();
+    // Ciura's terms, found by search for the sizes he studied; beyond 701 each
+    // term is the one before times 2.25, rounded down, as is common practice.
+    static constexpr qint32 found[] = {1, 4, 10, 23, 57, 132, 301, 701};
+    qint64 h = 0;
+    for (size_t i = 0;; ++i) {
+        h = i < std::size(found) ? found[i] : 9 * h / 4;
+        if (h >= n)
+            break;
+        gaps->append(qint32(h));
+    }
+    std::reverse(gaps->begin(), gaps->end());
+}
+
 const std::array<GapGenerator, formula_count> gap_generators = {
-    shell_gaps, hibbard_gaps, sedgewick_gaps, pratt_gaps, fibonacci_gaps, knuth_gaps,
+    shell_gaps, hibbard_gaps, sedgewick_gaps, pratt_gaps, fibonacci_gaps, knuth_gaps, ciura_gaps,
 };
 
 const std::array<const char *, formula_count> formula_names = {
@@ -112,6 +129,7 @@ const std::array<const char *, formula_count> formula_names = {
     QT_TRANSLATE_NOOP("MainWindow", "Pratt's formula"),
     QT_TRANSLATE_NOOP("MainWindow", "Fibonacci sequence"),
     QT_TRANSLATE_NOOP("MainWindow", "Knuth formula"),
+    QT_TRANSLATE_NOOP("MainWindow", "Ciura's sequence"),
 };
 
 int formula_index(GapGenerator g)

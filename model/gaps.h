@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: Vellora contributors
-// The six gap formulas Vellora offers. Each generator empties the list and
+// The seven gap formulas Vellora offers. Each generator empties the list and
 // fills it with the gaps in the order they are applied, largest first.
 #pragma once
 
@@ -16,8 +16,9 @@ void sedgewick_gaps(qint32 n, QVector<qint32> *gaps);
 void pratt_gaps(qint32 n, QVector<qint32> *gaps);
 void fibonacci_gaps(qint32 n, QVector<qint32> *gaps);
 void knuth_gaps(qint32 n, QVector<qint32> *gaps);
+void ciura_gaps(qint32 n, QVector<qint32> *gaps);
 
-constexpr int formula_count = 6;
+constexpr int formula_count = 7;
 
 // Indexed like the items of the formula list in the window.
 extern const std::array<GapGenerator, formula_count> gap_generators;

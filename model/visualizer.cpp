@@ -104,64 +104,120 @@ private:
     QList<int> places;
 };
 
-} // namespace
-
-void Visualizer::build_trace()
+// The events of a trace as steps with their sentences, each looked up once
+// per trace.
+class TraceRecorder
 {
+public:
+    explicit TraceRecorder(QVector<TraceStep> *steps) : steps(steps) {}
+
+    void gap(qint32 g, qint32 h) { steps->append(TraceStep{g, -1, -1, -1, gap_text({h}), false}); }
+    void subsequence(qint32 g, qint32 s)
+    {
+        steps->append(TraceStep{g, s, -1, -1, sub_text({s + 1}), false});
+    }
+    void keep(qint32 g, qint32 s, qint32 left, qint32 right, qint32 l, qint32 r)
+    {
+        steps->append(
+            TraceStep{g, s, left, right, (r > l ? more_text : equal_text)({r, l}), false});
+    }
+    void exchange(qint32 g, qint32 s, qint32 left, qint32 right, qint32 l, qint32 r)
+    {
+        steps->append(TraceStep{g, s, left, right, swap_text({l, r}), true});
+    }
+    void front(qint32 g, qint32 s, qint32 k)
+    {
+        steps->append(TraceStep{g, s, k, -1, front_text, false});
+    }
+
+private:
+    QVector<TraceStep> *steps;
     // The sentences that never vary share one string each.
-    const QString opening_text = QCoreApplication::translate(
-        "MainWindow", "This is where all begins. Now we're going to sort that array.");
     const QString front_text = QCoreApplication::translate(
         "MainWindow", "The current element is in the beginning of the subsequence, "
                       "there is no need to continue working with it.");
-    const QString closing_text = QCoreApplication::translate("MainWindow", "Sorting finished!");
-    const Sentence gap_text(QT_TRANSLATE_NOOP("MainWindow", "Setting gap length to %1."));
-    const Sentence sub_text(QT_TRANSLATE_NOOP(
-        "MainWindow", "Now we are going to work with a subsequence starting from element %1."));
-    const Sentence more_text(QT_TRANSLATE_NOOP(
-        "MainWindow", "%1 is more than %2, we don't need to replace it anymore."));
-    const Sentence equal_text(
-        QT_TRANSLATE_NOOP("MainWindow", "%1 is equal to %2, we don't need to replace it anymore."));
-    const Sentence swap_text(
-        QT_TRANSLATE_NOOP("MainWindow", "%1 is more than %2, we need to swap them."));
+    const Sentence gap_text{QT_TRANSLATE_NOOP("MainWindow", "Setting gap length to %1.")};
+    const Sentence sub_text{QT_TRANSLATE_NOOP(
+        "MainWindow", "Now we are going to work with a subsequence starting from element %1.")};
+    const Sentence more_text{QT_TRANSLATE_NOOP(
+        "MainWindow", "%1 is more than %2, we don't need to replace it anymore.")};
+    const Sentence equal_text{
+        QT_TRANSLATE_NOOP("MainWindow", "%1 is equal to %2, we don't need to replace it anymore.")};
+    const Sentence swap_text{
+        QT_TRANSLATE_NOOP("MainWindow", "%1 is more than %2, we need to swap them.")};
+};
 
-    steps.clear();
-    QVector<qint32> work = seq;
-    const qint32 n = qint32(work.size());
-    op_count = 0;
-    swap_count = 0;
-    stepgen(n, &gaps);
+// Counting alone: every event is dropped.
+struct NoRecord {
+    void gap(qint32, qint32) {}
+    void subsequence(qint32, qint32) {}
+    void keep(qint32, qint32, qint32, qint32, qint32, qint32) {}
+    void exchange(qint32, qint32, qint32, qint32, qint32, qint32) {}
+    void front(qint32, qint32, qint32) {}
+};
 
-    steps.append(TraceStep{-1, -1, -1, -1, opening_text, false});
+// The program's one Shell sort, insertion by exchanges: for each gap g in
+// order, each subsequence with at least two elements, each of its elements
+// from the second on moves left while its neighbour a gap away is larger.
+// The sink hears every event as it happens, with the values then compared.
+template <class Sink>
+SortCount shell_sort(qint32 *a, qint32 n, const QVector<qint32> &gaps, Sink &sink)
+{
+    SortCount count;
     for (qint32 g = 0; g < qint32(gaps.size()); ++g) {
         const qint32 h = gaps.at(g);
-        steps.append(TraceStep{g, -1, -1, -1, gap_text({h}), false});
+        sink.gap(g, h);
         for (qint32 s = 0; s < qMin(h, n - h); ++s) {
-            steps.append(TraceStep{g, s, -1, -1, sub_text({s + 1}), false});
+            sink.subsequence(g, s);
             for (qint32 j = s + h; j < n; j += h) {
                 qint32 k = j;
                 for (;;) {
-                    ++op_count;
-                    const qint32 r = work.at(k);
-                    const qint32 l = work.at(k - h);
+                    ++count.comparisons;
+                    const qint32 r = a[k];
+                    const qint32 l = a[k - h];
                     if (r >= l) {
-                        steps.append(TraceStep{g, s, k - h, k,
-                                               (r > l ? more_text : equal_text)({r, l}), false});
+                        sink.keep(g, s, k - h, k, l, r);
                         break;
                     }
-                    steps.append(TraceStep{g, s, k - h, k, swap_text({l, r}), true});
-                    std::swap(work[k], work[k - h]);
+                    sink.exchange(g, s, k - h, k, l, r);
+                    std::swap(a[k], a[k - h]);
                     k -= h;
-                    ++swap_count;
+                    ++count.swaps;
                     if (k < h)
                         break;
                 }
                 if (k < h)
-                    steps.append(TraceStep{g, s, k, -1, front_text, false});
+                    sink.front(g, s, k);
             }
         }
     }
-    steps.append(TraceStep{-1, -1, -1, -1, closing_text, false});
+    return count;
+}
+
+} // namespace
+
+SortCount count_shell_sort(QVector<qint32> *work, const QVector<qint32> &gaps)
+{
+    NoRecord none;
+    return shell_sort(work->data(), qint32(work->size()), gaps, none);
+}
+
+void Visualizer::build_trace()
+{
+    steps.clear();
+    QVector<qint32> work = seq;
+    stepgen(qint32(work.size()), &gaps);
+    TraceRecorder recorder(&steps);
+    steps.append(TraceStep{
+        -1, -1, -1, -1,
+        QCoreApplication::translate(
+            "MainWindow", "This is where all begins. Now we're going to sort that array."),
+        false});
+    const SortCount count = shell_sort(work.data(), qint32(work.size()), gaps, recorder);
+    op_count = count.comparisons;
+    swap_count = count.swaps;
+    steps.append(TraceStep{-1, -1, -1, -1,
+                           QCoreApplication::translate("MainWindow", "Sorting finished!"), false});
     steps.squeeze();
     cur_step = 0;
 }

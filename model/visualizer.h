@@ -29,6 +29,17 @@ struct TraceStep {
     bool is_swap = false;
 };
 
+// What one Shell sort costs: its comparisons and, among them, its exchanges.
+struct SortCount {
+    qint32 comparisons = 0;
+    qint32 swaps = 0;
+};
+
+// Sorts *work with the gaps in the order given, by the very loop build_trace
+// records, but records nothing: only the counts, for measuring cost over many
+// sequences. Reentrant.
+SortCount count_shell_sort(QVector<qint32> *work, const QVector<qint32> &gaps);
+
 class Visualizer;
 
 // A box value that draws no label; no sequence holds it, as numbers stay

@@ -8,12 +8,12 @@ the same page as a web page archive.
 Usage: scripts/make-help.py VELLORA_TRACE [--template FILE] [--html FILE] [--mht FILE] [--check]
 
 VELLORA_TRACE is a built vellora-trace binary. The script asks it for the gaps of
-all six formulas (--compare --json) for every size n that the template marks, writes
+all seven formulas (--compare --json) for every size n that the template marks, writes
 them into the marked cells
 
     <td class="gaps" data-formula="F" data-n="N"></td>
 
-(F is the formula's index 0 to 5, in the order of the window's formula list), works
+(F is the formula's index 0 to 6, in the order of the window's formula list), works
 out the gaps that the usual rules of the literature would take, for comparison,
 
     <td class="usual" data-rule="R" data-n="N"></td>
@@ -41,7 +41,7 @@ import subprocess
 import sys
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-FORMULA_COUNT = 6
+FORMULA_COUNT = 7
 BOUNDARY = "----=_Vellora_Help_Part_0"
 CONTENT_LOCATION = "https://vellora.invalid/sequences.html"
 SUBJECT = "Vellora: Shell sort and its gap sequences"
@@ -79,7 +79,7 @@ def run_trace(trace, args):
 
 
 def compare(trace, n):
-    """vellora-trace --compare for a sequence of length n: the six formulas by index."""
+    """vellora-trace --compare for a sequence of length n: the seven formulas by index."""
     result = run_trace(trace, ["--compare", "--json"] + [str(i) for i in range(1, n + 1)])
     if not isinstance(result, list) or len(result) != FORMULA_COUNT:
         fail("vellora-trace --compare did not give %d formulas" % FORMULA_COUNT)

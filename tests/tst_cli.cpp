@@ -48,7 +48,8 @@ QVector<int> ints(const QJsonValue &array)
 }
 
 const QString names[] = {"Shell's formula", "Hibbard's formula",  "Sedgewick's formula",
-                         "Pratt's formula", "Fibonacci sequence", "Knuth formula"};
+                         "Pratt's formula", "Fibonacci sequence", "Knuth formula",
+                         "Ciura's sequence"};
 const QString ten = QStringLiteral("5 3 8 1 9 2 7 4 6 0");
 
 } // namespace
@@ -105,6 +106,8 @@ private slots:
         QTest::newRow("commas warn once") << L{} << B("5,6,7,8") << 0 << V{5, 6, 7, 8} << "warning";
         QTest::newRow("formula index 5") << L{"-f", "5", "4 3"} << B() << 5 << V{4, 3} << "";
         QTest::newRow("formula lower case") << L{"-f", "pratt", "4"} << B() << 3 << V{4} << "";
+        QTest::newRow("formula index 6") << L{"-f", "6", "4 3"} << B() << 6 << V{4, 3} << "";
+        QTest::newRow("formula ciura") << L{"-f", "Ciura", "4"} << B() << 6 << V{4} << "";
         QTest::newRow("long option") << L{"--formula", "hibbard", "4"} << B() << 1 << V{4} << "";
         QTest::newRow("empty stdin") << L{} << B() << 0 << V{} << "not written a sequence";
         QTest::newRow("too large") << L{"1", "2147483648"} << B() << 0 << V{} << "2147483648";
@@ -113,7 +116,7 @@ private slots:
         QTest::newRow("would wrap") << L{"4294967296"} << B() << 0 << V{} << "2147483647";
         QTest::newRow("too many") << L{} << B("1 ").repeated(1001) << 0 << V{} << "1001";
         QTest::newRow("unknown formula") << L{"-f", "bubble", "1"} << B() << 0 << V{} << "bubble";
-        QTest::newRow("index out of range") << L{"--formula", "6", "1"} << B() << 0 << V{} << "6";
+        QTest::newRow("index out of range") << L{"--formula", "7", "1"} << B() << 0 << V{} << "7";
         QTest::newRow("unknown option") << L{"--fast", "1"} << B() << 0 << V{} << "fast";
         QTest::newRow("steps without pictures")
             << L{"--steps", "1-2", "1"} << B() << 0 << V{} << "--steps";
@@ -121,6 +124,13 @@ private slots:
             << L{"--pictures", "x", "--steps", "1-2-3", "1"} << B() << 0 << V{} << "--steps";
         QTest::newRow("pictures and JSON")
             << L{"--pictures", "x", "--json", "1"} << B() << 0 << V{} << "--json";
+        QTest::newRow("seed without growth")
+            << L{"--seed", "5", "1"} << B() << 0 << V{} << "--seed";
+        QTest::newRow("growth with numbers") << L{"--growth", "1"} << B() << 0 << V{} << "--growth";
+        QTest::newRow("growth with a formula")
+            << L{"--growth", "-f", "ciura"} << B() << 0 << V{} << "--growth";
+        QTest::newRow("seed beyond 32 bits")
+            << L{"--growth", "--seed", "4294967296"} << B() << 0 << V{} << "--seed";
     }
 
     void single_runs()
@@ -152,7 +162,7 @@ private slots:
         const Run json = run_trace({"--compare", "--json", ten});
         QCOMPARE(json.exit_code, 0);
         const QJsonArray rows = QJsonDocument::fromJson(json.out).array();
-        QCOMPARE(rows.size(), 6);
+        QCOMPARE(rows.size(), 7);
         const QJsonObject sedgewick =
             object("{\"formula\": \"Sedgewick's formula\", \"gaps\": [1], "
                    "\"operations\": 32, \"swaps\": 26, \"steps\": 39}");
@@ -167,7 +177,34 @@ private slots:
                  "Sedgewick's formula          32        26        39  1\n"
                  "Pratt's formula              44        12        75  9, 8, 6, 4, 3, 2, 1\n"
                  "Fibonacci sequence           35        10        61  8, 5, 3, 2, 1\n"
-                 "Knuth formula                32        26        39  1\n");
+                 "Knuth formula                32        26        39  1\n"
+                 "Ciura's sequence             33        22        46  4, 1\n");
+    }
+
+    // The same seed draws the same sample, another seed another; without one
+    // the default seed is used, and the table shows what the JSON holds.
+    void growth()
+    {
+        const Run first = run_trace({"--growth", "--json", "--seed", "7"});
+        QCOMPARE(first.exit_code, 0);
+        QCOMPARE(run_trace({"--growth", "--json", "--seed", "7"}).out, first.out);
+        QVERIFY(run_trace({"--growth", "--json", "--seed", "8"}).out != first.out);
+        QCOMPARE(object(first.out)["seed"].toInt(), 7);
+        QCOMPARE(object(run_trace({"--growth", "--json"}).out)["seed"].toInt(), 1959);
+
+        const QJsonArray formulas = object(first.out)["formulas"].toArray();
+        QCOMPARE(formulas.size(), 7);
+        QStringList exponents;
+        for (int f = 0; f < formulas.size(); ++f) {
+            QCOMPARE(formulas[f]["formula"].toString(), names[f]);
+            exponents << QString::number(formulas[f]["exponent"].toDouble(), 'f', 2);
+        }
+        const QString table = QString::fromUtf8(run_trace({"--growth", "--seed", "7"}).out);
+        QVERIFY2(table.startsWith("Average number of comparisons over random sequences of n "
+                                  "numbers from 1 to n, seed 7\n"),
+                 qPrintable(table));
+        QVERIFY2(table.contains(QRegularExpression("\nExponent +" + exponents.join(" +") + "\n")),
+                 qPrintable(table));
     }
 
     // One SVG per step with its labels as text, and a page of the sentences;
@@ -224,7 +261,8 @@ private slots:
     {
         const Run run = run_trace({"--help"});
         QCOMPARE(run.exit_code, 0);
-        for (const char *option : {"--formula", "--compare", "--json", "--version"})
+        for (const char *option :
+             {"--formula", "--compare", "--json", "--version", "--growth", "--seed"})
             QVERIFY2(run.out.contains(option), option);
         QVERIFY2(run.out.startsWith("Usage: vellora-trace [options]"), run.out.constData());
         QCOMPARE(run_trace({"--version"}).out, QByteArray("vellora-trace " VELLORA_VERSION "\n"));

@@ -63,7 +63,7 @@ private slots:
             items << ui.chosenFormula->itemText(i);
         QCOMPARE(items, QStringList({"Shell's formula", "Hibbard's formula", "Sedgewick's formula",
                                      "Pratt's formula", "Fibonacci sequence", "Knuth formula",
-                                     "More information..."}));
+                                     "Ciura's sequence", "More information..."}));
         QCOMPARE(ui.chosenFormula->currentIndex(), 0);
         const auto *size = ui.randomSeqSize;
         QCOMPARE(QList<int>({size->minimum(), size->maximum(), size->value()}),

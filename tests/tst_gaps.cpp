@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: Vellora contributors
-// The six gap formulas: the worked lists and the thresholds where a term joins
+// The seven gap formulas: the worked lists and the thresholds where a term joins
 // a list, and what every list must be for every size.
 #include "gaps.h"
 
@@ -14,7 +14,7 @@ class TestGaps : public QObject
 
 private slots:
     // A list per formula, in the order of the formula list: Shell, Hibbard,
-    // Sedgewick, Pratt, Fibonacci, Knuth; "-" where the row has no interest.
+    // Sedgewick, Pratt, Fibonacci, Knuth, Ciura; "-" where the row has no interest.
     void lists_data()
     {
         QTest::addColumn<int>("n");
@@ -22,32 +22,44 @@ private slots:
         const auto row = [](const char *name, int n, const char *lists) {
             QTest::newRow(name) << n << QString::fromLatin1(lists).split(u'|');
         };
-        row("n = 1: only Fibonacci has gaps", 1, "||||2 1|");
-        row("n = 2: a gap of 2 is above n; Sedgewick and Knuth sort the pair", 2, "1|1|1|1|2 1|1");
-        row("n = 3", 3, "1|1|1|2 1|2 1|1");
-        row("n = 7: 7 is not below 7", 7, "-|3 1|-|-|-|-");
-        row("n = 8", 8, "-|7 3 1|-|-|5 3 2 1|-");
-        row("n = 9", 9, "-|-|-|8 6 4 3 2 1|8 5 3 2 1|-");
-        row("n = 10", 10, "5 2 1|7 3 1|1|9 8 6 4 3 2 1|8 5 3 2 1|1");
-        row("n = 11", 11, "-|-|-|-|-|1");
-        row("n = 12: a term equal to n/3 belongs", 12, "-|-|-|-|-|4 1");
-        row("n = 14", 14, "-|-|1|-|-|-");
-        row("n = 15: 3h equal to n belongs", 15, "-|-|5 1|-|-|-");
-        row("n = 20", 20, "10 5 2 1|15 7 3 1|5 1|18 16 12 9 8 6 4 3 2 1|13 8 5 3 2 1|4 1");
-        row("n = 25", 25, "12 6 3 1|15 7 3 1|5 1|24 18 16 12 9 8 6 4 3 2 1|21 13 8 5 3 2 1|4 1");
-        row("n = 56", 56, "-|-|5 1|-|-|-");
-        row("n = 57", 57, "-|-|19 5 1|-|-|-");
+        row("n = 1: only Fibonacci has gaps", 1, "||||2 1||");
+        row("n = 2: a gap of 2 is above n; Sedgewick and Knuth sort the pair", 2,
+            "1|1|1|1|2 1|1|1");
+        row("n = 3", 3, "1|1|1|2 1|2 1|1|1");
+        row("n = 4: 4 is not below 4", 4, "-|-|-|-|-|-|1");
+        row("n = 5", 5, "-|-|-|-|-|-|4 1");
+        row("n = 7: 7 is not below 7", 7, "-|3 1|-|-|-|-|-");
+        row("n = 8", 8, "-|7 3 1|-|-|5 3 2 1|-|-");
+        row("n = 9", 9, "-|-|-|8 6 4 3 2 1|8 5 3 2 1|-|-");
+        row("n = 10", 10, "5 2 1|7 3 1|1|9 8 6 4 3 2 1|8 5 3 2 1|1|4 1");
+        row("n = 11", 11, "-|-|-|-|-|1|-");
+        row("n = 12: a term equal to n/3 belongs", 12, "-|-|-|-|-|4 1|-");
+        row("n = 14", 14, "-|-|1|-|-|-|-");
+        row("n = 15: 3h equal to n belongs", 15, "-|-|5 1|-|-|-|-");
+        row("n = 20", 20, "10 5 2 1|15 7 3 1|5 1|18 16 12 9 8 6 4 3 2 1|13 8 5 3 2 1|4 1|10 4 1");
+        row("n = 25", 25,
+            "12 6 3 1|15 7 3 1|5 1|24 18 16 12 9 8 6 4 3 2 1|21 13 8 5 3 2 1|4 1|23 10 4 1");
+        row("n = 56", 56, "-|-|5 1|-|-|-|-");
+        row("n = 57", 57, "-|-|19 5 1|-|-|-|-");
         row("n = 100", 100,
             "50 25 12 6 3 1|63 31 15 7 3 1|19 5 1|"
-            "96 81 72 64 54 48 36 32 27 24 18 16 12 9 8 6 4 3 2 1|89 55 34 21 13 8 5 3 2 1|13 4 1");
-        row("n = 1000", 1000, "500 250 125 62 31 15 7 3 1|-|-|-|-|121 40 13 4 1");
-        row("Sedgewick's odd terms", 3 * 3905, "-|-|3905 2161 929 505 209 109 41 19 5 1|-|-|-");
+            "96 81 72 64 54 48 36 32 27 24 18 16 12 9 8 6 4 3 2 1|89 55 34 21 13 8 5 3 2 1|13 4 1|"
+            "57 23 10 4 1");
+        row("n = 701: Ciura's last term is not below 701", 701, "-|-|-|-|-|-|301 132 57 23 10 4 1");
+        row("n = 702", 702, "-|-|-|-|-|-|701 301 132 57 23 10 4 1");
+        row("n = 1000", 1000,
+            "500 250 125 62 31 15 7 3 1|-|-|-|-|121 40 13 4 1|701 301 132 57 23 10 4 1");
+        row("n = 1578: Ciura's terms go on by 2.25, rounded down", 1578,
+            "-|-|-|-|-|-|1577 701 301 132 57 23 10 4 1");
+        row("Ciura's continued terms", 8000, "-|-|-|-|-|-|7983 3548 1577 701 301 132 57 23 10 4 1");
+        row("Sedgewick's odd terms", 3 * 3905, "-|-|3905 2161 929 505 209 109 41 19 5 1|-|-|-|-");
     }
 
     void lists()
     {
         QFETCH(int, n);
         QFETCH(QStringList, lists);
+        QCOMPARE(lists.size(), formula_count);
         for (int f = 0; f < formula_count; ++f) {
             if (lists[f] == u"-")
                 continue;

@@ -287,7 +287,7 @@ private slots:
             w->shown_at_box.clear();
             opened.clear();
             const QString old = w->shown();
-            w->get<QComboBox>("chosenFormula")->setCurrentIndex(6);
+            w->get<QComboBox>("chosenFormula")->setCurrentIndex(7);
             QCOMPARE(w->shown(), old);
             QCOMPARE(formula_index(w->vis->stepgen), in_force);
             QCOMPARE(opened, found ? QList<QUrl>{QUrl::fromLocalFile(help_file)} : QList<QUrl>());
@@ -301,14 +301,14 @@ private slots:
         QFile file(help_file);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write("MIME-Version: 1.0\r\n") > 0);
         file.close();
-        w->get<QComboBox>("chosenFormula")->setCurrentIndex(5);
-        choose_help(5, true);
+        w->get<QComboBox>("chosenFormula")->setCurrentIndex(6);
+        choose_help(6, true);
         // A handler slot that cannot be called is how a desktop failure reaches openUrl.
         QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "noSuchSlot");
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("No such method"));
-        choose_help(5, false);
+        choose_help(6, false);
         w->click("applyButton");
-        QCOMPARE(w->vis->gaps, QVector<qint32>({4, 1})); // Knuth's, for 20 numbers
+        QCOMPARE(w->vis->gaps, QVector<qint32>({10, 4, 1})); // Ciura's, for 20 numbers
     }
 };
 

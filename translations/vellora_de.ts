@@ -362,6 +362,10 @@ Bottom row, that subsequence: the elements compared in purple with a frame.</sou
 Mittlere Reihe, die Folge: die Elemente der aktuellen Teilfolge grau, jedes mit einem Strich nach unten zu seiner Kopie.
 Untere Reihe, diese Teilfolge: die verglichenen Elemente violett mit Rahmen.</translation>
     </message>
+    <message>
+        <source>Ciura&apos;s sequence</source>
+        <translation>Ciura-Folge</translation>
+    </message>
 </context>
 <context>
     <name>Panes</name>
@@ -460,16 +464,8 @@ Die Zahlen kommen aus den Argumenten oder, wenn es keine gibt, von der Standarde
         <translation>Die Version zeigen und beenden.</translation>
     </message>
     <message>
-        <source>Gap formula: 0 to 5, or shell, hibbard, sedgewick, pratt, fibonacci, knuth (default shell).</source>
-        <translation>Formel der Schrittweiten: 0 bis 5 oder shell, hibbard, sedgewick, pratt, fibonacci, knuth (Vorgabe: shell).</translation>
-    </message>
-    <message>
         <source>Print one JSON document.</source>
         <translation>Ein JSON-Dokument ausgeben (stets auf Englisch).</translation>
-    </message>
-    <message>
-        <source>Compare the six formulas on the sequence.</source>
-        <translation>Die sechs Formeln auf der Folge vergleichen.</translation>
     </message>
     <message>
         <source>Write one SVG picture per step into DIR, with an index.html that pages through them.</source>
@@ -510,6 +506,50 @@ Die Zahlen kommen aus den Argumenten oder, wenn es keine gibt, von der Standarde
     <message>
         <source>cannot write the output: %1</source>
         <translation>die Ausgabe lässt sich nicht schreiben: %1</translation>
+    </message>
+    <message>
+        <source>Exponent</source>
+        <translation>Exponent</translation>
+    </message>
+    <message>
+        <source>Sequences</source>
+        <translation>Folgen</translation>
+    </message>
+    <message>
+        <source>Average number of comparisons over random sequences of n numbers from 1 to n, seed %1</source>
+        <translation>Durchschnittliche Anzahl der Vergleiche auf Zufallsfolgen aus n Zahlen von 1 bis n, Startwert %1</translation>
+    </message>
+    <message>
+        <source>Exponent: the slope of log(average) against log(n), fitted by least squares.</source>
+        <translation>Exponent: die Steigung von log(Durchschnitt) über log(n), nach der Methode der kleinsten Quadrate angepasst.</translation>
+    </message>
+    <message>
+        <source>--seed takes a number from 0 to 4294967295</source>
+        <translation>--seed erwartet eine Zahl von 0 bis 4294967295</translation>
+    </message>
+    <message>
+        <source>Gap formula: 0 to 6, or shell, hibbard, sedgewick, pratt, fibonacci, knuth, ciura (default shell).</source>
+        <translation>Formel der Schrittweiten: 0 bis 6 oder shell, hibbard, sedgewick, pratt, fibonacci, knuth, ciura (Vorgabe: shell).</translation>
+    </message>
+    <message>
+        <source>Compare the seven formulas on the sequence.</source>
+        <translation>Die sieben Formeln auf der Folge vergleichen.</translation>
+    </message>
+    <message>
+        <source>Print how the average number of comparisons grows with n, for n from 10 to 1000, over random sequences; no numbers are read.</source>
+        <translation>Ausgeben, wie die durchschnittliche Anzahl der Vergleiche auf Zufallsfolgen mit n wächst, für n von 10 bis 1000; es werden keine Zahlen gelesen.</translation>
+    </message>
+    <message>
+        <source>With --growth: draw the random sequences from seed N (default %1).</source>
+        <translation>Mit --growth: die Zufallsfolgen aus dem Startwert N ziehen (Vorgabe: %1).</translation>
+    </message>
+    <message>
+        <source>--seed goes with --growth</source>
+        <translation>--seed gehört zu --growth</translation>
+    </message>
+    <message>
+        <source>--growth takes no numbers and goes with neither --formula, --compare nor --pictures</source>
+        <translation>--growth nimmt keine Zahlen an und passt weder zu --formula noch zu --compare noch zu --pictures</translation>
     </message>
 </context>
 </TS>
