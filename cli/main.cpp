@@ -33,20 +33,6 @@ int fail(const QString &message)
     return exit_usage;
 }
 
-int parse_formula(const QString &text)
-{
-    bool is_number = false;
-    const int index = text.toInt(&is_number);
-    if (is_number)
-        return index >= 0 && index < formula_count ? index : -1;
-    static const char *const keys[formula_count] = {"shell", "hibbard",   "sedgewick",
-                                                    "pratt", "fibonacci", "knuth"};
-    for (int i = 0; i < formula_count; ++i)
-        if (text.compare(QLatin1String(keys[i]), Qt::CaseInsensitive) == 0)
-            return i;
-    return -1;
-}
-
 QJsonArray to_json(const QVector<qint32> &values)
 {
     QJsonArray array;
@@ -223,12 +209,9 @@ int main(int argc, char *argv[])
     const QCommandLineOption version_option(
         QStringList{"v", "version"},
         QCoreApplication::translate("vellora-trace", "Show the version and exit."));
-    const QCommandLineOption formula_option(
-        QStringList{"f", "formula"},
-        QCoreApplication::translate(
-            "vellora-trace", "Gap formula: 0 to 5, or shell, hibbard, sedgewick, pratt, fibonacci, "
-                             "knuth (default shell)."),
-        QStringLiteral("F"), QStringLiteral("shell"));
+    const QCommandLineOption formula_option(QStringList{"f", "formula"}, formula_option_help(),
+                                            QCoreApplication::translate("CommandLine", "FORMULA"),
+                                            QLatin1String(formula_keys[0]));
     const QCommandLineOption json_option(
         QStringLiteral("json"),
         QCoreApplication::translate("vellora-trace", "Print one JSON document."));
@@ -308,9 +291,9 @@ int main(int argc, char *argv[])
         out.flush();
         return out.status() == QTextStream::Ok && standard_output.error() == QFile::NoError
                    ? 0
-                   : fail(QCoreApplication::translate("vellora-trace",
-                                                      "cannot write the output: %1")
-                              .arg(standard_output.errorString()));
+                   : fail(
+                         QCoreApplication::translate("vellora-trace", "cannot write the output: %1")
+                             .arg(standard_output.errorString()));
     };
     if (parser.isSet(compare_option)) {
         print_compare(out, scan.numbers, parser.isSet(json_option));

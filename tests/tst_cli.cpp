@@ -105,6 +105,8 @@ private slots:
         QTest::newRow("commas warn once") << L{} << B("5,6,7,8") << 0 << V{5, 6, 7, 8} << "warning";
         QTest::newRow("formula index 5") << L{"-f", "5", "4 3"} << B() << 5 << V{4, 3} << "";
         QTest::newRow("formula lower case") << L{"-f", "pratt", "4"} << B() << 3 << V{4} << "";
+        QTest::newRow("formula upper case") << L{"-f", "PRATT", "4"} << B() << 3 << V{4} << "";
+        QTest::newRow("formula capitalised") << L{"-f", "Knuth", "4"} << B() << 5 << V{4} << "";
         QTest::newRow("long option") << L{"--formula", "hibbard", "4"} << B() << 1 << V{4} << "";
         QTest::newRow("empty stdin") << L{} << B() << 0 << V{} << "not written a sequence";
         QTest::newRow("too large") << L{"1", "2147483648"} << B() << 0 << V{} << "2147483648";

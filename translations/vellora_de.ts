@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>FORMULA</source>
+        <translation>FORMEL</translation>
+    </message>
+    <message>
+        <source>Gap formula: %1 to %2, or %3 (default %4).</source>
+        <translation>Formel der Schrittweiten: %1 bis %2 oder %3 (Vorgabe: %4).</translation>
+    </message>
+</context>
+<context>
     <name>Handout</name>
     <message>
         <source>en</source>
@@ -373,10 +384,6 @@ Die Zahlen kommen aus den Argumenten oder, wenn es keine gibt, von der Standarde
     <message>
         <source>Show the version and exit.</source>
         <translation>Die Version zeigen und beenden.</translation>
-    </message>
-    <message>
-        <source>Gap formula: 0 to 5, or shell, hibbard, sedgewick, pratt, fibonacci, knuth (default shell).</source>
-        <translation>Formel der Schrittweiten: 0 bis 5 oder shell, hibbard, sedgewick, pratt, fibonacci, knuth (Vorgabe: shell).</translation>
     </message>
     <message>
         <source>Print one JSON document.</source>
