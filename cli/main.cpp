@@ -184,7 +184,7 @@ int main(int argc, char *argv[])
     // Pictures are drawn by the window's own code, which needs a GUI
     // application; offscreen, it needs no display.
     bool pictures = false, json = false;
-    for (int i = 1; i < argc; ++i) {
+    for (int i = 1; i < argc && qstrcmp(argv[i], "--") != 0; ++i) {
         pictures = pictures || qstrncmp(argv[i], "--pictures", 10) == 0;
         json = json || qstrcmp(argv[i], "--json") == 0;
     }
@@ -238,13 +238,15 @@ int main(int argc, char *argv[])
     parser.addOption(compare_option);
     parser.addOption(pictures_option);
     parser.addOption(steps_option);
-    parser.addPositionalArgument(
-        QStringLiteral("NUMBER"),
-        QCoreApplication::translate("vellora-trace", "Numbers of the sequence (0 to 2147483647)."),
-        QStringLiteral("[NUMBER ...]"));
+    const QString number = QCoreApplication::translate("CommandLine", "NUMBER");
+    parser.addPositionalArgument(number, numbers_argument_help(QStringLiteral("vellora-trace")),
+                                 QStringLiteral("[%1 ...]").arg(number));
 
-    if (!parser.parse(QCoreApplication::arguments()))
-        return fail(parser.errorText());
+    if (!parser.parse(QCoreApplication::arguments())) {
+        const QString hint =
+            negative_number_hint(QCoreApplication::arguments(), QStringLiteral("vellora-trace"));
+        return fail(hint.isEmpty() ? parser.errorText() : hint);
+    }
     if (parser.isSet(help_option)) {
         QTextStream(stdout) << parser.helpText();
         return 0;
@@ -279,8 +281,9 @@ int main(int argc, char *argv[])
     if (scan.odd_separators)
         QTextStream(stderr) << "vellora-trace: "
                             << QCoreApplication::translate(
-                                   "vellora-trace", "warning: characters other than digits and "
-                                                    "spaces were read as spaces")
+                                   "vellora-trace",
+                                   "warning: characters other than numbers and spaces were read "
+                                   "as spaces")
                             << '\n';
 
     QFile standard_output;

@@ -4,7 +4,5 @@
 
 QString num_to_str(qint32 v)
 {
-    if (v < 0)
-        return QString();
     return QString::number(v);
 }

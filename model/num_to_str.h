@@ -4,6 +4,6 @@
 
 #include <QString>
 
-// Decimal digits of v: "0" for zero, no sign or grouping, and an empty string
-// for negative values (nothing in a trace is ever negative).
+// Decimal digits of v, after a minus sign when it is negative: "0" for zero,
+// no plus sign, no grouping, whatever the locale.
 QString num_to_str(qint32 v);

@@ -86,6 +86,9 @@ private slots:
                                  "    [3] [1] .2\n",
                                  "Step 8/8: Sorting finished!\n    1 2 3\n"})
             QVERIFY2(out.contains(QLatin1String(part)), part);
+        QVERIFY(run_trace({"--", "-2", "-7"})
+                    .out.contains("Step 4/6: -2 is more than -7, we need "
+                                  "to swap them.\n    [-2] [-7]\n"));
     }
 
     // An empty sequence means the run must fail; an empty mention means stderr stays empty.
@@ -108,10 +111,18 @@ private slots:
         QTest::newRow("formula upper case") << L{"-f", "PRATT", "4"} << B() << 3 << V{4} << "";
         QTest::newRow("formula capitalised") << L{"-f", "Knuth", "4"} << B() << 5 << V{4} << "";
         QTest::newRow("long option") << L{"--formula", "hibbard", "4"} << B() << 1 << V{4} << "";
+        QTest::newRow("stdin, negative")
+            << L{} << B("-5 3 -2147483647") << 0 << V{-5, 3, -2147483647} << "";
+        QTest::newRow("negative after --") << L{"--", "-5", "3"} << B() << 0 << V{-5, 3} << "";
+        QTest::newRow("minus after a digit or alone")
+            << L{} << B("5-3 - -2") << 0 << V{5, 3, -2} << "warning";
         QTest::newRow("empty stdin") << L{} << B() << 0 << V{} << "not written a sequence";
         QTest::newRow("too large") << L{"1", "2147483648"} << B() << 0 << V{} << "2147483648";
         QTest::newRow("24 digits, whole") << L{"00123456789012345678901234"} << B() << 0 << V{}
                                           << "number 123456789012345678901234 is";
+        QTest::newRow("too small")
+            << L{"--", "1", "-2147483648"} << B() << 0 << V{} << "number -2147483648 is too small";
+        QTest::newRow("negative without --") << L{"-5", "3"} << B() << 0 << V{} << "-- -5 3 8";
         QTest::newRow("would wrap") << L{"4294967296"} << B() << 0 << V{} << "2147483647";
         QTest::newRow("too many") << L{} << B("1 ").repeated(1001) << 0 << V{} << "1001";
         QTest::newRow("unknown formula") << L{"-f", "bubble", "1"} << B() << 0 << V{} << "bubble";
@@ -170,6 +181,7 @@ private slots:
                  "Pratt's formula              44        12        75  9, 8, 6, 4, 3, 2, 1\n"
                  "Fibonacci sequence           35        10        61  8, 5, 3, 2, 1\n"
                  "Knuth formula                32        26        39  1\n");
+        QVERIFY(run_trace({"--compare", "--", "-1", "-3"}).out.startsWith("Sequence: -1 -3\n"));
     }
 
     // One SVG per step with its labels as text, and a page of the sentences;

@@ -179,9 +179,9 @@ private slots:
 
     void num_to_str_formats()
     {
-        const QStringList texts = {num_to_str(0), num_to_str(120), num_to_str(1234567),
-                                   num_to_str(INT_MAX), num_to_str(-4)};
-        QCOMPARE(texts, QStringList({"0", "120", "1234567", "2147483647", ""}));
+        const QStringList texts = {num_to_str(0),       num_to_str(120), num_to_str(1234567),
+                                   num_to_str(INT_MAX), num_to_str(-4),  num_to_str(-INT_MAX)};
+        QCOMPARE(texts, QStringList({"0", "120", "1234567", "2147483647", "-4", "-2147483647"}));
     }
 };
 

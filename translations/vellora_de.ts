@@ -11,6 +11,18 @@
         <source>Gap formula: %1 to %2, or %3 (default %4).</source>
         <translation>Formel der Schrittweiten: %1 bis %2 oder %3 (Vorgabe: %4).</translation>
     </message>
+    <message>
+        <source>NUMBER</source>
+        <translation>ZAHL</translation>
+    </message>
+    <message>
+        <source>Numbers of the sequence, from %1 to %2; when one is negative, put -- before them, as in %3 -- -5 3 8.</source>
+        <translation>Zahlen der Folge, von %1 bis %2; ist eine davon negativ, gehört -- vor die Zahlen, wie in %3 -- -5 3 8.</translation>
+    </message>
+    <message>
+        <source>%1 is taken for an option; when a number is negative, put -- before the numbers, as in %2 -- -5 3 8.</source>
+        <translation>%1 wird als Option gelesen; ist eine Zahl negativ, gehört -- vor die Zahlen, wie in %2 -- -5 3 8.</translation>
+    </message>
 </context>
 <context>
     <name>Handout</name>
@@ -302,6 +314,10 @@ die Vellora-Mitwirkenden</translation>
         <source>Current step: %1/%2</source>
         <translation>Aktueller Schritt: %1/%2</translation>
     </message>
+    <message>
+        <source>The number %1 is too small: numbers must be at least %2.</source>
+        <translation>Die Zahl %1 ist zu klein: Zahlen müssen mindestens %2 sein.</translation>
+    </message>
 </context>
 <context>
     <name>Picture</name>
@@ -402,20 +418,12 @@ Die Zahlen kommen aus den Argumenten oder, wenn es keine gibt, von der Standarde
         <translation>Mit --pictures: nur die Schritte A bis B, ab 1 gezählt (oder nur Schritt A).</translation>
     </message>
     <message>
-        <source>Numbers of the sequence (0 to 2147483647).</source>
-        <translation>Zahlen der Folge (0 bis 2147483647).</translation>
-    </message>
-    <message>
         <source>unknown formula &apos;%1&apos;</source>
         <translation>unbekannte Formel „%1“</translation>
     </message>
     <message>
         <source>cannot read standard input</source>
         <translation>die Standardeingabe lässt sich nicht lesen</translation>
-    </message>
-    <message>
-        <source>warning: characters other than digits and spaces were read as spaces</source>
-        <translation>Warnung: andere Zeichen als Ziffern und Leerzeichen wurden wie Leerzeichen gelesen</translation>
     </message>
     <message>
         <source>--steps takes A-B with 1 &lt;= A &lt;= B &lt;= %1</source>
@@ -432,6 +440,10 @@ Die Zahlen kommen aus den Argumenten oder, wenn es keine gibt, von der Standarde
     <message>
         <source>cannot write the output: %1</source>
         <translation>die Ausgabe lässt sich nicht schreiben: %1</translation>
+    </message>
+    <message>
+        <source>warning: characters other than numbers and spaces were read as spaces</source>
+        <translation>Warnung: andere Zeichen als Zahlen und Leerzeichen wurden wie Leerzeichen gelesen</translation>
     </message>
 </context>
 </TS>
