@@ -259,6 +259,9 @@ int main(int argc, char *argv[])
         (parser.isSet(json_option) || parser.isSet(compare_option)))
         return fail(QCoreApplication::translate(
             "vellora-trace", "--pictures writes files; it goes with neither --json nor --compare"));
+    if (parser.isSet(compare_option) && parser.isSet(formula_option))
+        return fail(QCoreApplication::translate(
+            "vellora-trace", "--compare sorts with every formula; it does not go with --formula"));
     const int formula = parse_formula(parser.value(formula_option));
     if (formula < 0)
         return fail(QCoreApplication::translate("vellora-trace", "unknown formula '%1'")

@@ -132,6 +132,8 @@ private slots:
             << L{"--steps", "1-2", "1"} << B() << 0 << V{} << "--steps";
         QTest::newRow("steps A-B-C")
             << L{"--pictures", "x", "--steps", "1-2-3", "1"} << B() << 0 << V{} << "--steps";
+        QTest::newRow("compare and formula")
+            << L{"--compare", "-f", "knuth", "1"} << B() << 0 << V{} << "--formula";
         QTest::newRow("pictures and JSON")
             << L{"--pictures", "x", "--json", "1"} << B() << 0 << V{} << "--json";
     }

@@ -445,5 +445,9 @@ Die Zahlen kommen aus den Argumenten oder, wenn es keine gibt, von der Standarde
         <source>warning: characters other than numbers and spaces were read as spaces</source>
         <translation>Warnung: andere Zeichen als Zahlen und Leerzeichen wurden wie Leerzeichen gelesen</translation>
     </message>
+    <message>
+        <source>--compare sorts with every formula; it does not go with --formula</source>
+        <translation>--compare sortiert mit allen Formeln und passt nicht zu --formula</translation>
+    </message>
 </context>
 </TS>
