@@ -231,6 +231,10 @@ int main(int argc, char *argv[])
             "vellora-trace",
             "With --pictures: only steps A to B, counted from 1 (or the one step A)."),
         QStringLiteral("A-B"));
+    const QCommandLineOption force_option(
+        QStringLiteral("force"),
+        QCoreApplication::translate("vellora-trace",
+                                    "With --pictures: replace DIR whole when it is not empty."));
     parser.addOption(help_option);
     parser.addOption(version_option);
     parser.addOption(formula_option);
@@ -238,6 +242,7 @@ int main(int argc, char *argv[])
     parser.addOption(compare_option);
     parser.addOption(pictures_option);
     parser.addOption(steps_option);
+    parser.addOption(force_option);
     const QString number = QCoreApplication::translate("CommandLine", "NUMBER");
     parser.addPositionalArgument(number, numbers_argument_help(QStringLiteral("vellora-trace")),
                                  QStringLiteral("[%1 ...]").arg(number));
@@ -253,8 +258,10 @@ int main(int argc, char *argv[])
     }
     if (parser.isSet(version_option))
         parser.showVersion();
-    if (parser.isSet(steps_option) && !parser.isSet(pictures_option))
-        return fail(QCoreApplication::translate("vellora-trace", "--steps goes with --pictures"));
+    for (const QCommandLineOption &option : {steps_option, force_option})
+        if (parser.isSet(option) && !parser.isSet(pictures_option))
+            return fail(QCoreApplication::translate("vellora-trace", "--%1 goes with --pictures")
+                            .arg(option.names().constFirst()));
     if (parser.isSet(pictures_option) &&
         (parser.isSet(json_option) || parser.isSet(compare_option)))
         return fail(QCoreApplication::translate(
@@ -320,8 +327,8 @@ int main(int argc, char *argv[])
                                                     "--steps takes A-B with 1 <= A <= B <= %1")
                             .arg(total));
         QString error;
-        if (!write_handout(vis, formula_name(formula), parser.value(pictures_option), first, last,
-                           &error))
+        if (!write_handout(vis, formula_name(formula), parser.value(pictures_option),
+                           parser.isSet(force_option), first, last, &error))
             return fail(error);
         return 0;
     }

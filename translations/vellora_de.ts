@@ -52,16 +52,20 @@
         <translation>Nächster Schritt</translation>
     </message>
     <message>
-        <source>cannot make the folder %1</source>
-        <translation>der Ordner %1 lässt sich nicht anlegen</translation>
+        <source>%1 is a file, not a folder</source>
+        <translation>%1 ist eine Datei, kein Ordner</translation>
     </message>
     <message>
-        <source>%1 is in the way</source>
-        <translation>%1 steht im Weg</translation>
+        <source>cannot write the handout to %1: %2</source>
+        <translation>das Handout lässt sich nicht in %1 schreiben: %2</translation>
     </message>
     <message>
-        <source>cannot write %1</source>
-        <translation>%1 lässt sich nicht schreiben</translation>
+        <source>the folder is not empty (--force replaces it whole)</source>
+        <translation>der Ordner ist nicht leer (--force ersetzt ihn ganz)</translation>
+    </message>
+    <message>
+        <source>%1; what it held is in %2</source>
+        <translation>%1; sein bisheriger Inhalt liegt in %2</translation>
     </message>
 </context>
 <context>
@@ -430,10 +434,6 @@ Die Zahlen kommen aus den Argumenten oder, wenn es keine gibt, von der Standarde
         <translation>--steps erwartet A-B mit 1 &lt;= A &lt;= B &lt;= %1</translation>
     </message>
     <message>
-        <source>--steps goes with --pictures</source>
-        <translation>--steps gehört zu --pictures</translation>
-    </message>
-    <message>
         <source>--pictures writes files; it goes with neither --json nor --compare</source>
         <translation>--pictures schreibt Dateien und passt weder zu --json noch zu --compare</translation>
     </message>
@@ -448,6 +448,14 @@ Die Zahlen kommen aus den Argumenten oder, wenn es keine gibt, von der Standarde
     <message>
         <source>--compare sorts with every formula; it does not go with --formula</source>
         <translation>--compare sortiert mit allen Formeln und passt nicht zu --formula</translation>
+    </message>
+    <message>
+        <source>With --pictures: replace DIR whole when it is not empty.</source>
+        <translation>Mit --pictures: DIR ganz ersetzen, wenn er nicht leer ist.</translation>
+    </message>
+    <message>
+        <source>--%1 goes with --pictures</source>
+        <translation>--%1 gehört zu --pictures</translation>
     </message>
 </context>
 </TS>
