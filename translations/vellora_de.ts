@@ -346,6 +346,37 @@ die Vellora-Mitwirkenden</translation>
     </message>
 </context>
 <context>
+    <name>vellora</name>
+    <message>
+        <source>the window needs a display (a desktop session, or ssh -X); vellora-trace prints the same traces as text.</source>
+        <translation>das Fenster braucht eine grafische Oberfläche (eine Desktop-Sitzung oder ssh -X); vellora-trace gibt dieselben Abläufe als Text aus.</translation>
+    </message>
+    <message>
+        <source>Shows Shell sort at work, one step at a time.
+With numbers, the window opens on their trace, as if they were typed in and applied.
+Qt&apos;s own options, such as -platform and -style, work as well.</source>
+        <translation>Zeigt Shellsort bei der Arbeit, Schritt für Schritt.
+Mit Zahlen öffnet sich das Fenster gleich mit ihrem Ablauf, als wären sie eingegeben und angewendet worden.
+Die Qt-eigenen Optionen wie -platform und -style gelten ebenfalls.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Diese Hilfe zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Die Version zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>unknown formula &apos;%1&apos;</source>
+        <translation>unbekannte Formel „%1“</translation>
+    </message>
+    <message>
+        <source>warning: characters other than numbers and spaces were read as spaces</source>
+        <translation>Warnung: andere Zeichen als Zahlen und Leerzeichen wurden wie Leerzeichen gelesen</translation>
+    </message>
+</context>
+<context>
     <name>vellora-trace</name>
     <message>
         <source>none</source>
