@@ -224,7 +224,7 @@ int main(int argc, char *argv[])
             "vellora-trace",
             "Write one SVG picture per step into DIR, with an index.html that pages "
             "through them."),
-        QStringLiteral("DIR"));
+        QCoreApplication::translate("vellora-trace", "DIR"));
     const QCommandLineOption steps_option(
         QStringLiteral("steps"),
         QCoreApplication::translate(

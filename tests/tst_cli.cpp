@@ -289,7 +289,10 @@ private slots:
             "Schritt 4/8: 3 ist größer als 1, wir müssen die beiden vertauschen.\n")));
         QCOMPARE(run_trace({"--json", "3", "1", "2"}, {}, german).out,
                  run_trace({"--json", "3", "1", "2"}).out);
-        QVERIFY(run_trace({"--help"}, {}, german).out.startsWith("Aufruf: vellora-trace"));
+        const QByteArray help = run_trace({"--help"}, {}, german).out;
+        QVERIFY2(help.startsWith("Aufruf: vellora-trace [Optionen] [ZAHL ...]\n"), help);
+        for (const char *value : {"<FORMEL>", "<ORDNER>", "\n  ZAHL "})
+            QVERIFY2(help.contains(value), value);
     }
 
     void help()

@@ -20,11 +20,12 @@ struct Run {
 };
 
 // display: "offscreen", "none", or "unreachable" (an X display nobody serves).
-Run run_window(const QStringList &args, const QString &display)
+Run run_window(const QStringList &args, const QString &display,
+               const QString &language = QStringLiteral("C"))
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char *name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"})
-        environment.insert(QLatin1String(name), QStringLiteral("C"));
+        environment.insert(QLatin1String(name), language);
     for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "XDG_SESSION_TYPE"})
         environment.remove(QLatin1String(name));
     if (display == u"offscreen")
@@ -158,6 +159,16 @@ private slots:
         QVERIFY2(run.out.startsWith(out), run.out.constData());
         QCOMPARE(run.out.isEmpty(), out.isEmpty());
         QCOMPARE(run.err, err);
+    }
+
+    // Every word of the help is German in a German locale, Qt's own included.
+    void german_help()
+    {
+        const Run run = run_window({"--help"}, "none", QStringLiteral("de_DE.UTF-8"));
+        QCOMPARE(run.exit_code, 0);
+        QVERIFY2(run.out.startsWith("Aufruf: vellora [Optionen] [ZAHL ...]\n"), run.out);
+        for (const char *value : {"<FORMEL>", "\n  ZAHL "})
+            QVERIFY2(run.out.contains(value), value);
     }
 };
 

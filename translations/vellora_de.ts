@@ -258,7 +258,7 @@ die Vellora-Mitwirkenden</translation>
     </message>
     <message>
         <source>Input Warning</source>
-        <translation>Eingabewarnung</translation>
+        <translation>Hinweis zur Eingabe</translation>
     </message>
     <message>
         <source>Some incorrect symbols (not digits or spaces) were found in your input. They will be interpreted as spaces.</source>
@@ -446,7 +446,7 @@ Die Zahlen kommen aus den Argumenten oder, wenn es keine gibt, von der Standarde
     </message>
     <message>
         <source>Write one SVG picture per step into DIR, with an index.html that pages through them.</source>
-        <translation>Je Schritt ein SVG-Bild in DIR schreiben, dazu eine index.html, die sie durchblättert.</translation>
+        <translation>Je Schritt ein SVG-Bild in ORDNER schreiben, dazu eine index.html, die sie durchblättert.</translation>
     </message>
     <message>
         <source>With --pictures: only steps A to B, counted from 1 (or the one step A).</source>
@@ -482,11 +482,15 @@ Die Zahlen kommen aus den Argumenten oder, wenn es keine gibt, von der Standarde
     </message>
     <message>
         <source>With --pictures: replace DIR whole when it is not empty.</source>
-        <translation>Mit --pictures: DIR ganz ersetzen, wenn er nicht leer ist.</translation>
+        <translation>Mit --pictures: ORDNER ganz ersetzen, wenn er nicht leer ist.</translation>
     </message>
     <message>
         <source>--%1 goes with --pictures</source>
         <translation>--%1 gehört zu --pictures</translation>
+    </message>
+    <message>
+        <source>DIR</source>
+        <translation>ORDNER</translation>
     </message>
 </context>
 </TS>
