@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: Vellora contributors
+#include "commandline.h"
 #include "legibility.h"
 #include "mainwindow.h"
 #include "translations.h"
@@ -8,13 +9,19 @@
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    if (const std::optional<int> answered = answer_without_display(argc, argv))
+        return *answered;
+    const std::unique_ptr<QApplication> app = open_application(argc, argv);
     install_translations();
+    const WindowCommandLine command = read_command_line(QCoreApplication::arguments());
+    if (!check_command_line(command))
+        return exit_usage;
     // The form's rectangles are fixed: pick the font at which its texts fit,
     // in the language they are shown in.
     QApplication::setFont(fitting_font(QApplication::font()));
     MainWindow window(nullptr);
     ensure_window_icon(&window);
+    prepare_window(&window, command);
     window.show();
-    return app.exec();
+    return app->exec();
 }

@@ -11,8 +11,14 @@
 #include <QFileInfo>
 #include <QGraphicsScene>
 #include <QSaveFile>
+#include <QScopeGuard>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QtGlobal>
+
+#include <cerrno>
+#include <cstring>
+#include <optional>
 
 namespace
 {
@@ -61,30 +67,69 @@ QString page(const Visualizer &vis, const QString &formula, const QStringList &p
     return html + QStringLiteral("</body>\n</html>\n");
 }
 
+// Why the folder path cannot be made: the part of it that is a file, or the
+// system's reason for the failure that left error_number.
+QString blocked(const QString &path, int error_number)
+{
+    for (QString part = QDir::cleanPath(path);;) {
+        const QFileInfo info(part);
+        if (info.exists() && !info.isDir())
+            return QCoreApplication::translate("Handout", "%1 is a file, not a folder")
+                .arg(QDir::toNativeSeparators(part));
+        const QString above = info.path();
+        if (info.exists() || above == part)
+            break;
+        part = above;
+    }
+    return QString::fromLocal8Bit(std::strerror(error_number));
+}
+
 } // namespace
 
-bool write_handout(Visualizer &vis, const QString &formula, const QString &folder, int first,
-                   int last, QString *error)
+bool write_handout(Visualizer &vis, const QString &formula, const QString &folder, bool replace,
+                   int first, int last, QString *error)
 {
-    QDir dir(folder);
-    const bool existed = dir.exists();
-    if (!dir.mkpath(QStringLiteral("."))) {
-        *error = QCoreApplication::translate("Handout", "cannot make the folder %1")
-                     .arg(QDir::toNativeSeparators(folder));
+    const auto failed = [&](const QString &reason) {
+        *error = QCoreApplication::translate("Handout", "cannot write the handout to %1: %2")
+                     .arg(QDir::toNativeSeparators(folder), reason);
         return false;
-    }
-    // Everything is written aside first and moved in when all of it is there,
-    // so that a failure leaves the folder as it was.
+    };
+    const QString path = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    const QFileInfo target(path);
+    const QDir dir(path);
+    const QDir::Filters everything =
+        QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System;
+    if (target.exists() && !target.isDir())
+        return failed(blocked(folder, ENOTDIR));
+    if (target.exists() && !replace && !dir.isEmpty(everything))
+        return failed(QCoreApplication::translate(
+            "Handout", "the folder is not empty (--force replaces it whole)"));
+
+    // Folders made for the handout go again when it fails.
+    QStringList made;
+    for (QFileInfo above(path); !above.exists() && above.filePath() != above.path();
+         above.setFile(above.path()))
+        made.prepend(above.filePath());
+    const auto clean_up = qScopeGuard([&] {
+        for (auto it = made.crbegin(); it != made.crend(); ++it)
+            QDir().rmdir(*it);
+    });
+    if (!QDir().mkpath(path))
+        return failed(blocked(folder, errno));
+    const QStringList replaced = dir.entryList(everything);
+
+    // Everything is made aside in the folder itself, which may be writable
+    // where its parent is not, and moved in when all of it is there.
     QTemporaryDir staging(dir.filePath(QStringLiteral(".handout-XXXXXX")));
-    bool ok = staging.isValid();
-    if (!ok)
-        *error = dir.filePath(QStringLiteral(".handout-XXXXXX")) + QStringLiteral(": ") +
-                 staging.errorString();
+    if (!staging.isValid())
+        return failed(staging.errorString());
     QGraphicsScene scene;
     QGraphicsScene *shown = vis.scene;
     vis.scene = &scene;
     const int step = vis.cur_step;
     QStringList names;
+    QString reason;
+    bool ok = true;
     // A long sequence is drawn as the window's canvas shows it, following the steps.
     qreal left = qQNaN();
     int width = 0;
@@ -92,11 +137,11 @@ bool write_handout(Visualizer &vis, const QString &formula, const QString &folde
         vis.set_current_step(i - 1);
         vis.render();
         names << picture_file_name(i, int(vis.steps.size()), QStringLiteral("svg"));
-        const PaneLayout shown = lay_out(vis, canvas_view_size, 1, &left);
-        const PaneLayout layout = picture_layout(vis, shown);
+        const PaneLayout followed = lay_out(vis, canvas_view_size, 1, &left);
+        const PaneLayout layout = picture_layout(vis, followed);
         // Twice the scene's size, as the window's pictures, so that small steps are not tiny.
         width = qRound(picture_size(&scene, layout).width());
-        ok = write_picture(&scene, layout, staging.filePath(names.last()), error);
+        ok = write_picture(&scene, layout, staging.filePath(names.last()), &reason);
     }
     vis.scene = shown;
     if (ok) {
@@ -105,30 +150,40 @@ bool write_handout(Visualizer &vis, const QString &formula, const QString &folde
         ok = index.open(QIODevice::WriteOnly) &&
              index.write(page(vis, formula, names, first, width).toUtf8()) >= 0 && index.commit();
         if (!ok)
-            *error = index.errorString();
+            reason = index.errorString();
     }
     vis.set_current_step(step);
+    if (!ok)
+        return failed(reason);
     names << QStringLiteral("index.html");
-    for (const QString &name : std::as_const(names)) {
-        const QFileInfo target(dir.filePath(name));
-        if (ok && target.exists() && !target.isFile()) {
-            ok = false;
-            *error = QCoreApplication::translate("Handout", "%1 is in the way")
-                         .arg(QDir::toNativeSeparators(target.filePath()));
+
+    // The old contents go aside and the new come in, one move at a time; a
+    // failed move undoes those before it, and the old contents go last.
+    QTemporaryDir old(dir.filePath(QStringLiteral(".replaced-XXXXXX")));
+    if (!old.isValid())
+        return failed(old.errorString());
+    QList<std::pair<QString, QString>> moves;
+    const auto move = [&](const QString &from, const QString &to) {
+        if (!QDir().rename(from, to)) {
+            reason = QString::fromLocal8Bit(std::strerror(errno));
+            return false;
         }
+        moves.append({from, to});
+        return true;
+    };
+    for (const QString &name : replaced)
+        ok = ok && move(dir.filePath(name), old.filePath(name));
+    for (const QString &name : std::as_const(names))
+        ok = ok && move(staging.filePath(name), dir.filePath(name));
+    if (!ok) {
+        for (auto it = moves.crbegin(); it != moves.crend(); ++it)
+            if (!QDir().rename(it->second, it->first)) {
+                old.setAutoRemove(false);
+                return failed(QCoreApplication::translate("Handout", "%1; what it held is in %2")
+                                  .arg(reason, QDir::toNativeSeparators(old.path())));
+            }
+        return failed(reason);
     }
-    for (const QString &name : std::as_const(names)) {
-        if (!ok)
-            break;
-        QFile::remove(dir.filePath(name));
-        ok = QFile::rename(staging.filePath(name), dir.filePath(name));
-        if (!ok)
-            *error = QCoreApplication::translate("Handout", "cannot write %1")
-                         .arg(QDir::toNativeSeparators(dir.filePath(name)));
-    }
-    if (!ok && !existed) {
-        staging.remove();
-        QDir().rmdir(dir.absolutePath());
-    }
-    return ok;
+    made.clear();
+    return true;
 }

@@ -9,7 +9,8 @@
 class Visualizer;
 
 // Writes steps first to last (counted from 1) of the trace into folder, which
-// is made if need be. Every file appears whole or not at all: on failure the
-// files of this run are removed again and the reason is in *error.
-bool write_handout(Visualizer &vis, const QString &formula, const QString &folder, int first,
-                   int last, QString *error);
+// is made if need be and must be empty unless replace is set, which replaces
+// it whole. The handout appears whole or not at all; on failure the reason,
+// naming folder as given, is in *error.
+bool write_handout(Visualizer &vis, const QString &formula, const QString &folder, bool replace,
+                   int first, int last, QString *error);

@@ -35,20 +35,6 @@ int fail(const QString &message)
     return exit_usage;
 }
 
-int parse_formula(const QString &text)
-{
-    bool is_number = false;
-    const int index = text.toInt(&is_number);
-    if (is_number)
-        return index >= 0 && index < formula_count ? index : -1;
-    static const char *const keys[formula_count] = {"shell",     "hibbard", "sedgewick", "pratt",
-                                                    "fibonacci", "knuth",   "ciura"};
-    for (int i = 0; i < formula_count; ++i)
-        if (text.compare(QLatin1String(keys[i]), Qt::CaseInsensitive) == 0)
-            return i;
-    return -1;
-}
-
 QJsonArray to_json(const QVector<qint32> &values)
 {
     QJsonArray array;
@@ -302,7 +288,7 @@ int main(int argc, char *argv[])
     // Pictures are drawn by the window's own code, which needs a GUI
     // application; offscreen, it needs no display.
     bool pictures = false, json = false;
-    for (int i = 1; i < argc; ++i) {
+    for (int i = 1; i < argc && qstrcmp(argv[i], "--") != 0; ++i) {
         pictures = pictures || qstrncmp(argv[i], "--pictures", 10) == 0;
         json = json || qstrcmp(argv[i], "--json") == 0;
     }
@@ -327,12 +313,9 @@ int main(int argc, char *argv[])
     const QCommandLineOption version_option(
         QStringList{"v", "version"},
         QCoreApplication::translate("vellora-trace", "Show the version and exit."));
-    const QCommandLineOption formula_option(
-        QStringList{"f", "formula"},
-        QCoreApplication::translate(
-            "vellora-trace", "Gap formula: 0 to 6, or shell, hibbard, sedgewick, pratt, fibonacci, "
-                             "knuth, ciura (default shell)."),
-        QStringLiteral("F"), QStringLiteral("shell"));
+    const QCommandLineOption formula_option(QStringList{"f", "formula"}, formula_option_help(),
+                                            QCoreApplication::translate("CommandLine", "FORMULA"),
+                                            QLatin1String(formula_keys[0]));
     const QCommandLineOption json_option(
         QStringLiteral("json"),
         QCoreApplication::translate("vellora-trace", "Print one JSON document."));
@@ -346,7 +329,7 @@ int main(int argc, char *argv[])
             "vellora-trace",
             "Write one SVG picture per step into DIR, with an index.html that pages "
             "through them."),
-        QStringLiteral("DIR"));
+        QCoreApplication::translate("vellora-trace", "DIR"));
     const QCommandLineOption steps_option(
         QStringLiteral("steps"),
         QCoreApplication::translate(
@@ -364,6 +347,10 @@ int main(int argc, char *argv[])
             "vellora-trace", "With --growth: draw the random sequences from seed N (default %1).")
             .arg(growth_default_seed),
         QStringLiteral("N"));
+    const QCommandLineOption force_option(
+        QStringLiteral("force"),
+        QCoreApplication::translate("vellora-trace",
+                                    "With --pictures: replace DIR whole when it is not empty."));
     parser.addOption(help_option);
     parser.addOption(version_option);
     parser.addOption(formula_option);
@@ -373,21 +360,26 @@ int main(int argc, char *argv[])
     parser.addOption(steps_option);
     parser.addOption(growth_option);
     parser.addOption(seed_option);
-    parser.addPositionalArgument(
-        QStringLiteral("NUMBER"),
-        QCoreApplication::translate("vellora-trace", "Numbers of the sequence (0 to 2147483647)."),
-        QStringLiteral("[NUMBER ...]"));
+    parser.addOption(force_option);
+    const QString number = QCoreApplication::translate("CommandLine", "NUMBER");
+    parser.addPositionalArgument(number, numbers_argument_help(QStringLiteral("vellora-trace")),
+                                 QStringLiteral("[%1 ...]").arg(number));
 
-    if (!parser.parse(QCoreApplication::arguments()))
-        return fail(parser.errorText());
+    if (!parser.parse(QCoreApplication::arguments())) {
+        const QString hint =
+            negative_number_hint(QCoreApplication::arguments(), QStringLiteral("vellora-trace"));
+        return fail(hint.isEmpty() ? parser.errorText() : hint);
+    }
     if (parser.isSet(help_option)) {
         QTextStream(stdout) << parser.helpText();
         return 0;
     }
     if (parser.isSet(version_option))
         parser.showVersion();
-    if (parser.isSet(steps_option) && !parser.isSet(pictures_option))
-        return fail(QCoreApplication::translate("vellora-trace", "--steps goes with --pictures"));
+    for (const QCommandLineOption &option : {steps_option, force_option})
+        if (parser.isSet(option) && !parser.isSet(pictures_option))
+            return fail(QCoreApplication::translate("vellora-trace", "--%1 goes with --pictures")
+                            .arg(option.names().constFirst()));
     if (parser.isSet(pictures_option) &&
         (parser.isSet(json_option) || parser.isSet(compare_option)))
         return fail(QCoreApplication::translate(
@@ -403,6 +395,9 @@ int main(int argc, char *argv[])
         return print_growth(parser.isSet(seed_option) ? parser.value(seed_option) : QString(),
                             parser.isSet(json_option));
     }
+    if (parser.isSet(compare_option) && parser.isSet(formula_option))
+        return fail(QCoreApplication::translate(
+            "vellora-trace", "--compare sorts with every formula; it does not go with --formula"));
     const int formula = parse_formula(parser.value(formula_option));
     if (formula < 0)
         return fail(QCoreApplication::translate("vellora-trace", "unknown formula '%1'")
@@ -425,8 +420,9 @@ int main(int argc, char *argv[])
     if (scan.odd_separators)
         QTextStream(stderr) << "vellora-trace: "
                             << QCoreApplication::translate(
-                                   "vellora-trace", "warning: characters other than digits and "
-                                                    "spaces were read as spaces")
+                                   "vellora-trace",
+                                   "warning: characters other than numbers and spaces were read "
+                                   "as spaces")
                             << '\n';
 
     QFile standard_output;
@@ -452,8 +448,8 @@ int main(int argc, char *argv[])
                                                     "--steps takes A-B with 1 <= A <= B <= %1")
                             .arg(total));
         QString error;
-        if (!write_handout(vis, formula_name(formula), parser.value(pictures_option), first, last,
-                           &error))
+        if (!write_handout(vis, formula_name(formula), parser.value(pictures_option),
+                           parser.isSet(force_option), first, last, &error))
             return fail(error);
         return 0;
     }

@@ -23,9 +23,9 @@ bool is_digit(char16_t c)
 
 struct Expected {
     qint64 runs = 0;
-    bool any_too_large = false;
+    int first_out_of_range = 0; // +1 above the largest, -1 below the smallest, 0 none
     bool odd = false;
-    std::vector<qint64> values; // the runs that fit, in order
+    std::vector<qint64> values; // the numbers that fit, in order
 };
 
 // A straightforward second reading of the text, kept independent of the scanner.
@@ -36,7 +36,9 @@ Expected recount(QStringView text, PlainSeparators plain)
     const qsizetype n = text.size();
     while (i < n) {
         const char16_t c = text[i].unicode();
-        if (!is_digit(c)) {
+        const bool sign = c == u'-' && i + 1 < n && is_digit(text[i + 1].unicode()) &&
+                          (i == 0 || !is_digit(text[i - 1].unicode()));
+        if (!is_digit(c) && !sign) {
             const bool blank = c == u' ';
             const bool white = c == u'\t' || c == u'\n' || c == u'\r';
             if (!blank && !(plain == PlainSeparators::Whitespace && white))
@@ -44,24 +46,26 @@ Expected recount(QStringView text, PlainSeparators plain)
             ++i;
             continue;
         }
-        qsizetype j = i;
+        const qsizetype start = sign ? i + 1 : i;
+        qsizetype j = start;
         while (j < n && is_digit(text[j].unicode()))
             ++j;
         ++e.runs;
-        qsizetype first = i;
+        qsizetype first = start;
         while (first + 1 < j && text[first] == u'0')
             ++first;
         const qsizetype len = j - first;
-        bool large = len > 10;
+        bool out = len > 10;
         if (len == 10)
-            large = text.mid(first, len).toString() > QStringLiteral("2147483647");
-        if (large) {
-            e.any_too_large = true;
+            out = text.mid(first, len).toString() > QStringLiteral("2147483647");
+        if (out) {
+            if (e.first_out_of_range == 0)
+                e.first_out_of_range = sign ? -1 : 1;
         } else {
             qint64 v = 0;
             for (qsizetype k = first; k < j; ++k)
                 v = v * 10 + (text[k].unicode() - u'0');
-            e.values.push_back(v);
+            e.values.push_back(sign ? -v : v);
         }
         i = j;
     }
@@ -76,10 +80,13 @@ void check_scan(QStringView text, PlainSeparators plain)
     FUZZ_CHECK(scan.number_count == e.runs);
     FUZZ_CHECK(scan.odd_separators == e.odd);
     FUZZ_CHECK((scan.error == SequenceScan::NoNumber) == (e.runs == 0));
-    FUZZ_CHECK((scan.error == SequenceScan::TooLarge) == e.any_too_large);
-    FUZZ_CHECK((scan.error == SequenceScan::TooLarge) == !scan.too_large.isEmpty());
+    FUZZ_CHECK((scan.error == SequenceScan::TooLarge) == (e.first_out_of_range == 1));
+    FUZZ_CHECK((scan.error == SequenceScan::TooSmall) == (e.first_out_of_range == -1));
+    FUZZ_CHECK((e.first_out_of_range != 0) == !scan.out_of_range.isEmpty());
+    if (!scan.out_of_range.isEmpty())
+        FUZZ_CHECK(scan.out_of_range.startsWith(u'-') == (e.first_out_of_range == -1));
     FUZZ_CHECK((scan.error == SequenceScan::TooMany) ==
-               (!e.any_too_large && e.runs > max_sequence_length));
+               (e.first_out_of_range == 0 && e.runs > max_sequence_length));
     if (scan.error != SequenceScan::None) {
         FUZZ_CHECK(scan.numbers.isEmpty());
         return;
@@ -89,7 +96,7 @@ void check_scan(QStringView text, PlainSeparators plain)
     FUZZ_CHECK(qsizetype(e.values.size()) == scan.numbers.size());
     for (qsizetype k = 0; k < scan.numbers.size(); ++k) {
         const qint32 v = scan.numbers.at(k);
-        FUZZ_CHECK(v >= 0 && v <= max_sequence_value);
+        FUZZ_CHECK(v >= min_sequence_value && v <= max_sequence_value);
         FUZZ_CHECK(v == e.values[size_t(k)]);
     }
 }

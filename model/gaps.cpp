@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: Vellora contributors
 #include "gaps.h"
 
+#include <QCoreApplication>
+#include <QStringList>
 #include <QtGlobal>
 
 #include <algorithm>
@@ -132,8 +134,35 @@ const std::array<const char *, formula_count> formula_names = {
     QT_TRANSLATE_NOOP("MainWindow", "Ciura's sequence"),
 };
 
+const std::array<const char *, formula_count> formula_keys = {
+    "shell", "hibbard", "sedgewick", "pratt", "fibonacci", "knuth", "ciura",
+};
+
 int formula_index(GapGenerator g)
 {
     const auto it = std::find(gap_generators.begin(), gap_generators.end(), g);
     return it == gap_generators.end() ? -1 : int(it - gap_generators.begin());
+}
+
+int parse_formula(const QString &text)
+{
+    bool is_number = false;
+    const int index = text.toInt(&is_number);
+    if (is_number)
+        return index >= 0 && index < formula_count ? index : -1;
+    for (int i = 0; i < formula_count; ++i)
+        if (text.compare(QLatin1String(formula_keys[i]), Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+QString formula_option_help()
+{
+    QStringList keys;
+    for (const char *key : formula_keys)
+        keys << QLatin1String(key);
+    return QCoreApplication::translate("CommandLine", "Gap formula: %1 to %2, or %3 (default %4).")
+        .arg(0)
+        .arg(formula_count - 1)
+        .arg(keys.join(QStringLiteral(", ")), keys.first());
 }

@@ -27,5 +27,14 @@ extern const std::array<GapGenerator, formula_count> gap_generators;
 // English; the translation context is "MainWindow".
 extern const std::array<const char *, formula_count> formula_names;
 
+// The name each formula goes by on the command lines, in lower case.
+extern const std::array<const char *, formula_count> formula_keys;
+
 // Index of the formula whose generator is g, or -1.
 int formula_index(GapGenerator g);
+
+// The formula a command line names: its index, or its key in any letter case; -1 for none.
+int parse_formula(const QString &text);
+
+// What the command lines' --formula option takes, for their help.
+QString formula_option_help();

@@ -4,6 +4,6 @@
 
 #include <QString>
 
-// Decimal digits of v, with a minus sign below zero: "0" for zero, no leading
-// zeros or grouping.
+// Decimal digits of v, after a minus sign when it is negative: "0" for zero,
+// no plus sign, no grouping, whatever the locale.
 QString num_to_str(qint32 v);

@@ -14,17 +14,25 @@ bool is_plain(char16_t c, PlainSeparators plain)
     return plain == PlainSeparators::Whitespace && (c == u'\t' || c == u'\n' || c == u'\r');
 }
 
-// A pasted number may have a million digits; a message only needs its start.
-QString shortened_number(QStringView digits)
+bool is_digit(char16_t c)
 {
+    return c >= u'0' && c <= u'9';
+}
+
+// A pasted number may have a million digits; a message only needs its start.
+QString shortened_number(QStringView number)
+{
+    const bool negative = number.startsWith(u'-');
+    const QStringView digits = number.mid(negative ? 1 : 0);
     qsizetype first = 0;
     while (first + 1 < digits.size() && digits[first] == u'0')
         ++first;
     const QStringView significant = digits.mid(first);
     constexpr qsizetype shown = 24;
+    const QString sign = negative ? QStringLiteral("-") : QString();
     if (significant.size() <= shown)
-        return significant.toString();
-    return significant.left(shown).toString() + QStringLiteral("...");
+        return sign + significant.toString();
+    return sign + significant.left(shown).toString() + QStringLiteral("...");
 }
 
 } // namespace
@@ -32,32 +40,43 @@ QString shortened_number(QStringView digits)
 SequenceScan scan_sequence(QStringView text, PlainSeparators plain)
 {
     SequenceScan scan;
-    qsizetype run_start = -1; // start of the digits in progress, -1 for none
-    qint64 value = 0;
+    qsizetype run_start = -1; // start of the number in progress, its sign included; -1 for none
+    bool negative = false;
+    qint64 magnitude = 0;
     bool overflow = false;
+    SequenceScan::Error range_error = SequenceScan::None;
 
     auto finish_number = [&](qsizetype end) {
         ++scan.number_count;
         if (overflow) {
-            if (scan.too_large.isEmpty())
-                scan.too_large = shortened_number(text.mid(run_start, end - run_start));
+            if (scan.out_of_range.isEmpty()) {
+                scan.out_of_range = shortened_number(text.mid(run_start, end - run_start));
+                range_error = negative ? SequenceScan::TooSmall : SequenceScan::TooLarge;
+            }
         } else if (scan.numbers.size() < max_sequence_length) {
-            scan.numbers.append(qint32(value));
+            scan.numbers.append(qint32(negative ? -magnitude : magnitude));
         }
         run_start = -1;
-        value = 0;
+        negative = false;
+        magnitude = 0;
         overflow = false;
     };
 
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = text[i].unicode();
-        if (c >= u'0' && c <= u'9') {
+        if (is_digit(c)) {
             if (run_start < 0)
                 run_start = i;
             if (!overflow) {
-                value = value * 10 + (c - u'0');
-                overflow = value > max_sequence_value;
+                magnitude = magnitude * 10 + (c - u'0');
+                overflow = magnitude > max_sequence_value;
             }
+            continue;
+        }
+        // A minus after a digit, as in 5-3, separates; one before digits is a sign.
+        if (c == u'-' && run_start < 0 && i + 1 < text.size() && is_digit(text[i + 1].unicode())) {
+            run_start = i;
+            negative = true;
             continue;
         }
         if (!is_plain(c, plain))
@@ -68,8 +87,8 @@ SequenceScan scan_sequence(QStringView text, PlainSeparators plain)
     if (run_start >= 0)
         finish_number(text.size());
 
-    if (!scan.too_large.isEmpty())
-        scan.error = SequenceScan::TooLarge;
+    if (range_error != SequenceScan::None)
+        scan.error = range_error;
     else if (scan.number_count > max_sequence_length)
         scan.error = SequenceScan::TooMany;
     else if (scan.number_count == 0)
@@ -91,8 +110,13 @@ QString scan_error_message(const SequenceScan &scan)
     case SequenceScan::TooLarge:
         return QCoreApplication::translate("MainWindow",
                                            "The number %1 is too large: numbers can be at most %2.")
-            .arg(scan.too_large)
+            .arg(scan.out_of_range)
             .arg(max_sequence_value);
+    case SequenceScan::TooSmall:
+        return QCoreApplication::translate(
+                   "MainWindow", "The number %1 is too small: numbers must be at least %2.")
+            .arg(scan.out_of_range)
+            .arg(min_sequence_value);
     case SequenceScan::TooMany:
         return QCoreApplication::translate(
                    "MainWindow", "You have typed %1 numbers, but at most %2 can be sorted here.")
@@ -100,6 +124,32 @@ QString scan_error_message(const SequenceScan &scan)
             .arg(max_sequence_length);
     case SequenceScan::None:
         break;
+    }
+    return QString();
+}
+
+QString numbers_argument_help(const QString &program)
+{
+    return QCoreApplication::translate("CommandLine",
+                                       "Numbers of the sequence, from %1 to %2; when one is "
+                                       "negative, put -- before them, as in %3 -- -5 3 8.")
+        .arg(min_sequence_value)
+        .arg(max_sequence_value)
+        .arg(program);
+}
+
+QString negative_number_hint(const QStringList &arguments, const QString &program)
+{
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
+        if (argument == u"--")
+            break;
+        if (argument.size() > 1 && argument[0] == u'-' && is_digit(argument[1].unicode()))
+            return QCoreApplication::translate("CommandLine",
+                                               "%1 is taken for an option; when a number is "
+                                               "negative, put -- before the numbers, as in "
+                                               "%2 -- -5 3 8.")
+                .arg(argument, program);
     }
     return QString();
 }

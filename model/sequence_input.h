@@ -1,17 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: Vellora contributors
-// Reading a typed sequence: digits make numbers, anything else separates them.
+// Reading a typed sequence: digits make numbers, a minus sign right before
+// them at the start or after a separator makes them negative, and anything
+// else separates them.
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 #include <QVector>
 
 // The most numbers one sequence may hold; longer input is refused, never cut.
 constexpr int max_sequence_length = 1000;
 
-// The largest value a number may have.
+// The largest value a number may have, and the smallest: symmetric, so that
+// every number's magnitude fits.
 constexpr qint32 max_sequence_value = 2147483647;
+constexpr qint32 min_sequence_value = -max_sequence_value;
 
 enum class PlainSeparators {
     Blank,      // only ' ' separates silently (the window's line edit)
@@ -23,13 +28,15 @@ struct SequenceScan {
         None,
         NoNumber, // no digit at all
         TooLarge, // a number above max_sequence_value
+        TooSmall, // a number below min_sequence_value
         TooMany,  // more than max_sequence_length numbers
     };
 
     QVector<qint32> numbers;     // the numbers in order; empty unless error is None
-    bool odd_separators = false; // some character other than a plain separator was met
+    bool odd_separators = false; // some character other than a plain separator or a sign was met
     Error error = NoNumber;
-    QString too_large;       // with TooLarge: the first such number, shortened if very long
+    QString
+        out_of_range; // with TooLarge or TooSmall: the first such number, shortened if very long
     qint64 number_count = 0; // how many numbers the text holds, whether or not kept
 };
 
@@ -38,3 +45,10 @@ SequenceScan scan_sequence(QStringView text, PlainSeparators plain);
 // What to tell the user when a scan finds no sequence to sort; the window and
 // vellora-trace say the same.
 QString scan_error_message(const SequenceScan &scan);
+
+// The command lines' help on their numbers, with an example of program's.
+QString numbers_argument_help(const QString &program);
+
+// When a command line failed on an argument such as -5, taken for an option:
+// where negative numbers go. Empty when no argument before "--" looks so.
+QString negative_number_hint(const QStringList &arguments, const QString &program);

@@ -87,6 +87,9 @@ private slots:
                                  "    [3] [1] .2\n",
                                  "Step 8/8: Sorting finished!\n    1 2 3\n"})
             QVERIFY2(out.contains(QLatin1String(part)), part);
+        QVERIFY(run_trace({"--", "-2", "-7"})
+                    .out.contains("Step 4/6: -2 is more than -7, we need "
+                                  "to swap them.\n    [-2] [-7]\n"));
     }
 
     // An empty sequence means the run must fail; an empty mention means stderr stays empty.
@@ -108,11 +111,21 @@ private slots:
         QTest::newRow("formula lower case") << L{"-f", "pratt", "4"} << B() << 3 << V{4} << "";
         QTest::newRow("formula index 6") << L{"-f", "6", "4 3"} << B() << 6 << V{4, 3} << "";
         QTest::newRow("formula ciura") << L{"-f", "Ciura", "4"} << B() << 6 << V{4} << "";
+        QTest::newRow("formula upper case") << L{"-f", "PRATT", "4"} << B() << 3 << V{4} << "";
+        QTest::newRow("formula capitalised") << L{"-f", "Knuth", "4"} << B() << 5 << V{4} << "";
         QTest::newRow("long option") << L{"--formula", "hibbard", "4"} << B() << 1 << V{4} << "";
+        QTest::newRow("stdin, negative")
+            << L{} << B("-5 3 -2147483647") << 0 << V{-5, 3, -2147483647} << "";
+        QTest::newRow("negative after --") << L{"--", "-5", "3"} << B() << 0 << V{-5, 3} << "";
+        QTest::newRow("minus after a digit or alone")
+            << L{} << B("5-3 - -2") << 0 << V{5, 3, -2} << "warning";
         QTest::newRow("empty stdin") << L{} << B() << 0 << V{} << "not written a sequence";
         QTest::newRow("too large") << L{"1", "2147483648"} << B() << 0 << V{} << "2147483648";
         QTest::newRow("24 digits, whole") << L{"00123456789012345678901234"} << B() << 0 << V{}
                                           << "number 123456789012345678901234 is";
+        QTest::newRow("too small")
+            << L{"--", "1", "-2147483648"} << B() << 0 << V{} << "number -2147483648 is too small";
+        QTest::newRow("negative without --") << L{"-5", "3"} << B() << 0 << V{} << "-- -5 3 8";
         QTest::newRow("would wrap") << L{"4294967296"} << B() << 0 << V{} << "2147483647";
         QTest::newRow("too many") << L{} << B("1 ").repeated(1001) << 0 << V{} << "1001";
         QTest::newRow("unknown formula") << L{"-f", "bubble", "1"} << B() << 0 << V{} << "bubble";
@@ -122,6 +135,10 @@ private slots:
             << L{"--steps", "1-2", "1"} << B() << 0 << V{} << "--steps";
         QTest::newRow("steps A-B-C")
             << L{"--pictures", "x", "--steps", "1-2-3", "1"} << B() << 0 << V{} << "--steps";
+        QTest::newRow("compare and formula")
+            << L{"--compare", "-f", "knuth", "1"} << B() << 0 << V{} << "--formula";
+        QTest::newRow("force without pictures")
+            << L{"--force", "1"} << B() << 0 << V{} << "--force goes with --pictures";
         QTest::newRow("pictures and JSON")
             << L{"--pictures", "x", "--json", "1"} << B() << 0 << V{} << "--json";
         QTest::newRow("seed without growth")
@@ -179,6 +196,7 @@ private slots:
                  "Fibonacci sequence           35        10        61  8, 5, 3, 2, 1\n"
                  "Knuth formula                32        26        39  1\n"
                  "Ciura's sequence             33        22        46  4, 1\n");
+        QVERIFY(run_trace({"--compare", "--", "-1", "-3"}).out.startsWith("Sequence: -1 -3\n"));
     }
 
     // The same seed draws the same sample, another seed another; without one
@@ -207,9 +225,8 @@ private slots:
                  qPrintable(table));
     }
 
-    // One SVG per step with its labels as text, and a page of the sentences;
-    // a folder that cannot be made, or a file that cannot be written, fails
-    // with status 2 and leaves no picture behind.
+    // One SVG per step with its labels as text, and a page of the sentences
+    // that links each step to the one before and after it.
     void pictures()
     {
         QTemporaryDir dir;
@@ -225,22 +242,77 @@ private slots:
         const QByteArray picture = contents(dir.filePath("out/shell-sort-step-004-of-008.svg"));
         for (const char *label : {">3</text>", ">1</text>", ">2</text>", "fill=\"#a020f0\""})
             QVERIFY2(picture.contains(label), label);
-        const QByteArray page = contents(dir.filePath("out/index.html"));
+        const QString page = QString::fromUtf8(contents(dir.filePath("out/index.html")));
         QVERIFY(page.contains("<img src=\"shell-sort-step-003-of-008.svg\""));
         QVERIFY(page.contains("<p>3 is more than 1, we need to swap them.</p>"));
+        static const QRegularExpression section(
+            QStringLiteral("<section id=\"step-(\\d+)\">.*?<nav>(.*?)</nav>"),
+            QRegularExpression::DotMatchesEverythingOption);
+        QStringList links;
+        for (const QRegularExpressionMatch &m : section.globalMatch(page))
+            links << m.captured(1) + u' ' + m.captured(2);
+        const QString previous = QStringLiteral("<a href=\"#step-%1\">Previous step</a>");
+        const QString next = QStringLiteral("<a href=\"#step-%1\">Next step</a>");
+        QCOMPARE(links,
+                 QStringList({"1 " + next.arg(2), "2 " + previous.arg(1) + next.arg(3),
+                              "3 " + previous.arg(2) + next.arg(4), "4 " + previous.arg(3)}));
+    }
 
+    // %1 stands for the folder as given, %2 for the place of the test's files.
+    void pictures_refused_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("message");
+        const QString cannot = QStringLiteral("cannot write the handout to %1: ");
+        QTest::newRow("a folder on the way is a file")
+            << "blocker/out" << QStringList() << cannot + "%2/blocker is a file, not a folder";
+        QTest::newRow("the folder is a file")
+            << "blocker" << QStringList() << cannot + "%1 is a file, not a folder";
+        QTest::newRow("the folder holds something")
+            << "taken" << QStringList()
+            << cannot + "the folder is not empty (--force replaces it whole)";
+        QTest::newRow("a bad step range, even with --force")
+            << "taken" << QStringList{"--force", "--steps", "3-9"}
+            << "--steps takes A-B with 1 <= A <= B <= 8";
+    }
+
+    // A refused handout names the folder as given, says why, and leaves
+    // everything as it was.
+    void pictures_refused()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QStringList, args);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
         QFile blocker(dir.filePath("blocker"));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        QVERIFY(QDir(dir.path()).mkpath("taken/index.html"));
-        for (const QStringList &args :
-             {QStringList{"--pictures", dir.filePath("blocker/out"), "3 1 2"},
-              QStringList{"--pictures", dir.filePath("taken"), "3 1 2"},
-              QStringList{"--pictures", dir.filePath("taken"), "--steps", "3-9", "3 1 2"}}) {
-            const Run failed = run_trace(args);
-            QCOMPARE(failed.exit_code, 2);
-            QVERIFY(failed.err.startsWith("vellora-trace: "));
-            QCOMPARE(QDir(dir.filePath("taken")).entryList(QDir::Files), QStringList());
-        }
+        QFile notes(dir.filePath("taken/notes.txt"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly) && QDir(dir.path()).mkdir("taken") &&
+                notes.open(QIODevice::WriteOnly));
+        const QString given = dir.filePath(folder);
+        const Run run = run_trace(QStringList{"--pictures", given, "3 1 2"} + args);
+        QCOMPARE(run.exit_code, 2);
+        QCOMPARE(QString::fromUtf8(run.err),
+                 "vellora-trace: " + message.arg(given, dir.path()) + u'\n');
+        const QDir::Filters all = QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden;
+        QCOMPARE(QDir(dir.path()).entryList(all), QStringList({"blocker", "taken"}));
+        QCOMPARE(QDir(dir.filePath("taken")).entryList(all), QStringList{"notes.txt"});
+    }
+
+    // --force replaces a folder whole: what it held goes, the new handout comes.
+    void pictures_force()
+    {
+        QTemporaryDir dir;
+        const QString out = dir.filePath("out");
+        QFile notes(dir.filePath("out/notes.txt"));
+        QVERIFY(QDir(dir.path()).mkpath("out/old/deeper") && notes.open(QIODevice::WriteOnly));
+        const Run run = run_trace({"--pictures", out, "--force", "--steps", "2", "5 4"});
+        QCOMPARE(run.exit_code, 0);
+        QCOMPARE(run.err, QByteArray());
+        const QDir::Filters all = QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden;
+        QCOMPARE(QDir(out).entryList(all),
+                 QStringList({"index.html", "shell-sort-step-002-of-006.svg"}));
+        QCOMPARE(QDir(dir.path()).entryList(all), QStringList{"out"});
     }
 
     // In a German locale the text is German, Qt's own words included; JSON,
@@ -254,7 +326,10 @@ private slots:
             "Schritt 4/8: 3 ist größer als 1, wir müssen die beiden vertauschen.\n")));
         QCOMPARE(run_trace({"--json", "3", "1", "2"}, {}, german).out,
                  run_trace({"--json", "3", "1", "2"}).out);
-        QVERIFY(run_trace({"--help"}, {}, german).out.startsWith("Aufruf: vellora-trace"));
+        const QByteArray help = run_trace({"--help"}, {}, german).out;
+        QVERIFY2(help.startsWith("Aufruf: vellora-trace [Optionen] [ZAHL ...]\n"), help);
+        for (const char *value : {"<FORMEL>", "<ORDNER>", "\n  ZAHL "})
+            QVERIFY2(help.contains(value), value);
     }
 
     void help()

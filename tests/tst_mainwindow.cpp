@@ -162,10 +162,15 @@ private slots:
         row("3 numbers, Return", "3 1 2", "Return", 1, "3 1 2", {});
         row("comma, semicolon: one warning", "5,4;3", "Apply", 2, "5 4 3", warning);
         row("letter between digits, typed", "1a2", "keys", 3, "1 2", warning);
+        row("negative numbers", "-5 3 -8 1", "Return", 1, "-5 3 -8 1", {});
+        row("minus after a digit or alone warns", "5-3 - -2", "Apply", 0, "5 3 -2", warning);
         row("letters only", "abc", "Apply", 4, {}, no_sequence);
         row("above the largest", "1 2147483648", "Return", 5, {}, too_large.arg("2147483648"));
         row("huge, with a warning character", "4,99999999999", "Return", 2, {},
             too_large.arg("99999999999"));
+        row("below the smallest", "-2147483648 1", "Return", 3, {},
+            "Critical Error: The number -2147483648 is too small: numbers must be at least "
+            "-2147483647.");
         row("a million digits pasted", QString(1000000, u'7'), "paste", 2, {},
             "Critical Error: Your sequence is longer than the field can hold (32767 characters), "
             "so only its beginning arrived. At most 1000 numbers can be sorted here.");
@@ -174,8 +179,8 @@ private slots:
         QString most;
         QRandomGenerator rng(20240601);
         for (int i = 0; i < max_sequence_length; ++i)
-            most += QString::number(rng.bounded(max_sequence_value)) + u' ';
-        row("the most numbers, largest values", most, "Apply", 0, most, {});
+            most += QString::number(rng.bounded(max_sequence_value) * (i % 2 ? 1 : -1)) + u' ';
+        row("the most numbers, largest values of either sign", most, "Apply", 0, most, {});
         // Hostile text: what the scan makes of it is traced, or it is refused.
         row("30000 characters without an ASCII digit", random_text(rng, 30000), "Apply", 1, "scan",
             "scan");

@@ -57,6 +57,29 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>FORMULA</source>
+        <translation>FORMEL</translation>
+    </message>
+    <message>
+        <source>NUMBER</source>
+        <translation>ZAHL</translation>
+    </message>
+    <message>
+        <source>Gap formula: %1 to %2, or %3 (default %4).</source>
+        <translation>Formel der Schrittweiten: %1 bis %2 oder %3 (Vorgabe: %4).</translation>
+    </message>
+    <message>
+        <source>Numbers of the sequence, from %1 to %2; when one is negative, put -- before them, as in %3 -- -5 3 8.</source>
+        <translation>Zahlen der Folge, von %1 bis %2; ist eine davon negativ, gehört -- vor die Zahlen, wie in %3 -- -5 3 8.</translation>
+    </message>
+    <message>
+        <source>%1 is taken for an option; when a number is negative, put -- before the numbers, as in %2 -- -5 3 8.</source>
+        <translation>%1 wird als Option gelesen; ist eine Zahl negativ, gehört -- vor die Zahlen, wie in %2 -- -5 3 8.</translation>
+    </message>
+</context>
+<context>
     <name>Handout</name>
     <message>
         <source>en</source>
@@ -84,16 +107,20 @@
         <translation>Nächster Schritt</translation>
     </message>
     <message>
-        <source>cannot make the folder %1</source>
-        <translation>der Ordner %1 lässt sich nicht anlegen</translation>
+        <source>%1 is a file, not a folder</source>
+        <translation>%1 ist eine Datei, kein Ordner</translation>
     </message>
     <message>
-        <source>%1 is in the way</source>
-        <translation>%1 steht im Weg</translation>
+        <source>cannot write the handout to %1: %2</source>
+        <translation>das Handout lässt sich nicht in %1 schreiben: %2</translation>
     </message>
     <message>
-        <source>cannot write %1</source>
-        <translation>%1 lässt sich nicht schreiben</translation>
+        <source>the folder is not empty (--force replaces it whole)</source>
+        <translation>der Ordner ist nicht leer (--force ersetzt ihn ganz)</translation>
+    </message>
+    <message>
+        <source>%1; what it held is in %2</source>
+        <translation>%1; sein bisheriger Inhalt liegt in %2</translation>
     </message>
 </context>
 <context>
@@ -366,6 +393,10 @@ Untere Reihe, diese Teilfolge: die verglichenen Elemente violett mit Rahmen.</tr
         <source>Ciura&apos;s sequence</source>
         <translation>Ciura-Folge</translation>
     </message>
+    <message>
+        <source>The number %1 is too small: numbers must be at least %2.</source>
+        <translation>Die Zahl %1 ist zu klein: Zahlen müssen mindestens %2 sein.</translation>
+    </message>
 </context>
 <context>
     <name>Panes</name>
@@ -401,6 +432,37 @@ Untere Reihe, diese Teilfolge: die verglichenen Elemente violett mit Rahmen.</tr
     <message>
         <source>Vellora – Presentation</source>
         <translation>Vellora – Präsentation</translation>
+    </message>
+</context>
+<context>
+    <name>vellora</name>
+    <message>
+        <source>the window needs a display (a desktop session, or ssh -X); vellora-trace prints the same traces as text.</source>
+        <translation>das Fenster braucht eine grafische Oberfläche (eine Desktop-Sitzung oder ssh -X); vellora-trace gibt dieselben Abläufe als Text aus.</translation>
+    </message>
+    <message>
+        <source>Shows Shell sort at work, one step at a time.
+With numbers, the window opens on their trace, as if they were typed in and applied.
+Qt&apos;s own options, such as -platform and -style, work as well.</source>
+        <translation>Zeigt Shellsort bei der Arbeit, Schritt für Schritt.
+Mit Zahlen öffnet sich das Fenster gleich mit ihrem Ablauf, als wären sie eingegeben und angewendet worden.
+Die Qt-eigenen Optionen wie -platform und -style gelten ebenfalls.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Diese Hilfe zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Die Version zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>unknown formula &apos;%1&apos;</source>
+        <translation>unbekannte Formel „%1“</translation>
+    </message>
+    <message>
+        <source>warning: characters other than numbers and spaces were read as spaces</source>
+        <translation>Warnung: andere Zeichen als Zahlen und Leerzeichen wurden wie Leerzeichen gelesen</translation>
     </message>
 </context>
 <context>
@@ -476,10 +538,6 @@ Die Zahlen kommen aus den Argumenten oder, wenn es keine gibt, von der Standarde
         <translation>Mit --pictures: nur die Schritte A bis B, ab 1 gezählt (oder nur Schritt A).</translation>
     </message>
     <message>
-        <source>Numbers of the sequence (0 to 2147483647).</source>
-        <translation>Zahlen der Folge (0 bis 2147483647).</translation>
-    </message>
-    <message>
         <source>unknown formula &apos;%1&apos;</source>
         <translation>unbekannte Formel „%1“</translation>
     </message>
@@ -488,16 +546,8 @@ Die Zahlen kommen aus den Argumenten oder, wenn es keine gibt, von der Standarde
         <translation>die Standardeingabe lässt sich nicht lesen</translation>
     </message>
     <message>
-        <source>warning: characters other than digits and spaces were read as spaces</source>
-        <translation>Warnung: andere Zeichen als Ziffern und Leerzeichen wurden wie Leerzeichen gelesen</translation>
-    </message>
-    <message>
         <source>--steps takes A-B with 1 &lt;= A &lt;= B &lt;= %1</source>
         <translation>--steps erwartet A-B mit 1 &lt;= A &lt;= B &lt;= %1</translation>
-    </message>
-    <message>
-        <source>--steps goes with --pictures</source>
-        <translation>--steps gehört zu --pictures</translation>
     </message>
     <message>
         <source>--pictures writes files; it goes with neither --json nor --compare</source>
@@ -528,10 +578,6 @@ Die Zahlen kommen aus den Argumenten oder, wenn es keine gibt, von der Standarde
         <translation>--seed erwartet eine Zahl von 0 bis 4294967295</translation>
     </message>
     <message>
-        <source>Gap formula: 0 to 6, or shell, hibbard, sedgewick, pratt, fibonacci, knuth, ciura (default shell).</source>
-        <translation>Formel der Schrittweiten: 0 bis 6 oder shell, hibbard, sedgewick, pratt, fibonacci, knuth, ciura (Vorgabe: shell).</translation>
-    </message>
-    <message>
         <source>Compare the seven formulas on the sequence.</source>
         <translation>Die sieben Formeln auf der Folge vergleichen.</translation>
     </message>
@@ -550,6 +596,26 @@ Die Zahlen kommen aus den Argumenten oder, wenn es keine gibt, von der Standarde
     <message>
         <source>--growth takes no numbers and goes with neither --formula, --compare nor --pictures</source>
         <translation>--growth nimmt keine Zahlen an und passt weder zu --formula noch zu --compare noch zu --pictures</translation>
+    </message>
+    <message>
+        <source>DIR</source>
+        <translation>ORDNER</translation>
+    </message>
+    <message>
+        <source>With --pictures: replace DIR whole when it is not empty.</source>
+        <translation>Mit --pictures: ORDNER ganz ersetzen, wenn er nicht leer ist.</translation>
+    </message>
+    <message>
+        <source>--%1 goes with --pictures</source>
+        <translation>--%1 gehört zu --pictures</translation>
+    </message>
+    <message>
+        <source>--compare sorts with every formula; it does not go with --formula</source>
+        <translation>--compare sortiert mit allen Formeln und passt nicht zu --formula</translation>
+    </message>
+    <message>
+        <source>warning: characters other than numbers and spaces were read as spaces</source>
+        <translation>Warnung: andere Zeichen als Zahlen und Leerzeichen wurden wie Leerzeichen gelesen</translation>
     </message>
 </context>
 </TS>

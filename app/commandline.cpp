@@ -1,0 +1,191 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: Vellora contributors
+#include "commandline.h"
+
+#include "gaps.h"
+#include "mainwindow.h"
+#include "num_to_str.h"
+#include "sequence_input.h"
+#include "translations.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QCommandLineParser>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMutex>
+#include <QRadioButton>
+#include <QTextStream>
+#include <QTranslator>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace
+{
+
+const QString program = QStringLiteral("vellora");
+
+void print_error(const QString &line)
+{
+    QTextStream(stderr) << program << ": " << line << '\n';
+}
+
+// Qt's messages while the application is being made: kept back, so that a
+// missing display gives one line of ours rather than Qt's several and an abort.
+struct HeldMessage {
+    QtMsgType type;
+    QByteArray file, function, category;
+    int line;
+    QString text;
+};
+QMutex held_lock;
+QList<HeldMessage> held;
+QtMessageHandler held_handler = nullptr; // where they go once the window may open
+
+void hold_message(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (type == QtFatalMsg) {
+        // No application, so no installed translation yet: looked up directly.
+        const char *source = QT_TRANSLATE_NOOP("vellora", "the window needs a display (a desktop "
+                                                          "session, or ssh -X); vellora-trace "
+                                                          "prints the same traces as text.");
+        QTranslator translator;
+        QString line;
+        if (translator.load(QLocale(), program, QStringLiteral("_"), QStringLiteral(":/i18n")))
+            line = translator.translate("vellora", source);
+        if (line.isEmpty())
+            line = QString::fromUtf8(source);
+        std::fputs(qPrintable(program + QStringLiteral(": ") + line + u'\n'), stderr);
+        std::fflush(stderr);
+        std::_Exit(1);
+    }
+    const QMutexLocker lock(&held_lock);
+    held.append({type, context.file, context.function, context.category, context.line, text});
+}
+
+} // namespace
+
+WindowCommandLine read_command_line(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "vellora", "Shows Shell sort at work, one step at a time.\nWith numbers, the window opens "
+                   "on their trace, as if they were typed in and applied.\nQt's own options, "
+                   "such as -platform and -style, work as well."));
+    const QCommandLineOption help(
+        QStringList{"h", "help"},
+        QCoreApplication::translate("vellora", "Show this help and exit."));
+    const QCommandLineOption version(
+        QStringList{"v", "version"},
+        QCoreApplication::translate("vellora", "Show the version and exit."));
+    const QCommandLineOption formula(QStringList{"f", "formula"}, formula_option_help(),
+                                     QCoreApplication::translate("CommandLine", "FORMULA"),
+                                     QLatin1String(formula_keys[0]));
+    parser.addOptions({help, version, formula});
+    const QString number = QCoreApplication::translate("CommandLine", "NUMBER");
+    parser.addPositionalArgument(number, numbers_argument_help(program),
+                                 QStringLiteral("[%1 ...]").arg(number));
+
+    WindowCommandLine command;
+    const auto failed = [&](const QString &why) {
+        command.request = WindowCommandLine::Error;
+        command.text = why;
+        return command;
+    };
+    const bool parsed = parser.parse(arguments);
+    if (parser.isSet(help)) {
+        command.request = WindowCommandLine::Help;
+        command.text = parser.helpText();
+        return command;
+    }
+    if (parser.isSet(version)) {
+        command.request = WindowCommandLine::Version;
+        command.text = program + QStringLiteral(" " VELLORA_VERSION "\n");
+        return command;
+    }
+    if (!parsed) {
+        const QString hint = negative_number_hint(arguments, program);
+        return failed(hint.isEmpty() ? parser.errorText() : hint);
+    }
+    if (parser.isSet(formula)) {
+        command.formula = parse_formula(parser.value(formula));
+        if (command.formula < 0)
+            return failed(QCoreApplication::translate("vellora", "unknown formula '%1'")
+                              .arg(parser.value(formula)));
+    }
+    const QStringList numbers = parser.positionalArguments();
+    if (numbers.isEmpty())
+        return command;
+    const SequenceScan scan = scan_sequence(numbers.join(u' '), PlainSeparators::Whitespace);
+    if (scan.error != SequenceScan::None)
+        return failed(scan_error_message(scan).replace(u'\n', u' '));
+    if (scan.odd_separators)
+        command.warning = QCoreApplication::translate(
+            "vellora", "warning: characters other than numbers and spaces were read as spaces");
+    command.numbers = scan.numbers;
+    return command;
+}
+
+std::optional<int> answer_without_display(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const WindowCommandLine::Request request = read_command_line(arguments).request;
+    if (request != WindowCommandLine::Help && request != WindowCommandLine::Version)
+        return std::nullopt;
+    // A core application is enough for the translations; its one argument
+    // names the program in the usage line, whatever path started it.
+    char name[] = "vellora";
+    char *core_argv[] = {name, nullptr};
+    int core_argc = 1;
+    QCoreApplication core(core_argc, core_argv);
+    install_translations();
+    QTextStream(stdout) << read_command_line(arguments).text;
+    return 0;
+}
+
+std::unique_ptr<QApplication> open_application(int &argc, char **argv)
+{
+    const QtMessageHandler previous = qInstallMessageHandler(hold_message);
+    auto application = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(previous);
+    held_handler = previous;
+    return application;
+}
+
+bool check_command_line(const WindowCommandLine &command)
+{
+    const QMutexLocker lock(&held_lock);
+    if (command.request == WindowCommandLine::Error) {
+        held.clear();
+        print_error(command.text);
+        return false;
+    }
+    for (const HeldMessage &m : std::as_const(held))
+        held_handler(m.type,
+                     QMessageLogContext(m.file.constData(), m.line, m.function.constData(),
+                                        m.category.constData()),
+                     m.text);
+    held.clear();
+    if (!command.warning.isEmpty())
+        print_error(command.warning);
+    return true;
+}
+
+void prepare_window(MainWindow *window, const WindowCommandLine &command)
+{
+    if (command.formula >= 0)
+        window->findChild<QComboBox *>(QStringLiteral("chosenFormula"))
+            ->setCurrentIndex(command.formula);
+    if (!command.numbers.isEmpty()) {
+        window->findChild<QRadioButton *>(QStringLiteral("userDefineRadio"))->click();
+        QStringList typed;
+        for (qint32 v : command.numbers)
+            typed << num_to_str(v);
+        window->findChild<QLineEdit *>(QStringLiteral("userDefLine"))->setText(typed.join(u' '));
+    }
+    if (command.formula >= 0 || !command.numbers.isEmpty())
+        window->new_seq();
+}
