@@ -11,6 +11,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QStyle>
 #include <QStyleOption>
@@ -176,11 +177,71 @@ QStringList clipped_controls(const Ui_MainWindow &ui)
     return clipped;
 }
 
-QFont fitting_font(const QFont &desktop)
+namespace
+{
+
+qreal points(const QFont &font)
+{
+    if (font.pointSizeF() > 0)
+        return font.pointSizeF();
+    // A font set in pixels, at the usual 96 pixels an inch.
+    return QFontInfo(font).pixelSize() * 72.0 / 96;
+}
+
+qreal scale_in_force = 1;
+
+} // namespace
+
+qreal text_scale(const QFont &desktop, const QRect &available)
+{
+    // The largest of the usual desktop sizes, and the size the form was made for.
+    constexpr qreal usual = 11, made_for = 9;
+    const qreal size = points(desktop);
+    if (size <= usual)
+        return 1;
+    // Room for the window's frame and title bar.
+    const qreal fits = qMin(available.width() / 690.0, available.height() / 450.0);
+    return qMax<qreal>(1, qMin(size / made_for, fits));
+}
+
+qreal window_scale()
+{
+    return scale_in_force;
+}
+
+void set_window_scale(qreal scale)
+{
+    scale_in_force = scale;
+}
+
+void enlarge_form(Ui_MainWindow &ui, QMainWindow *window, qreal scale)
+{
+    if (scale == 1)
+        return;
+    const auto scaled = [scale](const QRect &r) {
+        return QRect(qRound(r.x() * scale), qRound(r.y() * scale), qRound(r.width() * scale),
+                     qRound(r.height() * scale));
+    };
+    for (QWidget *control :
+         ui.centralWidget->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+        control->setGeometry(scaled(control->geometry()));
+    window->resize(scaled(QRect(QPoint(), window->size())).size());
+}
+
+QFont picture_font(const QFont &window, qreal scale)
+{
+    QFont font = window;
+    if (scale != 1)
+        font.setPointSizeF(points(window) / scale);
+    return font;
+}
+
+QFont fitting_font(const QFont &desktop, qreal scale)
 {
     QMainWindow probe;
     Ui_MainWindow ui;
     ui.setupUi(&probe);
+    enlarge_form(ui, &probe, scale);
 
     // Sizes from the desktop's down to the smallest, in half points.
     const qreal start = desktop.pointSizeF() > 0 ? desktop.pointSizeF() : 10;

@@ -8,8 +8,10 @@
 
 #include <QFont>
 #include <QList>
+#include <QRect>
 #include <QString>
 
+class QMainWindow;
 class Ui_MainWindow;
 
 struct TextFit {
@@ -25,9 +27,26 @@ QList<TextFit> measure_texts(const Ui_MainWindow &ui);
 // The controls whose texts do not show whole at their current font.
 QStringList clipped_controls(const Ui_MainWindow &ui);
 
-// The font at which the window's texts fit, starting from the desktop's: its
-// family at the largest size that fits, never below 8 points; failing that
-// the first installed narrow family (DejaVu Sans Condensed, which the package
-// depends on) at the largest size that fits; failing that the desktop's family
-// at 8 points.
-QFont fitting_font(const QFont &desktop);
+// How much larger than usual the window is drawn for the user's text size: 1
+// for the usual desktop fonts of 9 to 11 points; above that, as much as the
+// font is larger than 9 points, but no larger than the screen's available
+// area allows.
+qreal text_scale(const QFont &desktop, const QRect &available);
+
+// The scale every new window takes (1 unless set).
+qreal window_scale();
+void set_window_scale(qreal scale);
+
+// Scales every rectangle of the form, and the window, by scale.
+void enlarge_form(Ui_MainWindow &ui, QMainWindow *window, qreal scale);
+
+// The font at which the window's texts fit, starting from the desktop's, for
+// the form at the given scale: its family at the largest size that fits,
+// never below 8 points; failing that the first installed narrow family
+// (DejaVu Sans Condensed, which the package depends on) at the largest size
+// that fits; failing that the desktop's family at 8 points.
+QFont fitting_font(const QFont &desktop, qreal scale = 1);
+
+// The font for the canvas's picture, which its views scale by the window's
+// scale: the window's font as it is at the usual desktop sizes.
+QFont picture_font(const QFont &window, qreal scale);

@@ -6,6 +6,7 @@
 #include "translations.h"
 
 #include <QApplication>
+#include <QScreen>
 
 int main(int argc, char *argv[])
 {
@@ -16,9 +17,11 @@ int main(int argc, char *argv[])
     const WindowCommandLine command = read_command_line(QCoreApplication::arguments());
     if (!check_command_line(command))
         return exit_usage;
-    // The form's rectangles are fixed: pick the font at which its texts fit,
-    // in the language they are shown in.
-    QApplication::setFont(fitting_font(QApplication::font()));
+    // The form's rectangles are fixed, but grow with a large desktop font: pick
+    // the font at which its texts fit, in the language they are shown in.
+    const QFont desktop = QApplication::font();
+    set_window_scale(text_scale(desktop, QGuiApplication::primaryScreen()->availableGeometry()));
+    QApplication::setFont(fitting_font(desktop, window_scale()));
     MainWindow window(nullptr);
     ensure_window_icon(&window);
     prepare_window(&window, command);

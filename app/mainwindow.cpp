@@ -4,6 +4,7 @@
 
 #include "accessibility.h"
 #include "gaps.h"
+#include "legibility.h"
 #include "paneview.h"
 #include "presentation.h"
 #include "sequence_input.h"
@@ -102,6 +103,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     Accessibility::install();
     ui = new Ui_MainWindow;
     ui->setupUi(this);
+    enlarge_form(*ui, this, window_scale());
 
     ui->playSpeed->setMaximum(ui->playSpeed->width());
     ui->playSpeed->setValue(ui->playSpeed->maximum() * 9 / 10);
@@ -113,13 +115,15 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     setMaximumSize(width(), height());
 
     auto *scene = new QGraphicsScene(ui->Canvas);
+    if (window_scale() != 1) // the canvas's views draw it larger
+        scene->setFont(picture_font(QApplication::font(), window_scale()));
     ui->Canvas->setScene(scene);
 
     playing = false;
 
     vis = new Visualizer(this, scene, ui->sortStatus, shell_gaps, QVector<qint32>());
     access = new Accessibility(this, ui, vis);
-    panes = new PaneView(vis, ui->Canvas, 1);
+    panes = new PaneView(vis, ui->Canvas, window_scale());
 
     srand(unsigned(time(nullptr)));
 

@@ -244,13 +244,15 @@ Boxes *boxes_of(Visualizer *vis)
     return boxes;
 }
 
-// The widest label of the given number of characters, digits or a minus sign.
-qreal label_width(int chars)
+// The widest label of the given number of characters, digits or a minus sign,
+// in the font the labels of the scene take.
+qreal label_width(const Visualizer &vis, int chars)
 {
     // Measured again only when the font changes: every step asks.
     static QFont measured;
     static qreal widest = -1;
-    if (const QFont font; widest < 0 || !(font == measured)) {
+    if (const QFont font = vis.scene != nullptr ? vis.scene->font() : QFont();
+        widest < 0 || !(font == measured)) {
         const QFontMetricsF fm(font);
         widest = fm.horizontalAdvance(QChar(u'-'));
         for (char16_t d = u'0'; d <= u'9'; ++d)
@@ -281,13 +283,13 @@ int widest_label(const QVector<qint32> &values)
 
 int box_width(const Visualizer &vis)
 {
-    const qreal widest = label_width(widest_label(vis.seq)) + 2 * label_padding;
+    const qreal widest = label_width(vis, widest_label(vis.seq)) + 2 * label_padding;
     int width = qMax(box_size, qCeil(widest));
     // The gap boxes share the width of the sequence among them.
     const int n = int(vis.seq.size());
     const int gap_count = int(vis.gaps.size());
     if (n > 0 && gap_count > 0) {
-        const qreal gap_label = label_width(widest_label(vis.gaps)) + 2 * label_padding;
+        const qreal gap_label = label_width(vis, widest_label(vis.gaps)) + 2 * label_padding;
         while ((width * n) / gap_count < gap_label)
             ++width;
     }
@@ -298,8 +300,8 @@ QRectF gap_strip_box(const Visualizer &vis, int index)
 {
     // Room for the label, with the tick of an applied gap clear of it.
     constexpr int tick_room = 12;
-    const int width = qMax(
-        2 * box_size, qCeil(label_width(widest_label(vis.gaps)) + 2 * (label_padding + tick_room)));
+    const int width = qMax(2 * box_size, qCeil(label_width(vis, widest_label(vis.gaps)) +
+                                               2 * (label_padding + tick_room)));
     return QRectF(index * width, gap_strip_y, width, box_size);
 }
 
@@ -312,6 +314,7 @@ QGraphicsRectItem *Visualizer::draw_box(int x, int y, int w, int h, int value, Q
         scene->addRect(QRectF(qreal(x), qreal(y), qreal(w), qreal(h)), pen, brush);
     // As the rectangle's child, the label lies above it and goes with it.
     auto *label = new QGraphicsSimpleTextItem(rect);
+    label->setFont(scene->font());
     label->setVisible(value != no_label);
     if (value != no_label) {
         label->setText(num_to_str(value));

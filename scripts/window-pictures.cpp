@@ -60,12 +60,15 @@ void take(const QFont &desktop, const QString &language, const QDir &folder)
 {
     QLocale::setDefault(QLocale(language));
     install_translations();
-    QApplication::setFont(fitting_font(desktop));
+    // As on a full HD screen, whatever the offscreen one is.
+    set_window_scale(text_scale(desktop, QRect(0, 0, 1920, 1040)));
+    QApplication::setFont(fitting_font(desktop, window_scale()));
     const QString stem = desktop.family().remove(u' ') + QString::number(desktop.pointSize()) +
                          u'-' + language + u'-';
     QTextStream(stdout) << desktop.family() << ' ' << desktop.pointSize() << " (" << language
                         << ") -> " << QFontInfo(QApplication::font()).family() << ' '
-                        << QApplication::font().pointSizeF() << '\n';
+                        << QApplication::font().pointSizeF() << ", window scale " << window_scale()
+                        << '\n';
 
     MainWindow window;
     window.show();
@@ -129,7 +132,8 @@ int main(int argc, char *argv[])
     }
     for (const QFont &desktop :
          {QFont(QStringLiteral("DejaVu Sans"), 9), QFont(QStringLiteral("Noto Sans"), 10),
-          QFont(QStringLiteral("Cantarell"), 11)})
+          QFont(QStringLiteral("Cantarell"), 11), QFont(QStringLiteral("DejaVu Sans"), 14),
+          QFont(QStringLiteral("DejaVu Sans"), 18)})
         for (const char *language : {"en", "de"})
             take(desktop, QLatin1String(language), folder);
     return 0;

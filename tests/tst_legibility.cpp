@@ -17,6 +17,7 @@ class TestLegibility : public QObject
 private slots:
     void cleanup()
     {
+        set_window_scale(1);
         QApplication::setFont(original);
         for (auto *translator : qApp->findChildren<QTranslator *>()) {
             QCoreApplication::removeTranslator(translator);
@@ -30,16 +31,24 @@ private slots:
         QTest::addColumn<QFont>("desktop");
         QTest::addColumn<QString>("language");
         QTest::addColumn<QStringList>("cut"); // at the desktop's font as it is
+        QTest::addColumn<int>("digits");      // the least height of a box's digits, in pixels
         const QStringList cut = {"label",           "prevSubseq",    "nextSubseq", "randomGenRadio",
                                  "userDefineRadio", "chosenFormula", "sortStatus"};
-        QTest::newRow("Debian: DejaVu Sans 9") << QFont("DejaVu Sans", 9) << "en" << cut;
-        QTest::newRow("KDE Plasma: Noto Sans 10") << QFont("Noto Sans", 10) << "en" << cut;
+        QTest::newRow("Debian: DejaVu Sans 9") << QFont("DejaVu Sans", 9) << "en" << cut << 0;
+        QTest::newRow("KDE Plasma: Noto Sans 10") << QFont("Noto Sans", 10) << "en" << cut << 0;
         QTest::newRow("GNOME: Cantarell 11")
-            << QFont("Cantarell", 11) << "en" << cut + QStringList{"label_7", "label_6"};
+            << QFont("Cantarell", 11) << "en" << cut + QStringList{"label_7", "label_6"} << 0;
         for (const QFont &font :
              {QFont("DejaVu Sans", 9), QFont("Noto Sans", 10), QFont("Cantarell", 11)})
             QTest::newRow(qPrintable(font.family() + " in German"))
-                << font << "de" << QStringList();
+                << font << "de" << QStringList() << 0;
+        // Large text: the whole window grows with it.
+        for (const char *language : {"en", "de"}) {
+            QTest::newRow(qPrintable(QStringLiteral("large text, 14 points, ") + language))
+                << QFont("DejaVu Sans", 14) << language << QStringList() << 12;
+            QTest::newRow(qPrintable(QStringLiteral("large text, 18 points, ") + language))
+                << QFont("DejaVu Sans", 18) << language << QStringList() << 15;
+        }
     }
 
     void desktop_fonts()
@@ -47,6 +56,7 @@ private slots:
         QFETCH(QFont, desktop);
         QFETCH(QString, language);
         QFETCH(QStringList, cut);
+        QFETCH(int, digits);
         QVERIFY2(QFontDatabase::hasFamily(desktop.family()), qPrintable(desktop.family()));
         QLocale::setDefault(QLocale(language));
         install_translations();
@@ -58,12 +68,28 @@ private slots:
         for (const QString &name : cut) // what is cut is measured so
             QVERIFY2(clipped_controls(form).contains(name), qPrintable(name));
 
-        const QFont chosen = fitting_font(desktop);
+        // On a full HD screen; the usual sizes keep the window as it is.
+        const QRect screen(0, 0, 1920, 1040);
+        const qreal scale = text_scale(desktop, screen);
+        QCOMPARE(scale == 1, digits == 0);
+        set_window_scale(scale);
+        enlarge_form(form, &bare, scale);
+        const QFont chosen = fitting_font(desktop, scale);
         QVERIFY(chosen.pointSizeF() >= 8);
         QApplication::setFont(chosen);
         bare.setFont(chosen);
         QCOMPARE(clipped_controls(form), QStringList());
         w.emplace();
+        const QSize size = w->window->size();
+        QCOMPARE(size, QSize(qRound(678 * scale), qRound(412 * scale)));
+        QVERIFY(screen.contains(QRect(QPoint(), size)));
+        if (digits > 0) {
+            // The digits' height on screen: the picture's font, as the canvas scales it.
+            auto *canvas = w->get<QGraphicsView>("Canvas");
+            const qreal height =
+                QFontMetricsF(canvas->scene()->font()).capHeight() * canvas->transform().m11();
+            QVERIFY2(height >= digits, qPrintable(QString::number(height)));
+        }
 
         // The widened controls stay in the window and overlap nothing but
         // what they overlapped before.
