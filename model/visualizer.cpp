@@ -41,6 +41,15 @@ void Visualizer::set_current_step(int target)
     }
 }
 
+QVector<qint32> initial_sequence(const Visualizer &vis)
+{
+    QVector<qint32> seq = vis.seq;
+    for (int i = vis.cur_step - 1; i >= 0; --i)
+        if (const TraceStep &s = vis.steps.at(i); s.is_swap)
+            std::swap(seq[s.pos_a], seq[s.pos_b]);
+    return seq;
+}
+
 void Visualizer::jump_sub(bool forward)
 {
     if (steps.isEmpty())

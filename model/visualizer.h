@@ -60,6 +60,10 @@ int box_width(const Visualizer &vis);
 constexpr qreal gap_strip_y = -1000;
 QRectF gap_strip_box(const Visualizer &vis, int index);
 
+// The sequence as the trace starts from it: seq with the exchanges before the
+// step on display undone.
+QVector<qint32> initial_sequence(const Visualizer &vis);
+
 class Visualizer : public QObject
 {
     Q_OBJECT

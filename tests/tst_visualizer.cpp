@@ -163,6 +163,7 @@ private slots:
                     vis.set_current_step(target);
                 QCOMPARE(vis.property("current_step").toInt(), std::clamp(target, 0, count - 1));
                 QCOMPARE(vis.seq, shown[vis.cur_step]);
+                QCOMPARE(initial_sequence(vis), initial);
                 const bool forward = rng.bounded(2);
                 const int from = vis.cur_step;
                 vis.jump_sub(forward);
