@@ -437,6 +437,78 @@ private:
     QAccessible::Id choice = 0;
 };
 
+// A window of its own that can say something: the focus moves to an item of
+// it named by what is said, made anew each time.
+class SpeakingWindow : public QAccessibleWidget
+{
+public:
+    explicit SpeakingWindow(QWidget *window) : QAccessibleWidget(window, QAccessible::Window) {}
+    ~SpeakingWindow() override { forget(); }
+
+    int childCount() const override { return QAccessibleWidget::childCount() + (said ? 1 : 0); }
+    QAccessibleInterface *child(int index) const override
+    {
+        const int own = QAccessibleWidget::childCount();
+        return said != 0 && index == own ? QAccessible::accessibleInterface(said)
+                                         : QAccessibleWidget::child(index);
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        if (said != 0 && child == QAccessible::accessibleInterface(said))
+            return QAccessibleWidget::childCount();
+        return QAccessibleWidget::indexOfChild(child);
+    }
+
+    void say(const QString &text)
+    {
+        forget();
+        auto *item = new Said(this, text);
+        said = QAccessible::registerAccessibleInterface(item);
+        QAccessibleEvent focus(item, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
+    }
+
+private:
+    class Said : public QAccessibleInterface
+    {
+    public:
+        Said(SpeakingWindow *window, const QString &text) : owner(window), text_said(text) {}
+        bool isValid() const override { return owner->isValid(); }
+        QObject *object() const override { return nullptr; }
+        QWindow *window() const override { return owner->window(); }
+        QAccessibleInterface *childAt(int, int) const override { return nullptr; }
+        QAccessibleInterface *parent() const override { return owner; }
+        QAccessibleInterface *child(int) const override { return nullptr; }
+        int childCount() const override { return 0; }
+        int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+        QString text(QAccessible::Text t) const override
+        {
+            return t == QAccessible::Name ? text_said : QString();
+        }
+        void setText(QAccessible::Text, const QString &) override {}
+        QRect rect() const override { return owner->rect(); }
+        QAccessible::Role role() const override { return QAccessible::ListItem; }
+        QAccessible::State state() const override
+        {
+            QAccessible::State s;
+            s.focusable = s.focused = true;
+            return s;
+        }
+
+    private:
+        SpeakingWindow *owner;
+        QString text_said;
+    };
+
+    void forget()
+    {
+        if (said != 0)
+            QAccessible::deleteAccessibleInterface(std::exchange(said, 0));
+    }
+
+    QAccessible::Id said = 0;
+};
+
 QAccessibleInterface *make_interface(const QString &class_name, QObject *object)
 {
     if (class_name == u"QComboBox")
@@ -446,6 +518,8 @@ QAccessibleInterface *make_interface(const QString &class_name, QObject *object)
     if (class_name == u"QSlider")
         return new Slider(static_cast<QSlider *>(object));
     // A full-screen window of its own, with a title, not a part of the main window.
+    if (class_name == u"RaceView")
+        return new SpeakingWindow(static_cast<QWidget *>(object));
     if (class_name == u"PresentationView")
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
     return nullptr;
@@ -628,8 +702,25 @@ void Accessibility::step_shown()
         for (auto *other : active->findChildren<QGraphicsView *>())
             if (other->scene() == vis->scene && other->isVisible())
                 view = other;
+    tell(view);
+}
+
+void Accessibility::say(QWidget *window, const QString &text)
+{
+    if (!QAccessible::isActive())
+        return;
+    if (auto *speaking =
+            dynamic_cast<SpeakingWindow *>(QAccessible::queryAccessibleInterface(window)))
+        speaking->say(text);
+}
+
+void Accessibility::tell(QGraphicsView *view)
+{
+    if (!QAccessible::isActive())
+        return;
     auto *list = dynamic_cast<StepList *>(QAccessible::queryAccessibleInterface(view));
-    if (list == nullptr || vis->steps.isEmpty())
+    const Visualizer *vis = list != nullptr ? list->trace() : nullptr;
+    if (vis == nullptr || vis->steps.isEmpty())
         return;
     QAccessibleEvent focus(list->item(vis->cur_step), QAccessible::Focus);
     QAccessible::updateAccessibility(&focus);

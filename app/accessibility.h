@@ -44,6 +44,10 @@ public:
     // Tells screen readers the step on display, in the view that has the
     // user's attention: the presentation when it is the active window.
     void step_shown();
+    // Tells them the step a view of a trace shows.
+    static void tell(QGraphicsView *view);
+    // Has a window that can speak (the race) say the text.
+    static void say(QWidget *window, const QString &text);
 
     // The texts of the speed slider, for measuring what the form must hold.
     static QString speed_name();

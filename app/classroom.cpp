@@ -8,6 +8,7 @@
 #include "paneview.h"
 #include "picture.h"
 #include "presentation.h"
+#include "race.h"
 #include "sleeper.h"
 #include "ui_mainwindow.h"
 #include "visualizer.h"
@@ -65,6 +66,8 @@ void MainWindow::add_classroom_actions()
     predict_action->setCheckable(true);
     menu->addAction(predict_action);
     menu->addAction(
+        add_key_action(tr("Race two formulas"), {Qt::Key_R}, false, [this] { race(); }));
+    menu->addAction(
         add_key_action(tr("Help"), {QKeySequence::HelpContents}, false, [this] { open_help(); }));
 
     add_key_action(QString(), {Qt::Key_S}, false, [this] { answer(true); });
@@ -108,6 +111,19 @@ void MainWindow::present(QScreen *target)
     }
     presentation->set_blanked(false);
     presentation->present_on(target);
+}
+
+// The race is a part of the presentation, over it on its screen.
+void MainWindow::race()
+{
+    settle();
+    if (!presentation || !presentation->isVisible())
+        present(screen());
+    auto *race = new RaceView(initial_sequence(*vis), cur_formula, this);
+    race->setAttribute(Qt::WA_DeleteOnClose);
+    race->set_pause(playback_delay());
+    connect(race, &RaceView::left, presentation, [this] { presentation->activateWindow(); });
+    race->present_on(presentation->screen());
 }
 
 void MainWindow::leave_presentation()

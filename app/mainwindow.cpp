@@ -197,11 +197,12 @@ void MainWindow::add_shortcuts()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    // A running playback or a presentation would otherwise keep the program
-    // alive after the window is gone.
+    // A running playback or a window of the window's own, as the presentation,
+    // would otherwise keep the program alive after the window is gone.
     playing = false;
-    if (presentation)
-        presentation->close();
+    for (QWidget *window : findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+        if (window->isWindow())
+            window->close();
     QMainWindow::closeEvent(event);
 }
 
@@ -425,6 +426,13 @@ void MainWindow::set_playback_controls_enabled(bool enabled)
         action->setEnabled(enabled);
 }
 
+qint32 MainWindow::playback_delay() const
+{
+    const double v = ui->playSpeed->value();
+    const double m = ui->playSpeed->maximum();
+    return m > 0 ? qint32(5000 * (1 - v / m)) : 0;
+}
+
 void MainWindow::play()
 {
     if (playing) {
@@ -437,9 +445,7 @@ void MainWindow::play()
     // A sleep left over from an earlier playback ends at once.
     sleeper->interrupt();
     sleeper->wait();
-    const double v = ui->playSpeed->value();
-    const double m = ui->playSpeed->maximum();
-    sleeper->delay_ms = m > 0 ? qint32(5000 * (1 - v / m)) : 0;
+    sleeper->delay_ms = playback_delay();
     sleeper->rearm();
     // The end of every sleep posts an event here, which wakes the loop below.
     const QMetaObject::Connection wake = connect(sleeper, &QThread::finished, this, [] {});

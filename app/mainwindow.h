@@ -67,6 +67,8 @@ private:
     void draw_step();
     void settle();
     void set_playback_controls_enabled(bool enabled);
+    // The pause per step the speed slider sets, in milliseconds.
+    qint32 playback_delay() const;
     void open_help();
 
     // Teaching in a room: the canvas menu and its keys, the presentation,
@@ -76,6 +78,7 @@ private:
     void add_classroom_actions();
     void open_menu(const QPoint &where);
     void present(QScreen *screen);
+    void race();
     void leave_presentation();
     void copy_picture();
     void save_picture_as();

@@ -4,6 +4,7 @@
 // of a step, the predict mode and F1.
 #include "picture.h"
 #include "presentation.h"
+#include "race.h"
 #include "window_fixture.h"
 
 #include <QSvgRenderer>
@@ -75,7 +76,7 @@ private slots:
             if (action->isVisible())
                 items << action->text() + u' ' + action->shortcut().toString();
         QCOMPARE(items, QStringList({"Present F5", "Copy picture Ctrl+C", "Save picture… Ctrl+S",
-                                     "Predict the steps P", "Help F1"}));
+                                     "Predict the steps P", "Race two formulas R", "Help F1"}));
         menu->close();
         QCOMPARE(w->get("Canvas")->contextMenuPolicy(), Qt::CustomContextMenu);
     }
@@ -250,6 +251,46 @@ private slots:
         });
         QVERIFY2(complaint.isEmpty(), qPrintable(complaint));
         QVERIFY(QSet<int>(panes_of_pass.cbegin(), panes_of_pass.cend()).contains(2));
+    }
+
+    // R races the formula in force against another on the sequence on display:
+    // every key moves both, the one home first is marked, and leaving returns
+    // to the presentation at the step it showed.
+    void race()
+    {
+        w->get<QComboBox>("chosenFormula")->setCurrentIndex(2); // Sedgewick's: gap 1 alone
+        w->click("applyButton");
+        w->window->step_to(7);
+        const int shown = w->vis->cur_step;
+        press("F5 R");
+        auto *race = w->window->findChild<RaceView *>();
+        QVERIFY(race && race->isActiveWindow());
+        QCOMPARE(QList<int>({race->formula(0), race->formula(1)}), QList<int>({2, 3}));
+        press("Right Right Right Left");
+        QCOMPARE(QList<int>({race->racer(0).cur_step, race->racer(1).cur_step}),
+                 QList<int>({2, 2}));
+        QCOMPARE(initial_sequence(race->racer(1)), initial_sequence(*w->vis));
+        QVERIFY(
+            RaceView::progress(race->racer(1))
+                .startsWith(
+                    QStringLiteral("comparisons so far: 0 of %1 ").arg(race->racer(1).op_count)));
+        press("Down Down"); // Knuth's has the same gap 1 here: home together
+        QCOMPARE(race->formula(1), 5);
+        QCOMPARE(race->racer(1).cur_step, 0);
+        press(Qt::Key_End);
+        QCOMPARE(race->winner(), 2);
+        press("Up Up Up"); // past the first to Hibbard's, with more steps here
+        QCOMPARE(race->formula(1), 1);
+        w->get<QSlider>("playSpeed")->setValue(w->get<QSlider>("playSpeed")->maximum());
+        race->set_pause(1);
+        press(Qt::Key_Space);
+        QTRY_VERIFY(!race->playing());
+        QCOMPARE(race->winner(), 0);
+        QVERIFY(race->findChildren<QLabel *>().constFirst()->text().endsWith("✓ finished first"));
+        press(Qt::Key_Escape);
+        QTRY_VERIFY(presentation()->isActiveWindow());
+        QCOMPARE(w->vis->cur_step, shown);
+        QTRY_VERIFY(w->window->findChild<RaceView *>() == nullptr);
     }
 
     // A scripted session: questions, verdicts and the score; moving back, jumps

@@ -397,6 +397,10 @@ Untere Reihe, diese Teilfolge: die verglichenen Elemente violett mit Rahmen.</tr
         <source>The number %1 is too small: numbers must be at least %2.</source>
         <translation>Die Zahl %1 ist zu klein: Zahlen müssen mindestens %2 sein.</translation>
     </message>
+    <message>
+        <source>Race two formulas</source>
+        <translation>Wettlauf zweier Formeln</translation>
+    </message>
 </context>
 <context>
     <name>Panes</name>
@@ -432,6 +436,37 @@ Untere Reihe, diese Teilfolge: die verglichenen Elemente violett mit Rahmen.</tr
     <message>
         <source>Vellora – Presentation</source>
         <translation>Vellora – Präsentation</translation>
+    </message>
+</context>
+<context>
+    <name>RaceView</name>
+    <message>
+        <source>Vellora – Race</source>
+        <translation>Vellora – Wettlauf</translation>
+    </message>
+    <message>
+        <source>Right, Left: both a step · Space: play · Up, Down: another second formula · Esc: back to the presentation</source>
+        <translation>Rechts, Links: beide einen Schritt · Leertaste: abspielen · Hoch, Runter: eine andere zweite Formel · Esc: zurück zur Präsentation</translation>
+    </message>
+    <message>
+        <source>comparisons so far: %1 of %2 · swaps so far: %3 of %4 · step %5 of %6</source>
+        <translation>Vergleiche bisher: %1 von %2 · Vertauschungen bisher: %3 von %4 · Schritt %5 von %6</translation>
+    </message>
+    <message>
+        <source>(in force)</source>
+        <translation>(in Kraft)</translation>
+    </message>
+    <message>
+        <source>(Up, Down: another)</source>
+        <translation>(Hoch, Runter: eine andere)</translation>
+    </message>
+    <message>
+        <source>✓ finished first</source>
+        <translation>✓ als Erste fertig</translation>
+    </message>
+    <message>
+        <source>✓ finished together</source>
+        <translation>✓ gleichzeitig fertig</translation>
     </message>
 </context>
 <context>
