@@ -23,8 +23,15 @@ namespace
 
 constexpr qreal picture_scale = 2;
 constexpr qreal widest_whole = 4096; // pixels at twice the scene's size
-// Fonts that browsers know, ending in the generic family.
-const QString svg_fonts = QStringLiteral("'DejaVu Sans', Verdana, Arial, Helvetica, sans-serif");
+// The font the boxes were measured in, then fonts that browsers know, ending
+// in the generic family.
+QString svg_fonts(const QGraphicsScene *scene)
+{
+    QString family = QFontInfo(scene->font()).family();
+    family.remove(u'\'');
+    return u'\'' + family +
+           QStringLiteral("', 'DejaVu Sans', Verdana, Arial, Helvetica, sans-serif");
+}
 
 // The scene with half a unit more on every side, so that the outlines of the
 // outermost boxes, drawn on the scene's edges, show whole.
@@ -48,7 +55,7 @@ class SvgWriter
 public:
     explicit SvgWriter(QIODevice *device) : xml(device) { xml.setAutoFormatting(true); }
 
-    void begin(const QSizeF &size, const QRectF &view_box)
+    void begin(const QGraphicsScene *scene, const QSizeF &size, const QRectF &view_box)
     {
         xml.writeStartDocument();
         xml.writeStartElement(QStringLiteral("svg"));
@@ -59,7 +66,7 @@ public:
                            QStringLiteral("%1 %2 %3 %4")
                                .arg(number(view_box.x()), number(view_box.y()),
                                     number(view_box.width()), number(view_box.height())));
-        xml.writeAttribute(QStringLiteral("font-family"), svg_fonts);
+        xml.writeAttribute(QStringLiteral("font-family"), svg_fonts(scene));
         xml.writeTextElement(QStringLiteral("title"),
                              QCoreApplication::translate("Picture", "A step of Shell sort"));
         rect(view_box, Qt::white, QPen(Qt::NoPen));
@@ -234,10 +241,10 @@ QByteArray picture_svg(QGraphicsScene *scene, const PaneLayout &layout)
     SvgWriter svg(&buffer);
     if (layout.whole) {
         const QRectF source = framed(scene);
-        svg.begin(source.size(), source);
+        svg.begin(scene, source.size(), source);
         svg.items(scene, source);
     } else {
-        svg.begin(layout.view * picture_scale, QRectF(QPointF(0, 0), layout.view));
+        svg.begin(scene, layout.view * picture_scale, QRectF(QPointF(0, 0), layout.view));
         for (const PanePiece &piece : layout.pieces)
             svg.piece(scene, piece.source, piece.target);
         if (!layout.mark.isEmpty())

@@ -315,6 +315,7 @@ QGraphicsRectItem *Visualizer::draw_box(int x, int y, int w, int h, int value, Q
     // As the rectangle's child, the label lies above it and goes with it.
     auto *label = new QGraphicsSimpleTextItem(rect);
     label->setFont(scene->font());
+    label->setZValue(1); // above the marks of its box
     label->setVisible(value != no_label);
     if (value != no_label) {
         label->setText(num_to_str(value));

@@ -31,9 +31,13 @@ QVector<Box> row(QGraphicsScene &scene, qreal y)
     QVector<Box> boxes;
     for (QGraphicsItem *item : scene.items(Qt::AscendingOrder))
         if (auto *rect = qgraphicsitem_cast<QGraphicsRectItem *>(item))
-            if (rect->isVisible() && rect->rect().y() == y)
-                boxes.append({rect, qgraphicsitem_cast<QGraphicsSimpleTextItem *>(
-                                        rect->childItems().value(0))});
+            if (rect->isVisible() && rect->rect().y() == y) {
+                QGraphicsSimpleTextItem *label = nullptr;
+                for (QGraphicsItem *child : rect->childItems())
+                    if (auto *text = qgraphicsitem_cast<QGraphicsSimpleTextItem *>(child))
+                        label = text;
+                boxes.append({rect, label});
+            }
     std::sort(boxes.begin(), boxes.end(),
               [](const Box &a, const Box &b) { return a.rect->rect().x() < b.rect->rect().x(); });
     return boxes;
