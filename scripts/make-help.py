@@ -177,16 +177,20 @@ def draw_canvas(trace, formula, step_number, numbers):
 
     rows = []
     if g != -1:
-        colours = [GREEN if i < g else YELLOW if i == g else RED for i in range(len(gaps))]
+        # Applied: green with a tick; in force: yellow, framed; to come: red.
+        looks = [(GREEN, " ticked") if i < g else (YELLOW, " framed") if i == g else (RED, "")
+                 for i in range(len(gaps))]
         # As wide as the sequence row: boxes of 30 pixels whose borders overlap.
         rows.append('<div class="row gaprow" style="width:%dpx">%s</div>' % (
-            29 * n + 1, "".join(box(v, c) for v, c in zip(gaps, colours))))
+            29 * n + 1, "".join(box(v, c, m) for v, (c, m) in zip(gaps, looks))))
     in_sub = [s != -1 and i >= s and (i - s) % h == 0 for i in range(n)]
+    # A member of the subsequence has a line down to its copy below.
     rows.append('<div class="row">%s</div>' % "".join(
-        box(v, GRAY if in_sub[i] else WHITE) for i, v in enumerate(seq)))
+        box(v, GRAY, " linked") if in_sub[i] else box(v, WHITE) for i, v in enumerate(seq)))
     if s != -1:
         rows.append('<div class="row">%s</div>' % "".join(
-            box(v, PURPLE if i in highlighted else LIGHT_BLUE) if in_sub[i]
+            box(v, PURPLE, " framed dark") if in_sub[i] and i in highlighted
+            else box(v, LIGHT_BLUE) if in_sub[i]
             else box("", "transparent", " empty") for i, v in enumerate(seq)))
     status = "%s\n\nCurrent step: %d/%d\nTotal number of operations: %d, incl. %d swaps." % (
         step["text"], step_number, len(steps), doc["operations"], doc["swaps"])
