@@ -139,7 +139,7 @@ public:
     explicit StepList(QGraphicsView *view) : QAccessibleWidget(view, QAccessible::List) {}
     ~StepList() override
     {
-        for (QAccessible::Id id : std::as_const(items))
+        for (QAccessible::Id id : std::as_const(made))
             QAccessible::deleteAccessibleInterface(id);
     }
 
@@ -183,22 +183,22 @@ public:
     }
 
     // The step's item, made anew when what it says has changed, as after
-    // an answer in the predict mode: a screen reader speaks a new item.
+    // an answer in the predict mode: a screen reader speaks a new item. The
+    // items it knew stay valid for a while, as it asks about the one it left.
     StepItem *item(int step) const
     {
         const QString name = name_of(step);
-        if (auto *known =
-                static_cast<StepItem *>(QAccessible::accessibleInterface(items.value(step)));
-            known != nullptr && known->name == name)
-            return known;
-        forget(step);
-        // A few hundred items at most; a screen reader asks for the few around the step.
-        constexpr int kept = 256;
-        if (items.size() >= kept)
-            forget(items.constBegin().key());
-        auto *made = new StepItem(const_cast<StepList *>(this), step, name);
-        items.insert(step, QAccessible::registerAccessibleInterface(made));
-        return made;
+        for (auto id = made.crbegin(); id != made.crend(); ++id)
+            if (auto *known = static_cast<StepItem *>(QAccessible::accessibleInterface(*id));
+                known->step == step && known->name == name)
+                return known;
+        // A few hundred at most; a screen reader asks for the few around the step.
+        constexpr qsizetype kept = 256;
+        if (made.size() >= kept)
+            QAccessible::deleteAccessibleInterface(made.takeFirst());
+        auto *fresh = new StepItem(const_cast<StepList *>(this), step, name);
+        made << QAccessible::registerAccessibleInterface(fresh);
+        return fresh;
     }
 
 private:
@@ -209,13 +209,7 @@ private:
             return vis->status->toPlainText().section(QStringLiteral("\n\n"), 0, 0);
         return vis->steps.at(step).text;
     }
-    void forget(int step) const
-    {
-        if (items.contains(step))
-            QAccessible::deleteAccessibleInterface(items.take(step));
-    }
-
-    mutable QHash<int, QAccessible::Id> items;
+    mutable QList<QAccessible::Id> made; // oldest first
 };
 
 bool StepItem::isValid() const

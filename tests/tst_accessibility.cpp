@@ -100,6 +100,31 @@ private slots:
         QCOMPARE(w->get<QLineEdit>("userDefLine")->text(), QStringLiteral("4 2"));
     }
 
+    // Each step is told by an item of the canvas's list named by what the
+    // status panel says; an answer makes a new one, and the items a screen
+    // reader knew stay valid when it asks about the step it left.
+    void step_items()
+    {
+        w->apply(QStringLiteral("9 3 7 1 8 2 6 10 5 4"));
+        QAccessibleInterface *list = QAccessible::queryAccessibleInterface(w->get("Canvas"));
+        QCOMPARE(list->role(), QAccessible::List);
+        QCOMPARE(list->childCount(), w->vis->steps.size());
+        press(w->get("Canvas"), Qt::Key_P);
+        for (int i = 0; i < 3; ++i)
+            press(w->get("Canvas"), Qt::Key_Right);
+        QAccessibleInterface *question = list->focusChild();
+        QVERIFY(question->text(QAccessible::Name).startsWith("Compare 9 and 2"));
+        press(w->get("Canvas"), Qt::Key_K);
+        QAccessibleInterface *verdict = list->focusChild();
+        QVERIFY(verdict != question && verdict->text(QAccessible::Name).startsWith("Not quite:"));
+        const QAccessible::Id known = QAccessible::uniqueId(verdict);
+        press(w->get("Canvas"), Qt::Key_Right);
+        QCOMPARE(list->indexOfChild(list->focusChild()), 4);
+        QCOMPARE(list->child(3)->text(QAccessible::Name), w->vis->steps[3].text);
+        QCOMPARE(QAccessible::accessibleInterface(known), verdict);
+        QVERIFY(verdict->isValid() && question->isValid());
+    }
+
     void canvas_description_data()
     {
         QTest::addColumn<int>("step");
