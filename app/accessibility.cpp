@@ -328,6 +328,68 @@ public:
     }
 };
 
+// Something said by an interface: the focus moves to a new item of it named
+// by what is said, which Orca speaks; the item before is forgotten.
+class Voice
+{
+public:
+    ~Voice() { forget(); }
+
+    void say(QAccessibleInterface *owner, const QString &text)
+    {
+        forget();
+        auto *item = new Said(owner, text);
+        said = QAccessible::registerAccessibleInterface(item);
+        QAccessibleEvent focus(item, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
+    }
+    // The item of what was said last, if any.
+    QAccessibleInterface *item() const
+    {
+        return said != 0 ? QAccessible::accessibleInterface(said) : nullptr;
+    }
+
+private:
+    class Said : public QAccessibleInterface
+    {
+    public:
+        Said(QAccessibleInterface *owner, const QString &text) : owner(owner), text_said(text) {}
+        bool isValid() const override { return owner->isValid(); }
+        QObject *object() const override { return nullptr; }
+        QWindow *window() const override { return owner->window(); }
+        QAccessibleInterface *childAt(int, int) const override { return nullptr; }
+        QAccessibleInterface *parent() const override { return owner; }
+        QAccessibleInterface *child(int) const override { return nullptr; }
+        int childCount() const override { return 0; }
+        int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+        QString text(QAccessible::Text t) const override
+        {
+            return t == QAccessible::Name ? text_said : QString();
+        }
+        void setText(QAccessible::Text, const QString &) override {}
+        QRect rect() const override { return owner->rect(); }
+        QAccessible::Role role() const override { return QAccessible::ListItem; }
+        QAccessible::State state() const override
+        {
+            QAccessible::State s;
+            s.focusable = s.focused = s.selectable = s.selected = true;
+            return s;
+        }
+
+    private:
+        QAccessibleInterface *owner;
+        QString text_said;
+    };
+
+    void forget()
+    {
+        if (said != 0)
+            QAccessible::deleteAccessibleInterface(std::exchange(said, 0));
+    }
+
+    QAccessible::Id said = 0;
+};
+
 // A list to choose from, named by its caption and showing its choice as its
 // text: Orca 43 reads a Qt 6.4 list's choice from neither its name nor its
 // items. A new choice made with the keys is told as the focus on an item
@@ -336,11 +398,6 @@ class ChoiceList : public QAccessibleWidget, public QAccessibleTextInterface
 {
 public:
     explicit ChoiceList(QComboBox *combo) : QAccessibleWidget(combo, QAccessible::ComboBox) {}
-    ~ChoiceList() override
-    {
-        if (choice != 0)
-            QAccessible::deleteAccessibleInterface(choice);
-    }
 
     QComboBox *combo() const { return static_cast<QComboBox *>(widget()); }
     QString current() const { return combo()->currentText(); }
@@ -356,26 +413,18 @@ public:
             return current();
         return QAccessibleWidget::text(t).simplified();
     }
-    int childCount() const override { return choice != 0 ? 1 : 0; }
+    int childCount() const override { return choice.item() != nullptr ? 1 : 0; }
     QAccessibleInterface *child(int index) const override
     {
-        return index == 0 ? QAccessible::accessibleInterface(choice) : nullptr;
+        return index == 0 ? choice.item() : nullptr;
     }
     int indexOfChild(const QAccessibleInterface *child) const override
     {
-        return choice != 0 && child == QAccessible::accessibleInterface(choice) ? 0 : -1;
+        return child != nullptr && child == choice.item() ? 0 : -1;
     }
 
     // Tells the choice made.
-    void chosen()
-    {
-        if (choice != 0)
-            QAccessible::deleteAccessibleInterface(choice);
-        auto *item = new ChoiceItem(this, current());
-        choice = QAccessible::registerAccessibleInterface(item);
-        QAccessibleEvent focus(item, QAccessible::Focus);
-        QAccessible::updateAccessibility(&focus);
-    }
+    void chosen() { choice.say(this, current()); }
 
     void selection(int, int *start, int *end) const override { *start = *end = 0; }
     int selectionCount() const override { return 0; }
@@ -397,38 +446,7 @@ public:
     }
 
 private:
-    class ChoiceItem : public QAccessibleInterface
-    {
-    public:
-        ChoiceItem(ChoiceList *list, const QString &name) : list(list), name(name) {}
-        bool isValid() const override { return list->isValid(); }
-        QObject *object() const override { return nullptr; }
-        QWindow *window() const override { return list->window(); }
-        QAccessibleInterface *childAt(int, int) const override { return nullptr; }
-        QAccessibleInterface *parent() const override { return list; }
-        QAccessibleInterface *child(int) const override { return nullptr; }
-        int childCount() const override { return 0; }
-        int indexOfChild(const QAccessibleInterface *) const override { return -1; }
-        QString text(QAccessible::Text t) const override
-        {
-            return t == QAccessible::Name ? name : QString();
-        }
-        void setText(QAccessible::Text, const QString &) override {}
-        QRect rect() const override { return list->rect(); }
-        QAccessible::Role role() const override { return QAccessible::ListItem; }
-        QAccessible::State state() const override
-        {
-            QAccessible::State s;
-            s.focusable = s.focused = s.selectable = s.selected = true;
-            return s;
-        }
-
-    private:
-        ChoiceList *list;
-        QString name;
-    };
-
-    QAccessible::Id choice = 0;
+    Voice choice;
 };
 
 // A window of its own that can say something: the focus moves to an item of
@@ -437,70 +455,27 @@ class SpeakingWindow : public QAccessibleWidget
 {
 public:
     explicit SpeakingWindow(QWidget *window) : QAccessibleWidget(window, QAccessible::Window) {}
-    ~SpeakingWindow() override { forget(); }
 
-    int childCount() const override { return QAccessibleWidget::childCount() + (said ? 1 : 0); }
+    int childCount() const override
+    {
+        return QAccessibleWidget::childCount() + (voice.item() != nullptr ? 1 : 0);
+    }
     QAccessibleInterface *child(int index) const override
     {
         const int own = QAccessibleWidget::childCount();
-        return said != 0 && index == own ? QAccessible::accessibleInterface(said)
-                                         : QAccessibleWidget::child(index);
+        return index == own ? voice.item() : QAccessibleWidget::child(index);
     }
     int indexOfChild(const QAccessibleInterface *child) const override
     {
-        if (said != 0 && child == QAccessible::accessibleInterface(said))
+        if (child != nullptr && child == voice.item())
             return QAccessibleWidget::childCount();
         return QAccessibleWidget::indexOfChild(child);
     }
 
-    void say(const QString &text)
-    {
-        forget();
-        auto *item = new Said(this, text);
-        said = QAccessible::registerAccessibleInterface(item);
-        QAccessibleEvent focus(item, QAccessible::Focus);
-        QAccessible::updateAccessibility(&focus);
-    }
+    void say(const QString &text) { voice.say(this, text); }
 
 private:
-    class Said : public QAccessibleInterface
-    {
-    public:
-        Said(SpeakingWindow *window, const QString &text) : owner(window), text_said(text) {}
-        bool isValid() const override { return owner->isValid(); }
-        QObject *object() const override { return nullptr; }
-        QWindow *window() const override { return owner->window(); }
-        QAccessibleInterface *childAt(int, int) const override { return nullptr; }
-        QAccessibleInterface *parent() const override { return owner; }
-        QAccessibleInterface *child(int) const override { return nullptr; }
-        int childCount() const override { return 0; }
-        int indexOfChild(const QAccessibleInterface *) const override { return -1; }
-        QString text(QAccessible::Text t) const override
-        {
-            return t == QAccessible::Name ? text_said : QString();
-        }
-        void setText(QAccessible::Text, const QString &) override {}
-        QRect rect() const override { return owner->rect(); }
-        QAccessible::Role role() const override { return QAccessible::ListItem; }
-        QAccessible::State state() const override
-        {
-            QAccessible::State s;
-            s.focusable = s.focused = true;
-            return s;
-        }
-
-    private:
-        SpeakingWindow *owner;
-        QString text_said;
-    };
-
-    void forget()
-    {
-        if (said != 0)
-            QAccessible::deleteAccessibleInterface(std::exchange(said, 0));
-    }
-
-    QAccessible::Id said = 0;
+    Voice voice;
 };
 
 QAccessibleInterface *make_interface(const QString &class_name, QObject *object)
