@@ -67,8 +67,8 @@ void MainWindow::add_classroom_actions()
     menu->addAction(
         add_key_action(tr("Help"), {QKeySequence::HelpContents}, false, [this] { open_help(); }));
 
-    add_key_action(QString(), {Qt::Key_S}, false, [this] { answer(true); });
-    add_key_action(QString(), {Qt::Key_K}, false, [this] { answer(false); });
+    add_key_action(QString(), Predictor::keys(true), false, [this] { answer(true); });
+    add_key_action(QString(), Predictor::keys(false), false, [this] { answer(false); });
     add_key_action(QString(), {Qt::Key_Return, Qt::Key_Enter}, false, [this] {
         if (predictor.asking(*vis))
             step_front();
@@ -105,6 +105,7 @@ void MainWindow::present(QScreen *target)
         presentation->addActions(window_keys);
         presentation->addActions(presentation_keys);
         connect(presentation, &PresentationView::activated, access, &Accessibility::step_shown);
+        presentation->set_score(predictor.score());
     }
     presentation->set_blanked(false);
     presentation->present_on(target);

@@ -335,8 +335,8 @@ void MainWindow::show_step()
 
 // Draws the step on display with what the window adds to it: the question or
 // verdict of the predict mode, which alone reaches the status panel so that
-// nothing gives the answer away, the step box, the presentation following
-// the step, and screen readers told of it.
+// nothing gives the answer away, the step box, the title and the score of the
+// mode, the presentation following the step, and screen readers told of it.
 void MainWindow::draw_step()
 {
     const QString predicted = predictor.status(*vis);
@@ -348,6 +348,9 @@ void MainWindow::draw_step()
     if (!predicted.isEmpty())
         panel->setPlainText(predicted);
     ui->jumpStepNum->setValue(vis->cur_step + 1);
+    setWindowTitle(predictor.title());
+    if (presentation)
+        presentation->set_score(predictor.score());
     if (presentation && presentation->isVisible())
         presentation->follow();
     access->step_shown();

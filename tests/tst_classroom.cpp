@@ -4,6 +4,7 @@
 // of a step, the predict mode and F1.
 #include "picture.h"
 #include "presentation.h"
+#include "translations.h"
 #include "window_fixture.h"
 
 #include <QSvgRenderer>
@@ -40,6 +41,12 @@ class TestClassroom : public QObject
     PresentationView *presentation() const { return w->window->findChild<PresentationView *>(); }
 
     QString presented() const { return presentation()->findChild<QLabel *>("statusText")->text(); }
+    // The score line of the presentation, empty while it shows none.
+    QString presented_score() const
+    {
+        const auto *score = presentation()->findChild<QLabel *>("score");
+        return score->isHidden() ? QString() : score->text();
+    }
 
     // The presentation shows the status text, and the boxes the step is about
     // at 40 pixels or more.
@@ -59,7 +66,15 @@ private slots:
         w->get("nextStep")->setFocus();
     }
 
-    void cleanup() { w.reset(); }
+    void cleanup()
+    {
+        w.reset();
+        for (auto *translator : qApp->findChildren<QTranslator *>()) {
+            QCoreApplication::removeTranslator(translator);
+            delete translator;
+        }
+        QLocale::setDefault(QLocale::c());
+    }
 
     // A right click on the canvas, or the Menu key, lists the actions and their keys.
     void menu_lists_the_actions_with_their_keys()
@@ -265,10 +280,14 @@ private slots:
                 .arg(w->vis->swap_count);
         };
         const QString usual = w->status();
-        press(Qt::Key_P);
         const QList<QAction *> actions = w->window->actions();
-        QVERIFY(std::any_of(actions.cbegin(), actions.cend(), // the menu shows the mode on
-                            [](QAction *action) { return action->isChecked(); }));
+        const auto item = std::find_if(actions.cbegin(), actions.cend(), [](QAction *action) {
+            return action->text() == "Predict the steps";
+        });
+        QVERIFY(item != actions.cend() && (*item)->isCheckable() && !(*item)->isChecked());
+        press(Qt::Key_P);
+        QVERIFY((*item)->isChecked()); // the menu shows the mode on
+        QCOMPARE(w->window->windowTitle(), "Vellora – predicting");
         QCOMPARE(w->status(), usual); // not a comparison: as usual
         // What reaches the panel, and so a screen reader, never gives the answer away.
         QStringList shown;
@@ -287,14 +306,19 @@ private slots:
         QCOMPARE(w->status().section(u'\n', 0, 0),
                  "Not quite: 6 is more than 3, we don't need to replace it anymore. (0 of 1 "
                  "right)");
+        QCOMPARE(w->window->windowTitle(), "Vellora – predicting (0 of 1 right)");
         press("Left Right K"); // answered already: nothing changes
         QVERIFY(w->status().startsWith("Not quite: "));
 
-        // In the presentation a class answers together.
-        press("F5 Right Right K"); // 7 against 10: keep
+        // In the presentation a class answers together, and sees the score.
+        press(Qt::Key_F5);
+        QCOMPARE(presented_score(), "Predicting: 0 of 1 right");
+        press("Right Right K"); // 7 against 10: keep
         QVERIFY(w->status().startsWith("Right. 10 is more than 7, we don't need to replace it "
                                        "anymore. (1 of 2 right)"));
         QCOMPARE(presented(), w->status());
+        QCOMPARE(presented_score(), "Predicting: 1 of 2 right");
+        QCOMPARE(w->window->windowTitle(), "Vellora – predicting (1 of 2 right)");
         press(Qt::Key_Escape);
 
         w->get<QSlider>("playSpeed")->setValue(w->get<QSlider>("playSpeed")->maximum());
@@ -311,13 +335,62 @@ private slots:
         QVERIFY(w->status().startsWith("Right. ") && w->status().contains("(1 of 2 right)"));
         press(Qt::Key_P);
         QCOMPARE(w->status(), w->vis->steps[8].text + counters(9));
+        QVERIFY(!(*item)->isChecked());
+        QCOMPARE(w->window->windowTitle(), "Vellora");
+        QCOMPARE(presented_score(), QString());
         press(Qt::Key_P);
         w->click("applyButton");
+        QCOMPARE(w->window->windowTitle(), "Vellora – predicting");
         w->get<QSpinBox>("jumpStepNum")->setValue(7);
         w->click("jumpButton");
         QVERIFY(w->status().startsWith("Compare 3 and 6 (gap 5)"));
         press(Qt::Key_K);
         QVERIFY(w->status().contains("(1 of 1 right)"));
+    }
+
+    void answer_keys_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<char>("key");
+        QTest::addColumn<QString>("shown"); // how the status panel begins after the key
+        QTest::newRow("English: S swaps") << "en" << 'S' << "Right. 9 is more than 2";
+        QTest::newRow("English: K keeps") << "en" << 'K' << "Not quite: 9 is more than 2";
+        QTest::newRow("English: T answers nothing") << "en" << 'T' << "Compare 9 and 2";
+        QTest::newRow("German: T swaps") << "de" << 'T' << "Richtig. 9 ist größer als 2";
+        QTest::newRow("German: L keeps") << "de" << 'L' << "Nicht ganz: 9 ist größer als 2";
+        QTest::newRow("German: S still swaps") << "de" << 'S' << "Richtig. 9 ist größer als 2";
+        QTest::newRow("German: K still keeps") << "de" << 'K' << "Nicht ganz: 9 ist größer als 2";
+    }
+
+    // Each language answers with the keys its question names, and with S and K;
+    // no key of the window or the presentation does two things.
+    void answer_keys()
+    {
+        QFETCH(QString, language);
+        QFETCH(char, key);
+        QFETCH(QString, shown);
+        QLocale::setDefault(QLocale(language));
+        install_translations();
+        delete w->window;
+        w->open();
+        w->apply(QStringLiteral("9 3 7 1 8 2 6 10 5 4"));
+        press(Qt::Key_F5);
+        for (QWidget *keys_of :
+             {static_cast<QWidget *>(w->window), static_cast<QWidget *>(presentation())}) {
+            QStringList taken;
+            for (const QAction *action : keys_of->actions())
+                for (const QKeySequence &sequence : action->shortcuts())
+                    taken << sequence.toString();
+            QCOMPARE(QSet<QString>(taken.cbegin(), taken.cend()).size(), taken.size());
+        }
+        press("P Right Right Right");
+        QCOMPARE(w->status().section(u'\n', 0, 0),
+                 language == u"de" ? "Vergleich von 9 und 2 (Schrittweite 5): tauschen oder "
+                                     "lassen? T = tauschen, L = lassen."
+                                   : "Compare 9 and 2 (gap 5): swap them or keep them? S = swap, "
+                                     "K = keep.");
+        press(QKeySequence(QString(QLatin1Char(key)))[0]);
+        QVERIFY2(w->status().startsWith(shown), qPrintable(w->status()));
     }
 };
 
