@@ -87,7 +87,11 @@ void MainWindow::add_classroom_actions()
         presentation_keys << action;
     };
     presentation_key({Qt::Key_Escape}, true, [this] { leave_presentation(); });
-    presentation_key({Qt::Key_Space}, true, [this] { play(); });
+    presentation_key({Qt::Key_Space}, true, [this] {
+        if (presentation->blanked())
+            return presentation->set_blanked(false);
+        play();
+    });
     presentation_key({Qt::Key_B, Qt::Key_Period}, false,
                      [this] { presentation->set_blanked(!presentation->blanked()); });
 }

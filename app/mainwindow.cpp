@@ -176,6 +176,9 @@ void MainWindow::add_shortcuts()
     for (const Binding &b : bindings) {
         const auto slot = b.slot;
         add_key_action(QString(), b.keys, false, [this, slot] {
+            // The class sees the step again before it moves on.
+            if (presentation && presentation->blanked())
+                return presentation->set_blanked(false);
             moving_by_key = true;
             (this->*slot)();
             moving_by_key = false;

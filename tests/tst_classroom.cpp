@@ -138,6 +138,34 @@ private slots:
         QVERIFY(!presentation()->isVisible());
     }
 
+    void blank_screen_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<bool>("presenting"); // after the key
+        for (const char *key :
+             {"Right", "Left", "PgUp", "PgDown", "Home", "End", "Ctrl+Right", "Ctrl+Left", "Space"})
+            QTest::newRow(qPrintable(QStringLiteral("%1 shows the step again").arg(key)))
+                << key << true;
+        QTest::newRow("Esc leaves") << "Esc" << false;
+        QTest::newRow("F5 leaves") << "F5" << false;
+    }
+
+    // While the screen is blank a step key brings the picture back without
+    // moving, so that the class never misses a step.
+    void blank_screen()
+    {
+        QFETCH(QString, key);
+        QFETCH(bool, presenting);
+        w->window->step_to(20);
+        press("F5 B");
+        QVERIFY(presentation()->blanked());
+        press(QKeySequence(key)[0]);
+        QCOMPARE(w->vis->cur_step, 20);
+        QVERIFY(!presentation()->blanked());
+        QCOMPARE(presentation()->isVisible(), presenting);
+        QVERIFY(!w->window->is_playing());
+    }
+
     // Closing the window while presenting, during a playback of five-second
     // steps, ends the program at once; nothing is left and no warning given.
     void closing_while_presenting()
