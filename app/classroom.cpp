@@ -5,6 +5,7 @@
 #include "mainwindow.h"
 
 #include "accessibility.h"
+#include "examples.h"
 #include "paneview.h"
 #include "picture.h"
 #include "presentation.h"
@@ -19,6 +20,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QRandomGenerator>
 #include <QScreen>
 #include <QStandardPaths>
 
@@ -57,6 +59,24 @@ void MainWindow::add_classroom_actions()
                                    [this] { copy_picture(); }));
     menu->addAction(add_key_action(tr("Save picture…"), {QKeySequence::Save}, false,
                                    [this] { save_picture_as(); }));
+    // Applied at once as if typed, so that the field shows the numbers.
+    QMenu *examples = menu->addMenu(tr("Example"));
+    for (int kind = 0; kind < Examples::count; ++kind)
+        examples->addAction(
+            add_key_action(Examples::name(Examples::Kind(kind)), {}, false, [this, kind] {
+                const int n = ui->randomSeqSize->value();
+                const auto numbers =
+                    Examples::make(Examples::Kind(kind), n, *QRandomGenerator::global());
+                ui->userDefineRadio->setChecked(true);
+                switch_to_manual();
+                ui->userDefLine->setText(Examples::as_text(numbers));
+                new_seq();
+            }));
+    menu->addAction(add_key_action(tr("Copy the sequence"),
+                                   {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)}, false, [this] {
+                                       QGuiApplication::clipboard()->setText(
+                                           Examples::as_text(Examples::initial_sequence(*vis)));
+                                   }));
     predict_action = add_key_action(tr("Predict the steps"), {Qt::Key_P}, false, [this] {
         predictor.active = !predictor.active;
         predict_action->setChecked(predictor.active);

@@ -2,12 +2,15 @@
 // SPDX-FileCopyrightText: Vellora contributors
 // Teaching in a room: the canvas menu, the full-screen presentation, pictures
 // of a step, the predict mode and F1.
+#include "gaps.h"
 #include "picture.h"
 #include "presentation.h"
 #include "translations.h"
 #include "window_fixture.h"
 
 #include <QSvgRenderer>
+
+#include <numeric>
 
 namespace
 {
@@ -21,6 +24,15 @@ void press(QKeyCombination key)
         QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
     QTest::keyClick(target, key.key(), key.keyboardModifiers());
     QCoreApplication::processEvents();
+}
+
+// The numbers as typed, with a blank between two.
+QString joined(const QVector<qint32> &numbers)
+{
+    QStringList texts;
+    for (qint32 v : numbers)
+        texts << QString::number(v);
+    return texts.join(u' ');
 }
 
 // Several keys in a row, by name: "Right Right P".
@@ -88,8 +100,9 @@ private slots:
         QStringList items;
         for (QAction *action : menu->actions())
             if (action->isVisible())
-                items << action->text() + u' ' + action->shortcut().toString();
+                items << (action->text() + u' ' + action->shortcut().toString()).trimmed();
         QCOMPARE(items, QStringList({"Present F5", "Copy picture Ctrl+C", "Save picture… Ctrl+S",
+                                     "Example", "Copy the sequence Ctrl+Shift+C",
                                      "Predict the steps P", "Help F1"}));
         menu->close();
         QCOMPARE(w->get("Canvas")->contextMenuPolicy(), Qt::CustomContextMenu);
@@ -164,6 +177,86 @@ private slots:
         QVERIFY(!presentation()->blanked());
         QCOMPARE(presentation()->isVisible(), presenting);
         QVERIFY(!w->window->is_playing());
+    }
+
+    void examples_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("formula");
+        QTest::addColumn<QString>("numbers");   // empty where drawn at random
+        QTest::addColumn<QString>("sorted");    // the same numbers in order
+        QTest::addColumn<int>("pairs_swapped"); // of the numbers in order; -1 unchecked
+        const auto up_to = [](int n) {
+            QVector<qint32> numbers(n);
+            std::iota(numbers.begin(), numbers.end(), 1);
+            return joined(numbers);
+        };
+        QTest::newRow("reversed, 10 numbers, Knuth")
+            << "Reversed" << 10 << 5 << "10 9 8 7 6 5 4 3 2 1" << up_to(10) << -1;
+        QTest::newRow("already sorted, 25 numbers, Hibbard")
+            << "Already sorted" << 25 << 1 << up_to(25) << up_to(25) << 0;
+        QTest::newRow("nearly sorted, 20 numbers, Ciura")
+            << "Nearly sorted (two pairs swapped at random)" << 20 << 6 << QString() << up_to(20)
+            << 2;
+        QTest::newRow("three values, 13 numbers, Pratt")
+            << "Only three different values, in random order" << 13 << 3 << QString()
+            << "1 1 1 1 1 2 2 2 2 3 3 3 3" << -1;
+        QTest::newRow("Shell's bad case, 16 numbers, Shell")
+            << "Bad case for Shell's formula (best seen at 16 numbers)" << 16 << 0
+            << "9 1 10 2 11 3 12 4 13 5 14 6 15 7 16 8" << up_to(16) << -1;
+        QTest::newRow("Shell's bad case, 11 numbers, Fibonacci")
+            << "Bad case for Shell's formula (best seen at 16 numbers)" << 11 << 4
+            << "6 1 7 2 8 3 9 4 10 5 11" << up_to(11) << -1;
+    }
+
+    // An example is applied at once as the typed sequence, at the slider's
+    // size and under the formula chosen; Copy the sequence gives back the
+    // numbers it started from, wherever the trace is.
+    void examples()
+    {
+        QFETCH(QString, item);
+        QFETCH(int, size);
+        QFETCH(int, formula);
+        QFETCH(QString, numbers);
+        QFETCH(QString, sorted);
+        QFETCH(int, pairs_swapped);
+        w->choose("randomGenRadio");
+        w->get<QSlider>("randomSeqSize")->setValue(size);
+        w->get<QComboBox>("chosenFormula")->setCurrentIndex(formula);
+        const QList<QAction *> actions = w->window->actions();
+        const auto action = std::find_if(actions.cbegin(), actions.cend(),
+                                         [&](QAction *a) { return a->text() == item; });
+        QVERIFY(action != actions.cend());
+        (*action)->trigger();
+
+        QVERIFY(w->get<QRadioButton>("userDefineRadio")->isChecked());
+        auto *field = w->get<QLineEdit>("userDefLine");
+        QVERIFY(field->isVisible());
+        QCOMPARE(field->text(), joined(w->vis->seq));
+        if (!numbers.isEmpty())
+            QCOMPARE(field->text(), numbers);
+        Visualizer model(nullptr, nullptr, nullptr, gap_generators[formula], w->vis->seq);
+        model.build_trace();
+        QCOMPARE(w->vis->gaps, model.gaps);
+        QCOMPARE(w->vis->steps.size(), model.steps.size());
+        QCOMPARE(w->vis->cur_step, 0);
+        QVector<qint32> in_order = w->vis->seq;
+        std::sort(in_order.begin(), in_order.end());
+        QCOMPARE(joined(in_order), sorted);
+        if (pairs_swapped != -1) {
+            int misplaced = 0;
+            for (int i = 0; i < size; ++i)
+                if (w->vis->seq[i] != in_order[i]) {
+                    ++misplaced;
+                    QCOMPARE(w->vis->seq[w->vis->seq[i] - 1], i + 1); // swapped with its place
+                }
+            QCOMPARE(misplaced, 2 * pairs_swapped);
+        }
+
+        press(Qt::Key_End);
+        press(QKeyCombination(Qt::CTRL | Qt::SHIFT, Qt::Key_C));
+        QCOMPARE(QGuiApplication::clipboard()->text(), field->text());
     }
 
     // Closing the window while presenting, during a playback of five-second

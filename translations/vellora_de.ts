@@ -80,6 +80,29 @@
     </message>
 </context>
 <context>
+    <name>Examples</name>
+    <message>
+        <source>Reversed</source>
+        <translation>Umgekehrt sortiert</translation>
+    </message>
+    <message>
+        <source>Already sorted</source>
+        <translation>Schon sortiert</translation>
+    </message>
+    <message>
+        <source>Nearly sorted (two pairs swapped at random)</source>
+        <translation>Fast sortiert (zwei zufällige Paare vertauscht)</translation>
+    </message>
+    <message>
+        <source>Only three different values, in random order</source>
+        <translation>Nur drei verschiedene Werte, zufällig angeordnet</translation>
+    </message>
+    <message>
+        <source>Bad case for Shell&apos;s formula (best seen at 16 numbers)</source>
+        <translation>Ungünstiger Fall für die Shell-Formel (am deutlichsten bei 16 Zahlen)</translation>
+    </message>
+</context>
+<context>
     <name>Handout</name>
     <message>
         <source>en</source>
@@ -396,6 +419,14 @@ Untere Reihe, diese Teilfolge: die verglichenen Elemente violett mit Rahmen.</tr
     <message>
         <source>The number %1 is too small: numbers must be at least %2.</source>
         <translation>Die Zahl %1 ist zu klein: Zahlen müssen mindestens %2 sein.</translation>
+    </message>
+    <message>
+        <source>Example</source>
+        <translation>Beispiel</translation>
+    </message>
+    <message>
+        <source>Copy the sequence</source>
+        <translation>Folge kopieren</translation>
     </message>
 </context>
 <context>
