@@ -5,6 +5,7 @@
 #include "mainwindow.h"
 
 #include "accessibility.h"
+#include "examples.h"
 #include "paneview.h"
 #include "picture.h"
 #include "presentation.h"
@@ -20,6 +21,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QRandomGenerator>
 #include <QScreen>
 #include <QStandardPaths>
 
@@ -58,6 +60,24 @@ void MainWindow::add_classroom_actions()
                                    [this] { copy_picture(); }));
     menu->addAction(add_key_action(tr("Save picture…"), {QKeySequence::Save}, false,
                                    [this] { save_picture_as(); }));
+    // Applied at once as if typed, so that the field shows the numbers.
+    QMenu *examples = menu->addMenu(tr("Example"));
+    for (int kind = 0; kind < Examples::count; ++kind)
+        examples->addAction(
+            add_key_action(Examples::name(Examples::Kind(kind)), {}, false, [this, kind] {
+                const int n = ui->randomSeqSize->value();
+                const auto numbers =
+                    Examples::make(Examples::Kind(kind), n, *QRandomGenerator::global());
+                ui->userDefineRadio->setChecked(true);
+                switch_to_manual();
+                ui->userDefLine->setText(Examples::as_text(numbers));
+                new_seq();
+            }));
+    menu->addAction(add_key_action(tr("Copy the sequence"),
+                                   {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)}, false, [this] {
+                                       QGuiApplication::clipboard()->setText(
+                                           Examples::as_text(initial_sequence(*vis)));
+                                   }));
     predict_action = add_key_action(tr("Predict the steps"), {Qt::Key_P}, false, [this] {
         predictor.active = !predictor.active;
         predict_action->setChecked(predictor.active);
@@ -70,8 +90,8 @@ void MainWindow::add_classroom_actions()
     menu->addAction(
         add_key_action(tr("Help"), {QKeySequence::HelpContents}, false, [this] { open_help(); }));
 
-    add_key_action(QString(), {Qt::Key_S}, false, [this] { answer(true); });
-    add_key_action(QString(), {Qt::Key_K}, false, [this] { answer(false); });
+    add_key_action(QString(), Predictor::keys(true), false, [this] { answer(true); });
+    add_key_action(QString(), Predictor::keys(false), false, [this] { answer(false); });
     add_key_action(QString(), {Qt::Key_Return, Qt::Key_Enter}, false, [this] {
         if (predictor.asking(*vis))
             step_front();
@@ -90,7 +110,11 @@ void MainWindow::add_classroom_actions()
         presentation_keys << action;
     };
     presentation_key({Qt::Key_Escape}, true, [this] { leave_presentation(); });
-    presentation_key({Qt::Key_Space}, true, [this] { play(); });
+    presentation_key({Qt::Key_Space}, true, [this] {
+        if (presentation->blanked())
+            return presentation->set_blanked(false);
+        play();
+    });
     presentation_key({Qt::Key_B, Qt::Key_Period}, false,
                      [this] { presentation->set_blanked(!presentation->blanked()); });
 }
@@ -108,6 +132,7 @@ void MainWindow::present(QScreen *target)
         presentation->addActions(window_keys);
         presentation->addActions(presentation_keys);
         connect(presentation, &PresentationView::activated, access, &Accessibility::step_shown);
+        presentation->set_score(predictor.score());
     }
     presentation->set_blanked(false);
     presentation->present_on(target);

@@ -144,6 +144,8 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     connect(ui->randomGenRadio, &QRadioButton::clicked, this, &MainWindow::switch_to_random);
     connect(ui->userDefineRadio, &QRadioButton::clicked, this, &MainWindow::switch_to_manual);
     connect(ui->userDefLine, &QLineEdit::returnPressed, this, &MainWindow::new_seq);
+    connect(ui->jumpStepNum->findChild<QLineEdit *>(), &QLineEdit::returnPressed, this,
+            &MainWindow::jump);
     connect(ui->prevStep, &QPushButton::clicked, this, &MainWindow::step_back);
     connect(ui->nextStep, &QPushButton::clicked, this, &MainWindow::step_front);
     connect(ui->prevSubseq, &QPushButton::clicked, this, &MainWindow::prev_sub);
@@ -178,6 +180,9 @@ void MainWindow::add_shortcuts()
     for (const Binding &b : bindings) {
         const auto slot = b.slot;
         add_key_action(QString(), b.keys, false, [this, slot] {
+            // The class sees the step again before it moves on.
+            if (presentation && presentation->blanked())
+                return presentation->set_blanked(false);
             moving_by_key = true;
             (this->*slot)();
             moving_by_key = false;
@@ -304,12 +309,12 @@ void MainWindow::new_seq()
 
     vis->build_trace();
     predictor.reset();
+    ui->jumpStepNum->setMaximum(int(vis->steps.size()));
     draw_step();
     panes->centre();
     const QRectF rect = vis->scene->sceneRect();
     ui->Canvas->centerOn(rect.width() * 0.5, rect.height() * 0.5);
     ui->Canvas->show();
-    ui->jumpStepNum->setMaximum(int(vis->steps.size()));
 }
 
 void MainWindow::redraw()
@@ -338,8 +343,8 @@ void MainWindow::show_step()
 
 // Draws the step on display with what the window adds to it: the question or
 // verdict of the predict mode, which alone reaches the status panel so that
-// nothing gives the answer away, the presentation following the step, and
-// screen readers told of it.
+// nothing gives the answer away, the step box, the title and the score of the
+// mode, the presentation following the step, and screen readers told of it.
 void MainWindow::draw_step()
 {
     const QString predicted = predictor.status(*vis);
@@ -350,6 +355,10 @@ void MainWindow::draw_step()
     vis->status = panel;
     if (!predicted.isEmpty())
         panel->setPlainText(predicted);
+    ui->jumpStepNum->setValue(vis->cur_step + 1);
+    setWindowTitle(predictor.title());
+    if (presentation)
+        presentation->set_score(predictor.score());
     if (presentation && presentation->isVisible())
         presentation->follow();
     access->step_shown();

@@ -15,6 +15,24 @@ bool is_comparison(const Visualizer &vis)
     return !vis.steps.isEmpty() && vis.steps.at(vis.cur_step).pos_b != -1;
 }
 
+// The letter the question names for an answer. Translations that could be
+// mistaken for each other, or for S and K, which answer in every language,
+// fall back on S and K.
+QString key_letter(bool swap)
+{
+    //: The key that answers "swap" in the predict mode: one letter that fits the
+    //: word for swapping and is no other key of the window (B, P, R are taken).
+    const QString swap_letter = QCoreApplication::translate("Predictor", "S").toUpper();
+    //: The key that answers "keep" in the predict mode: one letter, as for "swap".
+    const QString keep_letter = QCoreApplication::translate("Predictor", "K").toUpper();
+    const bool usable = swap_letter.size() == 1 && keep_letter.size() == 1 &&
+                        swap_letter.front().isLetter() && keep_letter.front().isLetter() &&
+                        swap_letter != keep_letter && swap_letter != u"K" && keep_letter != u"S";
+    if (!usable)
+        return swap ? QStringLiteral("S") : QStringLiteral("K");
+    return swap ? swap_letter : keep_letter;
+}
+
 } // namespace
 
 void Predictor::reset()
@@ -64,10 +82,39 @@ QString Predictor::status(const Visualizer &vis) const
 
 QString Predictor::question(qint32 left, qint32 right, qint32 gap)
 {
+    //: %4 and %5 are the keys that answer "swap" and "keep".
     return QCoreApplication::translate(
                "Predictor",
-               "Compare %1 and %2 (gap %3): swap them or keep them? S = swap, K = keep.")
-        .arg(num_to_str(left), num_to_str(right), num_to_str(gap));
+               "Compare %1 and %2 (gap %3): swap them or keep them? %4 = swap, %5 = keep.")
+        .arg(num_to_str(left), num_to_str(right), num_to_str(gap), key_letter(true),
+             key_letter(false));
+}
+
+QList<QKeySequence> Predictor::keys(bool swap)
+{
+    const QKeySequence usual(swap ? Qt::Key_S : Qt::Key_K);
+    const QKeySequence own(key_letter(swap));
+    return own == usual ? QList<QKeySequence>{usual} : QList<QKeySequence>{own, usual};
+}
+
+QString Predictor::title() const
+{
+    if (!active)
+        return QCoreApplication::translate("Predictor", "Vellora");
+    if (answered_count == 0)
+        return QCoreApplication::translate("Predictor", "Vellora – predicting");
+    return QCoreApplication::translate("Predictor", "Vellora – predicting (%1 of %2 right)")
+        .arg(num_to_str(right_count), num_to_str(answered_count));
+}
+
+QString Predictor::score() const
+{
+    if (!active)
+        return QString();
+    if (answered_count == 0)
+        return QCoreApplication::translate("Predictor", "Predicting: no answers yet");
+    return QCoreApplication::translate("Predictor", "Predicting: %1 of %2 right")
+        .arg(num_to_str(right_count), num_to_str(answered_count));
 }
 
 QString Predictor::verdict(Outcome outcome, const QString &sentence, int right, int answered)

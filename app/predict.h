@@ -6,6 +6,8 @@
 #pragma once
 
 #include <QHash>
+#include <QKeySequence>
+#include <QList>
 #include <QString>
 
 class Visualizer;
@@ -30,6 +32,15 @@ public:
 
     int right() const { return right_count; }
     int answered() const { return answered_count; }
+
+    // The window's title, which says while the mode is on, with the score.
+    QString title() const;
+    // The score for the presentation; empty while the mode is off.
+    QString score() const;
+
+    // The keys that answer: the language's own and S or K, which work in
+    // every language.
+    static QList<QKeySequence> keys(bool swap);
 
     // The texts, for measuring what the status panel must hold.
     static QString question(qint32 left, qint32 right, qint32 gap);

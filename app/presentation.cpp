@@ -59,10 +59,20 @@ PresentationView::PresentationView(Visualizer *vis, QTextBrowser *status, QWidge
     legend->setAlignment(Qt::AlignHCenter);
     legend->setWordWrap(true);
 
+    score = new QLabel(this);
+    score->setObjectName(QStringLiteral("score"));
+    score->setTextFormat(Qt::PlainText);
+    score->setAlignment(Qt::AlignHCenter);
+    score->hide();
+    auto *notes = new QVBoxLayout;
+    notes->setSpacing(0);
+    notes->addWidget(legend);
+    notes->addWidget(score);
+
     auto *layout = new QVBoxLayout(this);
     layout->addStretch(1);
     layout->addWidget(view);
-    layout->addWidget(legend);
+    layout->addLayout(notes);
     layout->addWidget(text, 2);
 
     blank = new QWidget(this);
@@ -116,6 +126,12 @@ void PresentationView::set_blanked(bool on)
     blank->setVisible(on);
 }
 
+void PresentationView::set_score(const QString &line)
+{
+    score->setText(line);
+    score->setVisible(!line.isEmpty());
+}
+
 void PresentationView::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
@@ -132,6 +148,7 @@ void PresentationView::resizeEvent(QResizeEvent *event)
     text->setFont(font);
     font.setPixelSize(qMax(12, height() / 48));
     legend->setFont(font);
+    score->setFont(font);
     layout()->setSpacing(height() / 20);
     rescale();
 }

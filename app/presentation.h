@@ -32,6 +32,10 @@ public:
     bool blanked() const;
     void set_blanked(bool blank);
 
+    // A small line below the legend, such as the score of the predict mode;
+    // none while empty.
+    void set_score(const QString &line);
+
     // The scale of the picture on a screen: as wide as the screen allows
     // with margins, below a height that leaves room for the text, and never
     // with boxes under 40 pixels: a wider picture is shown in panes.
@@ -53,6 +57,7 @@ private:
     QGraphicsView *view;
     PaneView *panes;
     QLabel *legend;
+    QLabel *score;
     QLabel *text;
     QWidget *blank;
 };

@@ -2,12 +2,16 @@
 // SPDX-FileCopyrightText: Vellora contributors
 // Teaching in a room: the canvas menu, the full-screen presentation, pictures
 // of a step, the predict mode and F1.
+#include "gaps.h"
 #include "picture.h"
 #include "presentation.h"
 #include "race.h"
+#include "translations.h"
 #include "window_fixture.h"
 
 #include <QSvgRenderer>
+
+#include <numeric>
 
 namespace
 {
@@ -21,6 +25,15 @@ void press(QKeyCombination key)
         QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
     QTest::keyClick(target, key.key(), key.keyboardModifiers());
     QCoreApplication::processEvents();
+}
+
+// The numbers as typed, with a blank between two.
+QString joined(const QVector<qint32> &numbers)
+{
+    QStringList texts;
+    for (qint32 v : numbers)
+        texts << QString::number(v);
+    return texts.join(u' ');
 }
 
 // Several keys in a row, by name: "Right Right P".
@@ -41,6 +54,12 @@ class TestClassroom : public QObject
     PresentationView *presentation() const { return w->window->findChild<PresentationView *>(); }
 
     QString presented() const { return presentation()->findChild<QLabel *>("statusText")->text(); }
+    // The score line of the presentation, empty while it shows none.
+    QString presented_score() const
+    {
+        const auto *score = presentation()->findChild<QLabel *>("score");
+        return score->isHidden() ? QString() : score->text();
+    }
 
     // The presentation shows the status text, and the boxes the step is about
     // at 40 pixels or more.
@@ -60,7 +79,15 @@ private slots:
         w->get("nextStep")->setFocus();
     }
 
-    void cleanup() { w.reset(); }
+    void cleanup()
+    {
+        w.reset();
+        for (auto *translator : qApp->findChildren<QTranslator *>()) {
+            QCoreApplication::removeTranslator(translator);
+            delete translator;
+        }
+        QLocale::setDefault(QLocale::c());
+    }
 
     // A right click on the canvas, or the Menu key, lists the actions and their keys.
     void menu_lists_the_actions_with_their_keys()
@@ -74,8 +101,9 @@ private slots:
         QStringList items;
         for (QAction *action : menu->actions())
             if (action->isVisible())
-                items << action->text() + u' ' + action->shortcut().toString();
+                items << (action->text() + u' ' + action->shortcut().toString()).trimmed();
         QCOMPARE(items, QStringList({"Present F5", "Copy picture Ctrl+C", "Save picture… Ctrl+S",
+                                     "Example", "Copy the sequence Ctrl+Shift+C",
                                      "Predict the steps P", "Race two formulas R", "Help F1"}));
         menu->close();
         QCOMPARE(w->get("Canvas")->contextMenuPolicy(), Qt::CustomContextMenu);
@@ -122,6 +150,114 @@ private slots:
         QVERIFY(presentation()->isVisible());
         press(Qt::Key_F5);
         QVERIFY(!presentation()->isVisible());
+    }
+
+    void blank_screen_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<bool>("presenting"); // after the key
+        for (const char *key :
+             {"Right", "Left", "PgUp", "PgDown", "Home", "End", "Ctrl+Right", "Ctrl+Left", "Space"})
+            QTest::newRow(qPrintable(QStringLiteral("%1 shows the step again").arg(key)))
+                << key << true;
+        QTest::newRow("Esc leaves") << "Esc" << false;
+        QTest::newRow("F5 leaves") << "F5" << false;
+    }
+
+    // While the screen is blank a step key brings the picture back without
+    // moving, so that the class never misses a step.
+    void blank_screen()
+    {
+        QFETCH(QString, key);
+        QFETCH(bool, presenting);
+        w->window->step_to(20);
+        press("F5 B");
+        QVERIFY(presentation()->blanked());
+        press(QKeySequence(key)[0]);
+        QCOMPARE(w->vis->cur_step, 20);
+        QVERIFY(!presentation()->blanked());
+        QCOMPARE(presentation()->isVisible(), presenting);
+        QVERIFY(!w->window->is_playing());
+    }
+
+    void examples_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("formula");
+        QTest::addColumn<QString>("numbers");   // empty where drawn at random
+        QTest::addColumn<QString>("sorted");    // the same numbers in order
+        QTest::addColumn<int>("pairs_swapped"); // of the numbers in order; -1 unchecked
+        const auto up_to = [](int n) {
+            QVector<qint32> numbers(n);
+            std::iota(numbers.begin(), numbers.end(), 1);
+            return joined(numbers);
+        };
+        QTest::newRow("reversed, 10 numbers, Knuth")
+            << "Reversed" << 10 << 5 << "10 9 8 7 6 5 4 3 2 1" << up_to(10) << -1;
+        QTest::newRow("already sorted, 25 numbers, Hibbard")
+            << "Already sorted" << 25 << 1 << up_to(25) << up_to(25) << 0;
+        QTest::newRow("nearly sorted, 20 numbers, Ciura")
+            << "Nearly sorted (two pairs swapped at random)" << 20 << 6 << QString() << up_to(20)
+            << 2;
+        QTest::newRow("three values, 13 numbers, Pratt")
+            << "Only three different values, in random order" << 13 << 3 << QString()
+            << "1 1 1 1 1 2 2 2 2 3 3 3 3" << -1;
+        QTest::newRow("Shell's bad case, 16 numbers, Shell")
+            << "Bad case for Shell's formula (best seen at 16 numbers)" << 16 << 0
+            << "9 1 10 2 11 3 12 4 13 5 14 6 15 7 16 8" << up_to(16) << -1;
+        QTest::newRow("Shell's bad case, 11 numbers, Fibonacci")
+            << "Bad case for Shell's formula (best seen at 16 numbers)" << 11 << 4
+            << "6 1 7 2 8 3 9 4 10 5 11" << up_to(11) << -1;
+    }
+
+    // An example is applied at once as the typed sequence, at the slider's
+    // size and under the formula chosen; Copy the sequence gives back the
+    // numbers it started from, wherever the trace is.
+    void examples()
+    {
+        QFETCH(QString, item);
+        QFETCH(int, size);
+        QFETCH(int, formula);
+        QFETCH(QString, numbers);
+        QFETCH(QString, sorted);
+        QFETCH(int, pairs_swapped);
+        w->choose("randomGenRadio");
+        w->get<QSlider>("randomSeqSize")->setValue(size);
+        w->get<QComboBox>("chosenFormula")->setCurrentIndex(formula);
+        const QList<QAction *> actions = w->window->actions();
+        const auto action = std::find_if(actions.cbegin(), actions.cend(),
+                                         [&](QAction *a) { return a->text() == item; });
+        QVERIFY(action != actions.cend());
+        (*action)->trigger();
+
+        QVERIFY(w->get<QRadioButton>("userDefineRadio")->isChecked());
+        auto *field = w->get<QLineEdit>("userDefLine");
+        QVERIFY(field->isVisible());
+        QCOMPARE(field->text(), joined(w->vis->seq));
+        if (!numbers.isEmpty())
+            QCOMPARE(field->text(), numbers);
+        Visualizer model(nullptr, nullptr, nullptr, gap_generators[formula], w->vis->seq);
+        model.build_trace();
+        QCOMPARE(w->vis->gaps, model.gaps);
+        QCOMPARE(w->vis->steps.size(), model.steps.size());
+        QCOMPARE(w->vis->cur_step, 0);
+        QVector<qint32> in_order = w->vis->seq;
+        std::sort(in_order.begin(), in_order.end());
+        QCOMPARE(joined(in_order), sorted);
+        if (pairs_swapped != -1) {
+            int misplaced = 0;
+            for (int i = 0; i < size; ++i)
+                if (w->vis->seq[i] != in_order[i]) {
+                    ++misplaced;
+                    QCOMPARE(w->vis->seq[w->vis->seq[i] - 1], i + 1); // swapped with its place
+                }
+            QCOMPARE(misplaced, 2 * pairs_swapped);
+        }
+
+        press(Qt::Key_End);
+        press(QKeyCombination(Qt::CTRL | Qt::SHIFT, Qt::Key_C));
+        QCOMPARE(QGuiApplication::clipboard()->text(), field->text());
     }
 
     // Closing the window while presenting, during a playback of five-second
@@ -306,10 +442,14 @@ private slots:
                 .arg(w->vis->swap_count);
         };
         const QString usual = w->status();
-        press(Qt::Key_P);
         const QList<QAction *> actions = w->window->actions();
-        QVERIFY(std::any_of(actions.cbegin(), actions.cend(), // the menu shows the mode on
-                            [](QAction *action) { return action->isChecked(); }));
+        const auto item = std::find_if(actions.cbegin(), actions.cend(), [](QAction *action) {
+            return action->text() == "Predict the steps";
+        });
+        QVERIFY(item != actions.cend() && (*item)->isCheckable() && !(*item)->isChecked());
+        press(Qt::Key_P);
+        QVERIFY((*item)->isChecked()); // the menu shows the mode on
+        QCOMPARE(w->window->windowTitle(), "Vellora – predicting");
         QCOMPARE(w->status(), usual); // not a comparison: as usual
         // What reaches the panel, and so a screen reader, never gives the answer away.
         QStringList shown;
@@ -328,14 +468,19 @@ private slots:
         QCOMPARE(w->status().section(u'\n', 0, 0),
                  "Not quite: 6 is more than 3, we don't need to replace it anymore. (0 of 1 "
                  "right)");
+        QCOMPARE(w->window->windowTitle(), "Vellora – predicting (0 of 1 right)");
         press("Left Right K"); // answered already: nothing changes
         QVERIFY(w->status().startsWith("Not quite: "));
 
-        // In the presentation a class answers together.
-        press("F5 Right Right K"); // 7 against 10: keep
+        // In the presentation a class answers together, and sees the score.
+        press(Qt::Key_F5);
+        QCOMPARE(presented_score(), "Predicting: 0 of 1 right");
+        press("Right Right K"); // 7 against 10: keep
         QVERIFY(w->status().startsWith("Right. 10 is more than 7, we don't need to replace it "
                                        "anymore. (1 of 2 right)"));
         QCOMPARE(presented(), w->status());
+        QCOMPARE(presented_score(), "Predicting: 1 of 2 right");
+        QCOMPARE(w->window->windowTitle(), "Vellora – predicting (1 of 2 right)");
         press(Qt::Key_Escape);
 
         w->get<QSlider>("playSpeed")->setValue(w->get<QSlider>("playSpeed")->maximum());
@@ -352,13 +497,62 @@ private slots:
         QVERIFY(w->status().startsWith("Right. ") && w->status().contains("(1 of 2 right)"));
         press(Qt::Key_P);
         QCOMPARE(w->status(), w->vis->steps[8].text + counters(9));
+        QVERIFY(!(*item)->isChecked());
+        QCOMPARE(w->window->windowTitle(), "Vellora");
+        QCOMPARE(presented_score(), QString());
         press(Qt::Key_P);
         w->click("applyButton");
+        QCOMPARE(w->window->windowTitle(), "Vellora – predicting");
         w->get<QSpinBox>("jumpStepNum")->setValue(7);
         w->click("jumpButton");
         QVERIFY(w->status().startsWith("Compare 3 and 6 (gap 5)"));
         press(Qt::Key_K);
         QVERIFY(w->status().contains("(1 of 1 right)"));
+    }
+
+    void answer_keys_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<char>("key");
+        QTest::addColumn<QString>("shown"); // how the status panel begins after the key
+        QTest::newRow("English: S swaps") << "en" << 'S' << "Right. 9 is more than 2";
+        QTest::newRow("English: K keeps") << "en" << 'K' << "Not quite: 9 is more than 2";
+        QTest::newRow("English: T answers nothing") << "en" << 'T' << "Compare 9 and 2";
+        QTest::newRow("German: T swaps") << "de" << 'T' << "Richtig. 9 ist größer als 2";
+        QTest::newRow("German: L keeps") << "de" << 'L' << "Nicht ganz: 9 ist größer als 2";
+        QTest::newRow("German: S still swaps") << "de" << 'S' << "Richtig. 9 ist größer als 2";
+        QTest::newRow("German: K still keeps") << "de" << 'K' << "Nicht ganz: 9 ist größer als 2";
+    }
+
+    // Each language answers with the keys its question names, and with S and K;
+    // no key of the window or the presentation does two things.
+    void answer_keys()
+    {
+        QFETCH(QString, language);
+        QFETCH(char, key);
+        QFETCH(QString, shown);
+        QLocale::setDefault(QLocale(language));
+        install_translations();
+        delete w->window;
+        w->open();
+        w->apply(QStringLiteral("9 3 7 1 8 2 6 10 5 4"));
+        press(Qt::Key_F5);
+        for (QWidget *keys_of :
+             {static_cast<QWidget *>(w->window), static_cast<QWidget *>(presentation())}) {
+            QStringList taken;
+            for (const QAction *action : keys_of->actions())
+                for (const QKeySequence &sequence : action->shortcuts())
+                    taken << sequence.toString();
+            QCOMPARE(QSet<QString>(taken.cbegin(), taken.cend()).size(), taken.size());
+        }
+        press("P Right Right Right");
+        QCOMPARE(w->status().section(u'\n', 0, 0),
+                 language == u"de" ? "Vergleich von 9 und 2 (Schrittweite 5): tauschen oder "
+                                     "lassen? T = tauschen, L = lassen."
+                                   : "Compare 9 and 2 (gap 5): swap them or keep them? S = swap, "
+                                     "K = keep.");
+        press(QKeySequence(QString(QLatin1Char(key)))[0]);
+        QVERIFY2(w->status().startsWith(shown), qPrintable(w->status()));
     }
 };
 

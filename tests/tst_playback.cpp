@@ -50,7 +50,8 @@ private slots:
     void cleanup() { w.reset(); }
 
     // A button name is clicked ("jumpButton k" after k is set in the step box);
-    // anything else is a key sequence for the window.
+    // "Return k" types k in the step box and presses Return; anything else is
+    // a key sequence for the window.
     void navigation_data()
     {
         QTest::addColumn<int>("from");
@@ -64,14 +65,16 @@ private slots:
         QTest::newRow("next subsequence") << 3 << "nextSubseq" << 8;
         QTest::newRow("prev subsequence from inside one") << 6 << "prevSubseq" << 2;
         QTest::newRow("jump to the maximum is the closing step") << 0 << "jumpButton 18" << 17;
+        QTest::newRow("Return in the step box jumps to the number typed") << 3 << "Return 12" << 11;
         QTest::newRow("Page Down key") << 3 << "PgDown" << 4;
         QTest::newRow("Right key") << 3 << "Right" << 4;
         QTest::newRow("End key") << 0 << "End" << 17;
         QTest::newRow("Ctrl+Right keys") << 3 << "Ctrl+Right" << 8;
+        QTest::newRow("Ctrl+Left keys") << 9 << "Ctrl+Left" << 8;
     }
 
-    // Every action asks the model and redraws; the step box keeps its value and
-    // every control stays enabled.
+    // Every action asks the model and redraws; the step box shows the step
+    // landed on and every control stays enabled.
     void navigation()
     {
         QFETCH(int, from);
@@ -83,8 +86,12 @@ private slots:
         auto *box = w->get<QSpinBox>("jumpStepNum");
         if (action.startsWith(QStringLiteral("jumpButton ")))
             box->setValue(action.section(u' ', 1).toInt());
-        const int box_value = box->value();
-        if (w->get(action.section(u' ', 0, 0).toLatin1().constData())) {
+        if (action.startsWith(QStringLiteral("Return "))) {
+            box->setFocus();
+            box->selectAll();
+            QTest::keyClicks(box, action.section(u' ', 1));
+            QTest::keyClick(box, Qt::Key_Return);
+        } else if (w->get(action.section(u' ', 0, 0).toLatin1().constData())) {
             w->click(action.section(u' ', 0, 0).toLatin1().constData());
         } else {
             // A button with the focus would otherwise take the arrows for focus moves.
@@ -97,7 +104,7 @@ private slots:
         QVERIFY(w->status().contains(QStringLiteral("Current step: %1/18").arg(landing + 1)));
         if (landing == 0 || landing == 17)
             QCOMPARE(w->vis->seq, (landing ? Numbers{1, 2, 3, 4, 5} : Numbers{5, 4, 3, 2, 1}));
-        QCOMPARE(box->value(), box_value);
+        QCOMPARE(box->value(), landing + 1);
         QCOMPARE(controls(false), QStringList());
     }
 
@@ -165,6 +172,7 @@ private slots:
         QCOMPARE(redraws.size(), 1);
         QCOMPARE(w->vis->cur_step, 50);
         QVERIFY(w->status().contains(QStringLiteral("Current step: 51/")));
+        QCOMPARE(w->get<QSpinBox>("jumpStepNum")->value(), 51);
     }
 
     // Playback disables the controls but not Play; a second press stops it
@@ -173,7 +181,7 @@ private slots:
     {
         w->choose("randomGenRadio"); // hides the typed-sequence field
         set_speed(310);              // 155 ms per step
-        const int jump_value = w->get<QSpinBox>("jumpStepNum")->value();
+        auto *box = w->get<QSpinBox>("jumpStepNum");
         QStringList enabled_while_playing;
         bool play_button_ok = false;
         int shown_at_press = -1;
@@ -193,6 +201,7 @@ private slots:
         QVERIFY(play_button_ok);
         QVERIFY(shown_at_press > 0 && shown_at_press < last_step());
         QCOMPARE(w->vis->cur_step, shown_at_press);
+        QCOMPARE(box->value(), shown_at_press + 1);
         QCOMPARE(controls(false), QStringList());
         QCOMPARE(w->get<QPushButton>("playButton")->text(), QStringLiteral("Play"));
         QVERIFY(w->get("userDefLine")->isHidden());
@@ -201,7 +210,7 @@ private slots:
         w->click("playButton");
         QCOMPARE(w->vis->cur_step, last_step());
         QCOMPARE(w->vis->seq, (Numbers{1, 2, 3, 4, 5}));
-        QCOMPARE(w->get<QSpinBox>("jumpStepNum")->value(), jump_value);
+        QCOMPARE(box->value(), last_step() + 1);
         QCOMPARE(delay_ms(), 0);
         // At the closing step a press takes no step and leaves the program idle.
         set_speed(160);

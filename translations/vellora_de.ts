@@ -80,6 +80,29 @@
     </message>
 </context>
 <context>
+    <name>Examples</name>
+    <message>
+        <source>Reversed</source>
+        <translation>Umgekehrt sortiert</translation>
+    </message>
+    <message>
+        <source>Already sorted</source>
+        <translation>Schon sortiert</translation>
+    </message>
+    <message>
+        <source>Nearly sorted (two pairs swapped at random)</source>
+        <translation>Fast sortiert (zwei zufällige Paare vertauscht)</translation>
+    </message>
+    <message>
+        <source>Only three different values, in random order</source>
+        <translation>Nur drei verschiedene Werte, zufällig angeordnet</translation>
+    </message>
+    <message>
+        <source>Bad case for Shell&apos;s formula (best seen at 16 numbers)</source>
+        <translation>Ungünstiger Fall für die Shell-Formel (am deutlichsten bei 16 Zahlen)</translation>
+    </message>
+</context>
+<context>
     <name>Handout</name>
     <message>
         <source>en</source>
@@ -401,6 +424,14 @@ Untere Reihe, diese Teilfolge: die verglichenen Elemente violett mit Rahmen.</tr
         <source>Race two formulas</source>
         <translation>Wettlauf zweier Formeln</translation>
     </message>
+    <message>
+        <source>Example</source>
+        <translation>Beispiel</translation>
+    </message>
+    <message>
+        <source>Copy the sequence</source>
+        <translation>Folge kopieren</translation>
+    </message>
 </context>
 <context>
     <name>Panes</name>
@@ -419,16 +450,47 @@ Untere Reihe, diese Teilfolge: die verglichenen Elemente violett mit Rahmen.</tr
 <context>
     <name>Predictor</name>
     <message>
-        <source>Compare %1 and %2 (gap %3): swap them or keep them? S = swap, K = keep.</source>
-        <translation>Vergleich von %1 und %2 (Schrittweite %3): vertauschen oder belassen? S = vertauschen, K = belassen.</translation>
-    </message>
-    <message>
         <source>Right. %1 (%2 of %3 right)</source>
         <translation>Richtig. %1 (%2 von %3 richtig)</translation>
     </message>
     <message>
         <source>Not quite: %1 (%2 of %3 right)</source>
         <translation>Nicht ganz: %1 (%2 von %3 richtig)</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <extracomment>The key that answers &quot;swap&quot; in the predict mode: one letter that fits the word for swapping and is no other key of the window (B, P, R are taken).</extracomment>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>K</source>
+        <extracomment>The key that answers &quot;keep&quot; in the predict mode: one letter, as for &quot;swap&quot;.</extracomment>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>Compare %1 and %2 (gap %3): swap them or keep them? %4 = swap, %5 = keep.</source>
+        <extracomment>%4 and %5 are the keys that answer &quot;swap&quot; and &quot;keep&quot;.</extracomment>
+        <translation>Vergleich von %1 und %2 (Schrittweite %3): tauschen oder lassen? %4 = tauschen, %5 = lassen.</translation>
+    </message>
+    <message>
+        <source>Vellora</source>
+        <translation>Vellora</translation>
+    </message>
+    <message>
+        <source>Vellora – predicting</source>
+        <translation>Vellora – Vorhersage</translation>
+    </message>
+    <message>
+        <source>Vellora – predicting (%1 of %2 right)</source>
+        <translation>Vellora – Vorhersage (%1 von %2 richtig)</translation>
+    </message>
+    <message>
+        <source>Predicting: no answers yet</source>
+        <translation>Vorhersage: noch keine Antworten</translation>
+    </message>
+    <message>
+        <source>Predicting: %1 of %2 right</source>
+        <translation>Vorhersage: %1 von %2 richtig</translation>
     </message>
 </context>
 <context>
