@@ -128,29 +128,40 @@ QString MainWindow::picture_name(const QString &suffix) const
     return picture_file_name(vis->cur_step + 1, int(vis->steps.size()), suffix);
 }
 
-void MainWindow::save_picture_as()
+QString ask_picture_path(QWidget *parent,
+                         const std::function<QString(const QString &suffix)> &name)
 {
-    settle();
-    const QString png = tr("PNG image (*.png)"), svg = tr("SVG image (*.svg)");
+    const QString png = QCoreApplication::translate("MainWindow", "PNG image (*.png)");
+    const QString svg = QCoreApplication::translate("MainWindow", "SVG image (*.svg)");
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    QFileDialog dialog(this, tr("Save picture"), folder, png + QStringLiteral(";;") + svg);
+    QFileDialog dialog(parent, QCoreApplication::translate("MainWindow", "Save picture"), folder,
+                       png + QStringLiteral(";;") + svg);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("png"));
-    dialog.selectFile(picture_name(QStringLiteral("png")));
+    dialog.selectFile(name(QStringLiteral("png")));
     // The name offered follows the kind of picture chosen.
-    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString &filter) {
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString &filter) {
         const QString suffix = filter == svg ? QStringLiteral("svg") : QStringLiteral("png");
         dialog.setDefaultSuffix(suffix);
-        dialog.selectFile(picture_name(suffix));
+        dialog.selectFile(name(suffix));
     });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return;
+        return QString();
     QString path = dialog.selectedFiles().constFirst();
     // PNG or SVG, by the name's suffix; another suffix gets the chosen kind's.
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix != u"png" && suffix != u"svg")
         path += u'.' + dialog.defaultSuffix();
-    save_picture(path);
+    return path;
+}
+
+void MainWindow::save_picture_as()
+{
+    settle();
+    const QString path =
+        ask_picture_path(this, [this](const QString &suffix) { return picture_name(suffix); });
+    if (!path.isEmpty())
+        save_picture(path);
 }
 
 bool MainWindow::save_picture(const QString &path)

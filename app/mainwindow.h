@@ -108,6 +108,12 @@ private:
 // the copy built into the program.
 void ensure_window_icon(QWidget *window);
 
+// Asks where to save a picture, as PNG or SVG, offering the name that
+// name(suffix) gives for the kind chosen; the path ends in .png or .svg, and
+// is empty when the user cancels.
+QString ask_picture_path(QWidget *parent,
+                         const std::function<QString(const QString &suffix)> &name);
+
 // Shows a parentless, application-modal message box without blocking and
 // processes events until the user has closed it.
 void show_message_and_wait(QMessageBox::Icon icon, const QString &title, const QString &text);
