@@ -5,6 +5,7 @@
 #include "mainwindow.h"
 
 #include "accessibility.h"
+#include "compare.h"
 #include "paneview.h"
 #include "picture.h"
 #include "presentation.h"
@@ -64,6 +65,8 @@ void MainWindow::add_classroom_actions()
     });
     predict_action->setCheckable(true);
     menu->addAction(predict_action);
+    menu->addAction(add_key_action(tr("Compare formulas…"), {Qt::Key_F6}, false,
+                                   [this] { open_compare(); }));
     menu->addAction(
         add_key_action(tr("Help"), {QKeySequence::HelpContents}, false, [this] { open_help(); }));
 
@@ -173,6 +176,22 @@ bool MainWindow::save_picture(const QString &path)
         QMessageBox::Critical, tr("Error"),
         tr("The picture could not be saved as %1:\n%2").arg(QDir::toNativeSeparators(path), error));
     return false;
+}
+
+void MainWindow::open_compare()
+{
+    if (compare == nullptr) {
+        compare = new CompareWindow(vis, this);
+        connect(this, &MainWindow::trace_applied, compare, &CompareWindow::refresh);
+        connect(ui->chosenFormula, &QComboBox::currentIndexChanged, compare,
+                &CompareWindow::refresh);
+    }
+    // A new window comes up on top; one already open is brought there.
+    if (compare->isVisible())
+        compare->raise();
+    compare->setWindowState(compare->windowState() & ~Qt::WindowMinimized);
+    compare->show();
+    compare->activateWindow();
 }
 
 void MainWindow::answer(bool swap)

@@ -298,6 +298,7 @@ void MainWindow::new_seq()
     }
 
     vis->build_trace();
+    emit trace_applied();
     predictor.reset();
     draw_step();
     panes->centre();

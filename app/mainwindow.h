@@ -11,6 +11,7 @@
 #include <functional>
 
 class Accessibility;
+class CompareWindow;
 class PaneView;
 class PresentationView;
 class QAction;
@@ -57,6 +58,10 @@ public slots:
     void jump();
     void play();
 
+signals:
+    // A new trace is on display.
+    void trace_applied();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
@@ -80,6 +85,7 @@ private:
     void copy_picture();
     void save_picture_as();
     void answer(bool swap);
+    void open_compare();
 
     int cur_formula;
     Visualizer *vis;
@@ -101,6 +107,7 @@ private:
     QList<QAction *> presentation_keys; // work only there
     QList<QAction *> resting_keys;      // not during playback
     QPointer<PresentationView> presentation;
+    QPointer<CompareWindow> compare;
 };
 
 // The form takes its icon from ../icon2.png, which is missing when the program

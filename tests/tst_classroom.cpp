@@ -75,7 +75,7 @@ private slots:
             if (action->isVisible())
                 items << action->text() + u' ' + action->shortcut().toString();
         QCOMPARE(items, QStringList({"Present F5", "Copy picture Ctrl+C", "Save picture… Ctrl+S",
-                                     "Predict the steps P", "Help F1"}));
+                                     "Predict the steps P", "Compare formulas… F6", "Help F1"}));
         menu->close();
         QCOMPARE(w->get("Canvas")->contextMenuPolicy(), Qt::CustomContextMenu);
     }
