@@ -699,6 +699,9 @@ void CompareWindow::growth_finished(GrowthRun *ended)
 
 QChartView *CompareWindow::shown_chart() const
 {
+    // A chart lays out its legend and axes anew once the events queued so
+    // far are handled; a picture taken sooner would show what was there before.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     return pages->currentIndex() == 0 ? static_cast<QChartView *>(bars) : growth_chart;
 }
 

@@ -208,6 +208,10 @@ private slots:
         pages()->setCurrentIndex(1); // computes when first shown
         QVERIFY(compare()->computing());
         QVERIFY(drawn.wait(60000));
+        // A picture taken at once shows the new legend, as the chart will.
+        const QImage at_once = compare()->chart_image();
+        QCoreApplication::processEvents();
+        QCOMPARE(compare()->chart_image(), at_once);
 
         const QString seed_text = QString::number(quint32(seed));
         const QJsonObject expected =
@@ -216,7 +220,7 @@ private slots:
         const QJsonArray formulas = expected["formulas"].toArray();
         QCOMPARE(formulas.size(), formula_count);
         QVERIFY(chart(1)->chart()->title().endsWith("seed " + seed_text));
-        const QStringList bounds = {"Θ(n²)",        "Θ(n^(3/2))", "O(n^(4/3))", "Θ(n log² n)",
+        const QStringList bounds = {"Θ(n²)",      "Θ(n^(3/2))", "O(n^(4/3))", "Θ(n log² n)",
                                     "none known", "O(n^(3/2))", "none proved"};
         for (int f = 0; f < formula_count; ++f) {
             const auto *line = static_cast<QLineSeries *>(chart(1)->chart()->series().at(f));
