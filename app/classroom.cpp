@@ -65,8 +65,8 @@ void MainWindow::add_classroom_actions()
     });
     predict_action->setCheckable(true);
     menu->addAction(predict_action);
-    menu->addAction(add_key_action(tr("Compare formulas…"), {Qt::Key_F6}, false,
-                                   [this] { open_compare(); }));
+    menu->addAction(
+        add_key_action(tr("Compare formulas…"), {Qt::Key_F6}, false, [this] { open_compare(); }));
     menu->addAction(
         add_key_action(tr("Help"), {QKeySequence::HelpContents}, false, [this] { open_help(); }));
 
@@ -131,8 +131,7 @@ QString MainWindow::picture_name(const QString &suffix) const
     return picture_file_name(vis->cur_step + 1, int(vis->steps.size()), suffix);
 }
 
-QString ask_picture_path(QWidget *parent,
-                         const std::function<QString(const QString &suffix)> &name)
+QString ask_picture_path(QWidget *parent, const std::function<QString(const QString &suffix)> &name)
 {
     const QString png = QCoreApplication::translate("MainWindow", "PNG image (*.png)");
     const QString svg = QCoreApplication::translate("MainWindow", "SVG image (*.svg)");
