@@ -5,6 +5,7 @@
 #include "mainwindow.h"
 
 #include "accessibility.h"
+#include "compare.h"
 #include "examples.h"
 #include "paneview.h"
 #include "picture.h"
@@ -73,11 +74,10 @@ void MainWindow::add_classroom_actions()
                 ui->userDefLine->setText(Examples::as_text(numbers));
                 new_seq();
             }));
-    menu->addAction(add_key_action(tr("Copy the sequence"),
-                                   {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)}, false, [this] {
-                                       QGuiApplication::clipboard()->setText(
-                                           Examples::as_text(initial_sequence(*vis)));
-                                   }));
+    menu->addAction(add_key_action(
+        tr("Copy the sequence"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)}, false, [this] {
+            QGuiApplication::clipboard()->setText(Examples::as_text(initial_sequence(*vis)));
+        }));
     predict_action = add_key_action(tr("Predict the steps"), {Qt::Key_P}, false, [this] {
         predictor.active = !predictor.active;
         predict_action->setChecked(predictor.active);
@@ -87,6 +87,8 @@ void MainWindow::add_classroom_actions()
     menu->addAction(predict_action);
     menu->addAction(
         add_key_action(tr("Race two formulas"), {Qt::Key_R}, false, [this] { race(); }));
+    menu->addAction(
+        add_key_action(tr("Compare formulas…"), {Qt::Key_F6}, false, [this] { open_compare(); }));
     menu->addAction(
         add_key_action(tr("Help"), {QKeySequence::HelpContents}, false, [this] { open_help(); }));
 
@@ -169,29 +171,39 @@ QString MainWindow::picture_name(const QString &suffix) const
     return picture_file_name(vis->cur_step + 1, int(vis->steps.size()), suffix);
 }
 
-void MainWindow::save_picture_as()
+QString ask_picture_path(QWidget *parent, const std::function<QString(const QString &suffix)> &name)
 {
-    settle();
-    const QString png = tr("PNG image (*.png)"), svg = tr("SVG image (*.svg)");
+    const QString png = QCoreApplication::translate("MainWindow", "PNG image (*.png)");
+    const QString svg = QCoreApplication::translate("MainWindow", "SVG image (*.svg)");
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    QFileDialog dialog(this, tr("Save picture"), folder, png + QStringLiteral(";;") + svg);
+    QFileDialog dialog(parent, QCoreApplication::translate("MainWindow", "Save picture"), folder,
+                       png + QStringLiteral(";;") + svg);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("png"));
-    dialog.selectFile(picture_name(QStringLiteral("png")));
+    dialog.selectFile(name(QStringLiteral("png")));
     // The name offered follows the kind of picture chosen.
-    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString &filter) {
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString &filter) {
         const QString suffix = filter == svg ? QStringLiteral("svg") : QStringLiteral("png");
         dialog.setDefaultSuffix(suffix);
-        dialog.selectFile(picture_name(suffix));
+        dialog.selectFile(name(suffix));
     });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return;
+        return QString();
     QString path = dialog.selectedFiles().constFirst();
     // PNG or SVG, by the name's suffix; another suffix gets the chosen kind's.
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix != u"png" && suffix != u"svg")
         path += u'.' + dialog.defaultSuffix();
-    save_picture(path);
+    return path;
+}
+
+void MainWindow::save_picture_as()
+{
+    settle();
+    const QString path =
+        ask_picture_path(this, [this](const QString &suffix) { return picture_name(suffix); });
+    if (!path.isEmpty())
+        save_picture(path);
 }
 
 bool MainWindow::save_picture(const QString &path)
@@ -203,6 +215,22 @@ bool MainWindow::save_picture(const QString &path)
         QMessageBox::Critical, tr("Error"),
         tr("The picture could not be saved as %1:\n%2").arg(QDir::toNativeSeparators(path), error));
     return false;
+}
+
+void MainWindow::open_compare()
+{
+    if (compare == nullptr) {
+        compare = new CompareWindow(vis, this);
+        connect(this, &MainWindow::trace_applied, compare, &CompareWindow::refresh);
+        connect(ui->chosenFormula, &QComboBox::currentIndexChanged, compare,
+                &CompareWindow::refresh);
+    }
+    // A new window comes up on top; one already open is brought there.
+    if (compare->isVisible())
+        compare->raise();
+    compare->setWindowState(compare->windowState() & ~Qt::WindowMinimized);
+    compare->show();
+    compare->activateWindow();
 }
 
 void MainWindow::answer(bool swap)

@@ -308,6 +308,7 @@ void MainWindow::new_seq()
     }
 
     vis->build_trace();
+    emit trace_applied();
     predictor.reset();
     ui->jumpStepNum->setMaximum(int(vis->steps.size()));
     draw_step();

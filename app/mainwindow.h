@@ -11,6 +11,7 @@
 #include <functional>
 
 class Accessibility;
+class CompareWindow;
 class PaneView;
 class PresentationView;
 class QAction;
@@ -57,6 +58,10 @@ public slots:
     void jump();
     void play();
 
+signals:
+    // A new trace is on display.
+    void trace_applied();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
@@ -83,6 +88,7 @@ private:
     void copy_picture();
     void save_picture_as();
     void answer(bool swap);
+    void open_compare();
 
     int cur_formula;
     Visualizer *vis;
@@ -104,12 +110,19 @@ private:
     QList<QAction *> presentation_keys; // work only there
     QList<QAction *> resting_keys;      // not during playback
     QPointer<PresentationView> presentation;
+    QPointer<CompareWindow> compare;
 };
 
 // The form takes its icon from ../icon2.png, which is missing when the program
 // is started from a menu or from PATH: then the icon theme's, and failing that
 // the copy built into the program.
 void ensure_window_icon(QWidget *window);
+
+// Asks where to save a picture, as PNG or SVG, offering the name that
+// name(suffix) gives for the kind chosen; the path ends in .png or .svg, and
+// is empty when the user cancels.
+QString ask_picture_path(QWidget *parent,
+                         const std::function<QString(const QString &suffix)> &name);
 
 // Shows a parentless, application-modal message box without blocking and
 // processes events until the user has closed it.

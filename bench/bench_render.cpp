@@ -3,8 +3,10 @@
 // What a step costs on screen: the model's move and the redraw, alone and with
 // the canvas painting it, for the window's largest random size and for a
 // thousand typed numbers, in one pane and in two; and Apply of a thousand typed numbers under
-// Pratt's formula, from the click to the picture painted. Needs a platform for fonts: run with
+// Pratt's formula, from the click to the picture painted, and of a thousand under Shell's
+// formula with the window that compares the formulas open. Needs a platform for fonts: run with
 // QT_QPA_PLATFORM=offscreen when there is no display.
+#include "compare.h"
 #include "gaps.h"
 #include "mainwindow.h"
 #include "paneview.h"
@@ -12,6 +14,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QGraphicsScene>
@@ -95,6 +98,31 @@ void BM_apply_pratt_1000(benchmark::State &state)
     state.counters["steps"] = double(window.findChild<Visualizer *>()->steps.size());
 }
 
+// What an Apply of a thousand numbers costs the window's thread with the
+// comparison open, which redraws itself and has the seven sorts made on
+// another thread; two sequences take turns, so that each Apply is new.
+void BM_apply_compared_1000(benchmark::State &state)
+{
+    MainWindow window;
+    window.show();
+    window.findChild<QRadioButton *>("userDefineRadio")->click();
+    for (QAction *action : window.actions())
+        if (action->shortcut() == QKeySequence(Qt::Key_F6))
+            action->trigger();
+    QStringList numbers[2];
+    for (qint32 v : random_sequence(1000)) {
+        numbers[0] << QString::number(v);
+        numbers[1].prepend(numbers[0].last());
+    }
+    auto *compare = window.findChild<CompareWindow *>();
+    int turn = 0;
+    for (auto _ : state) {
+        window.findChild<QLineEdit *>("userDefLine")->setText(numbers[turn ^= 1].join(u' '));
+        window.new_seq();
+        benchmark::DoNotOptimize(compare->grab());
+    }
+}
+
 } // namespace
 
 BENCHMARK(BM_step)
@@ -103,6 +131,7 @@ BENCHMARK(BM_step)
     ->Args({1000, 1, 1})
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_apply_pratt_1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_apply_compared_1000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {

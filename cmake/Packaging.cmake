@@ -44,7 +44,7 @@ if(VELLORA_DPKG_SHLIBDEPS)
 else()
     string(CONCAT CPACK_DEBIAN_PACKAGE_DEPENDS
            "libqt6widgets6 (>= 6.2), libqt6gui6 (>= 6.2), libqt6core6 (>= 6.2), "
-           "libqt6svg6 (>= 6.2), qt6-qpa-plugins, fonts-dejavu-extra")
+           "libqt6svg6 (>= 6.2), libqt6charts6 (>= 6.2), qt6-qpa-plugins, fonts-dejavu-extra")
 endif()
 # The help document opens in the desktop's browser; Qt's own translations
 # give the standard buttons and dialogs the user's language.

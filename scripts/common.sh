@@ -6,6 +6,9 @@
 VELLORA_PACKAGES=(
     cmake ninja-build g++ pkg-config python3
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev fonts-dejavu-core
+    # the compare window's charts; their CMake package needs Qt's OpenGL one,
+    # which qt6-base-dev only recommends
+    qt6-charts-dev libqt6opengl6-dev
     # Translations: lupdate and lrelease, and Qt's own German for standard buttons.
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     # The window is tested at the default fonts of Debian, KDE Plasma and GNOME,

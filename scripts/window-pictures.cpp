@@ -4,11 +4,14 @@
 // the real window offscreen, as the program would show it at the default fonts
 // of the common desktops, in each language: a front step, sixty numbers in
 // the middle of their trace, eight numbers of four to ten digits, the error
-// box of a typed text without numbers, and the presentation view.
+// box of a typed text without numbers, the presentation view, and the window
+// that compares the formulas on 25 random numbers, on Shell's worst case of
+// the help page, and in the growth chart.
 //
 // Usage: QT_QPA_PLATFORM=offscreen window-pictures OUTPUT_DIR
 // Prints the font each desktop font becomes; the pictures are named
 // <font>-<language>-<scene>.png.
+#include "compare.h"
 #include "legibility.h"
 #include "mainwindow.h"
 #include "presentation.h"
@@ -24,6 +27,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QTextStream>
 #include <QTimer>
 #include <QTranslator>
@@ -53,6 +57,13 @@ QString random_numbers(int count, int top)
     for (int i = 0; i < count; ++i)
         numbers << QString::number(rand() % top + 1);
     return numbers.join(u' ');
+}
+
+void trigger(MainWindow &window, const QKeySequence &key)
+{
+    for (QAction *action : window.actions())
+        if (action->shortcut() == key)
+            action->trigger();
 }
 
 // Takes the pictures of one font and language into folder.
@@ -93,6 +104,22 @@ void take(const QFont &desktop, const QString &language, const QDir &folder)
     settle();
     window.grab().save(folder.filePath(stem + QStringLiteral("digits.png")));
 
+    apply(window, random_numbers(25, 25));
+    trigger(window, QKeySequence(Qt::Key_F6));
+    if (auto *compare = window.findChild<CompareWindow *>()) {
+        settle(300);
+        compare->grab().save(folder.filePath(stem + QStringLiteral("compare-random.png")));
+        apply(window, QStringLiteral("9 1 10 2 11 3 12 4 13 5 14 6 15 7 16 8"));
+        settle(300);
+        compare->grab().save(folder.filePath(stem + QStringLiteral("compare-worst.png")));
+        compare->findChild<QTabWidget *>()->setCurrentIndex(1);
+        while (compare->computing())
+            settle(50);
+        settle(300);
+        compare->grab().save(folder.filePath(stem + QStringLiteral("compare-growth.png")));
+        compare->close();
+    }
+
     QTimer::singleShot(300, &window, [&] {
         if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
             QImage picture = window.grab().toImage();
@@ -103,9 +130,7 @@ void take(const QFont &desktop, const QString &language, const QDir &folder)
     });
     apply(window, QStringLiteral("abc"));
 
-    for (QAction *action : window.actions())
-        if (action->shortcut() == QKeySequence(Qt::Key_F5))
-            action->trigger();
+    trigger(window, QKeySequence(Qt::Key_F5));
     settle(300);
     if (auto *presentation = window.findChild<PresentationView *>())
         presentation->grab().save(folder.filePath(stem + QStringLiteral("presentation.png")));

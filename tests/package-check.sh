@@ -72,7 +72,7 @@ field() {
 [ "$(field Architecture)" = "$arch" ] || fail "Architecture is '$(field Architecture)'"
 [ -n "$(field Maintainer)" ] || fail "no Maintainer"
 depends=$(field Depends)
-for dep in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins; do
+for dep in libqt6core6 libqt6gui6 libqt6widgets6 libqt6charts6 qt6-qpa-plugins; do
     [[ ", $depends" == *", $dep"[\ ,]* || ", $depends" == *", $dep" ]] ||
         fail "Depends lacks $dep: $depends"
 done

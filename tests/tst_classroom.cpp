@@ -102,9 +102,10 @@ private slots:
         for (QAction *action : menu->actions())
             if (action->isVisible())
                 items << (action->text() + u' ' + action->shortcut().toString()).trimmed();
-        QCOMPARE(items, QStringList({"Present F5", "Copy picture Ctrl+C", "Save picture… Ctrl+S",
-                                     "Example", "Copy the sequence Ctrl+Shift+C",
-                                     "Predict the steps P", "Race two formulas R", "Help F1"}));
+        QCOMPARE(items,
+                 QStringList({"Present F5", "Copy picture Ctrl+C", "Save picture… Ctrl+S",
+                              "Example", "Copy the sequence Ctrl+Shift+C", "Predict the steps P",
+                              "Race two formulas R", "Compare formulas… F6", "Help F1"}));
         menu->close();
         QCOMPARE(w->get("Canvas")->contextMenuPolicy(), Qt::CustomContextMenu);
     }

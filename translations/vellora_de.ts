@@ -80,6 +80,179 @@
     </message>
 </context>
 <context>
+    <name>CompareWindow</name>
+    <message>
+        <source>none known</source>
+        <translation>keine bekannt</translation>
+    </message>
+    <message>
+        <source>none proved</source>
+        <translation>keine bewiesen</translation>
+    </message>
+    <message>
+        <source>▶ %1 (in force)</source>
+        <translation>▶ %1 (in Kraft)</translation>
+    </message>
+    <message>
+        <source>Comparisons and swaps on this sequence</source>
+        <translation>Vergleiche und Vertauschungen auf dieser Folge</translation>
+    </message>
+    <message>
+        <source>Comparisons (operations)</source>
+        <translation>Vergleiche (Operationen)</translation>
+    </message>
+    <message>
+        <source>Swaps</source>
+        <translation>Vertauschungen</translation>
+    </message>
+    <message>
+        <source>Bar chart: comparisons and swaps per formula</source>
+        <translation>Balkendiagramm: Vergleiche und Vertauschungen je Formel</translation>
+    </message>
+    <message>
+        <source>%1: %2 comparisons, %3 swaps.</source>
+        <translation>%1: %2 Vergleiche, %3 Vertauschungen.</translation>
+    </message>
+    <message>
+        <source>In force: %1.</source>
+        <translation>In Kraft: %1.</translation>
+    </message>
+    <message>
+        <source>n, the length of the sequence (log scale)</source>
+        <translation>n, die Länge der Folge (logarithmische Skala)</translation>
+    </message>
+    <message>
+        <source>average comparisons (log scale)</source>
+        <translation>Vergleiche im Durchschnitt (logarithmische Skala)</translation>
+    </message>
+    <message>
+        <source>Line chart: average comparisons against n, log–log</source>
+        <translation>Liniendiagramm: Vergleiche im Durchschnitt über n, doppelt logarithmisch</translation>
+    </message>
+    <message>
+        <source>Average number of comparisons over random sequences of n numbers from 1 to n, seed %1</source>
+        <translation>Durchschnittliche Anzahl der Vergleiche auf Zufallsfolgen aus n Zahlen von 1 bis n, Startwert %1</translation>
+    </message>
+    <message>
+        <source>Sizes n: %1.</source>
+        <translation>Längen n: %1.</translation>
+    </message>
+    <message>
+        <source>%1 (worst case: %2)</source>
+        <translation>%1 (ungünstigster Fall: %2)</translation>
+    </message>
+    <message>
+        <source>%1: n^%2 (worst case: %3)</source>
+        <translation>%1: n^%2 (ungünstigster Fall: %3)</translation>
+    </message>
+    <message>
+        <source>%1: averages %2; n^%3; worst case: %4.</source>
+        <translation>%1: Durchschnitte %2; n^%3; ungünstigster Fall: %4.</translation>
+    </message>
+    <message>
+        <source>Vellora – Compare the formulas</source>
+        <translation>Vellora – Formeln im Vergleich</translation>
+    </message>
+    <message>
+        <source>Copy picture</source>
+        <translation>Bild kopieren</translation>
+    </message>
+    <message>
+        <source>Save picture…</source>
+        <translation>Bild speichern …</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Formula</source>
+        <translation>Formel</translation>
+    </message>
+    <message>
+        <source>Passes</source>
+        <translation>Durchgänge</translation>
+    </message>
+    <message>
+        <source>Comparisons
+(operations)</source>
+        <translation>Vergleiche
+(Operationen)</translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation>Schritte</translation>
+    </message>
+    <message>
+        <source>Gaps</source>
+        <translation>Schrittweiten</translation>
+    </message>
+    <message>
+        <source>Cost of each formula on this sequence</source>
+        <translation>Aufwand jeder Formel auf dieser Folge</translation>
+    </message>
+    <message>
+        <source>On this sequence</source>
+        <translation>Auf dieser Folge</translation>
+    </message>
+    <message>
+        <source>Seed:</source>
+        <translation>Startwert:</translation>
+    </message>
+    <message>
+        <source>Compute</source>
+        <translation>Berechnen</translation>
+    </message>
+    <message>
+        <source>Progress of the computation</source>
+        <translation>Fortschritt der Berechnung</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>n^e: the power of n that fits the averages best for n from 10 to 1000 (least squares on the log–log axes). The worst cases of the help page are bounds for the least favourable sequences as n grows large; averages over random sequences of at most a thousand numbers need not reach them.</source>
+        <translation>n^e: die Potenz von n, die am besten zu den Durchschnitten für n von 10 bis 1000 passt (kleinste Quadrate auf den doppelt logarithmischen Achsen). Die ungünstigsten Fälle der Hilfeseite sind Schranken für die ungünstigsten Folgen, wenn n groß wird; Durchschnitte über Zufallsfolgen aus höchstens tausend Zahlen müssen sie nicht erreichen.</translation>
+    </message>
+    <message>
+        <source>Growth with n</source>
+        <translation>Wachstum mit n</translation>
+    </message>
+    <message>
+        <source>Sequence: %1</source>
+        <translation>Folge: %1</translation>
+    </message>
+    <message>
+        <source>Sequence of %1 numbers: %2 …</source>
+        <translation>Folge aus %1 Zahlen: %2 …</translation>
+    </message>
+    <message>
+        <source>Comparisons are what the main window&apos;s status panel counts as operations; each gap makes one pass.</source>
+        <translation>Vergleiche sind, was das Statusfeld des Hauptfensters als Operationen zählt; jede Schrittweite ergibt einen Durchgang.</translation>
+    </message>
+    <message>
+        <source>In force: %1, marked ▶.</source>
+        <translation>In Kraft: %1, markiert mit ▶.</translation>
+    </message>
+    <message>
+        <source>Computing… %p%</source>
+        <translation>Berechnung … %p %</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Abgebrochen</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Exponent</source>
+        <translation>Exponent</translation>
+    </message>
+</context>
+<context>
     <name>Examples</name>
     <message>
         <source>Reversed</source>
@@ -431,6 +604,10 @@ Untere Reihe, diese Teilfolge: die verglichenen Elemente violett mit Rahmen.</tr
     <message>
         <source>Copy the sequence</source>
         <translation>Folge kopieren</translation>
+    </message>
+    <message>
+        <source>Compare formulas…</source>
+        <translation>Formeln vergleichen …</translation>
     </message>
 </context>
 <context>

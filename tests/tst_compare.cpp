@@ -1,0 +1,310 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: Vellora contributors
+// The window that compares the formulas: its table and bar chart against
+// vellora-trace --compare, its growth chart against vellora-trace --growth,
+// and a computation cancelled or cut short by closing.
+#include "compare.h"
+#include "window_fixture.h"
+
+#include <QAccessible>
+#include <QBarCategoryAxis>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QHorizontalBarSeries>
+#include <QLineSeries>
+#include <QSvgRenderer>
+
+namespace
+{
+
+QJsonDocument run_trace(const QStringList &args)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("C"));
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(VELLORA_TRACE), args);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        return {};
+    return QJsonDocument::fromJson(process.readAllStandardOutput());
+}
+
+// The key goes where a user's key would: to the active window's focus.
+void press(QKeyCombination key)
+{
+    QWidget *target =
+        QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
+    QTest::keyClick(target, key.key(), key.keyboardModifiers());
+    QCoreApplication::processEvents();
+}
+
+QString joined(const QJsonArray &values)
+{
+    QStringList texts;
+    for (const QJsonValue &v : values)
+        texts << QString::number(v.toInt());
+    return texts.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+class TestCompare : public QObject
+{
+    Q_OBJECT
+
+    std::optional<WindowFixture> w;
+
+    CompareWindow *compare() const { return w->window->findChild<CompareWindow *>(); }
+    template <class T = QWidget> T *get(const char *name) const
+    {
+        return compare()->findChild<T *>(QLatin1String(name));
+    }
+    QTableWidget *table() const { return get<QTableWidget>("costTable"); }
+    QChartView *chart(int page) const
+    {
+        return get<QChartView>(page == 0 ? "barChart" : "growthChart");
+    }
+    QTabWidget *pages() const { return compare()->findChild<QTabWidget *>(); }
+    QString in_force() const
+    {
+        QString marked;
+        for (int r = 0; r < table()->rowCount(); ++r)
+            if (table()->item(r, 0)->text().contains(u'▶'))
+                marked += table()->item(r, 0)->text();
+        return marked;
+    }
+
+    // F6 opens the window, or brings it back, with the costs shown.
+    bool open()
+    {
+        press(Qt::Key_F6);
+        return compare() != nullptr && QTest::qWaitForWindowActive(compare()) &&
+               QTest::qWaitFor([this] { return table()->item(0, 0) != nullptr; });
+    }
+
+    bool back_to_main_window()
+    {
+        w->window->activateWindow();
+        return QTest::qWaitForWindowActive(w->window);
+    }
+
+    // The computation's thread has ended, and drawn nothing.
+    bool nothing_computed()
+    {
+        if (!QTest::qWaitFor([this] { return compare()->findChildren<QThread *>().isEmpty(); }))
+            return false;
+        const QList<QAbstractSeries *> lines = chart(1)->chart()->series();
+        return !compare()->computing() &&
+               std::all_of(lines.begin(), lines.end(), [](QAbstractSeries *line) {
+                   return static_cast<QLineSeries *>(line)->count() == 0;
+               });
+    }
+
+private slots:
+    void init() { w.emplace(); }
+    void cleanup() { w.reset(); }
+
+    void costs_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("formula");
+        QTest::addColumn<int>("step");
+        QTest::newRow("ten numbers under Knuth's formula, in the middle of the trace")
+            << "5 3 8 1 9 2 7 4 6 0" << 5 << 20;
+        QTest::newRow("Shell's worst case of the help page, at the start")
+            << "9 1 10 2 11 3 12 4 13 5 14 6 15 7 16 8" << 0 << 0;
+        QTest::newRow("one number, nothing to sort") << "7" << 6 << 1;
+    }
+
+    // For the trace's sequence, whatever the step on display: each formula's
+    // numbers as vellora-trace --compare gives them, in the table and the
+    // bars, with the formula in force marked by a sign and in words.
+    void costs()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, formula);
+        QFETCH(int, step);
+        w->get<QComboBox>("chosenFormula")->setCurrentIndex(formula);
+        w->apply(typed);
+        w->window->step_to(step);
+        QVERIFY(open());
+        const QJsonArray expected =
+            run_trace(QStringList{"--compare", "--json"} + typed.split(u' ')).array();
+        QCOMPARE(expected.size(), formula_count);
+
+        const auto *series =
+            static_cast<QHorizontalBarSeries *>(chart(0)->chart()->series().constFirst());
+        QBarSet *swaps = series->barSets().at(0), *comparisons = series->barSets().at(1);
+        const QStringList categories =
+            static_cast<QBarCategoryAxis *>(chart(0)->chart()->axes(Qt::Vertical).constFirst())
+                ->categories();
+        for (int f = 0; f < formula_count; ++f) {
+            const QJsonObject row = expected[f].toObject();
+            QString name = row["formula"].toString();
+            if (f == formula)
+                name = "▶ " + name + " (in force)";
+            const QStringList cells = {name,
+                                       QString::number(row["gaps"].toArray().size()),
+                                       QString::number(row["operations"].toInt()),
+                                       QString::number(row["swaps"].toInt()),
+                                       QString::number(row["steps"].toInt()),
+                                       joined(row["gaps"].toArray())};
+            for (int c = 0; c < cells.size(); ++c)
+                QCOMPARE(table()->item(f, c)->text(), cells[c]);
+            // The first formula on top, where a bar chart draws its last category.
+            const int bar = formula_count - 1 - f;
+            QCOMPARE(categories[bar], name);
+            QCOMPARE(comparisons->at(bar), row["operations"].toDouble());
+            QCOMPARE(swaps->at(bar), row["swaps"].toDouble());
+        }
+        QCOMPARE(comparisons->selectedBars(), QList<int>{formula_count - 1 - formula});
+        QVERIFY(table()->item(formula, 0)->font().bold());
+
+        QAccessibleInterface *bars = QAccessible::queryAccessibleInterface(chart(0));
+        QCOMPARE(bars->role(), QAccessible::Chart);
+        QVERIFY(bars->text(QAccessible::Description)
+                    .endsWith("In force: " + expected[formula]["formula"].toString() + '.'));
+        QCOMPARE(QAccessible::queryAccessibleInterface(table())->role(), QAccessible::Table);
+    }
+
+    // The open window follows a new formula and a new Apply; F6 brings the
+    // same window back.
+    void follows_the_window()
+    {
+        w->apply(QStringLiteral("5 3 8 1 9 2 7 4 6 0"));
+        QVERIFY(open());
+        QCOMPARE(in_force(), "▶ Shell's formula (in force)");
+        w->get<QComboBox>("chosenFormula")->setCurrentIndex(3);
+        QCOMPARE(in_force(), "▶ Pratt's formula (in force)");
+        w->apply(QStringLiteral("3 1 2"));
+        QTRY_COMPARE(table()->item(0, 2)->text(), "3");
+
+        compare()->close();
+        w->apply(QStringLiteral("2 1"));
+        QVERIFY(back_to_main_window());
+        QVERIFY(open());
+        QTRY_COMPARE(table()->item(0, 2)->text(), "1");
+        QVERIFY(back_to_main_window());
+        QVERIFY(open());
+        QCOMPARE(w->window->findChildren<CompareWindow *>().size(), 1);
+    }
+
+    void growth_data()
+    {
+        QTest::addColumn<double>("seed");
+        QTest::newRow("the default seed") << double(growth_default_seed);
+        QTest::newRow("the largest seed") << 4294967295.0;
+    }
+
+    // The chart shows the averages and exponents vellora-trace --growth
+    // prints for the same seed, the seed in its title, and each bound.
+    void growth()
+    {
+        QFETCH(double, seed);
+        QVERIFY(open());
+        get<QDoubleSpinBox>("seedBox")->setValue(seed);
+        QSignalSpy drawn(compare(), &CompareWindow::growth_drawn);
+        pages()->setCurrentIndex(1); // computes when first shown
+        QVERIFY(compare()->computing());
+        QVERIFY(drawn.wait(60000));
+        // A picture taken at once shows the new legend, as the chart will.
+        const QImage at_once = compare()->chart_image();
+        QCoreApplication::processEvents();
+        QCOMPARE(compare()->chart_image(), at_once);
+
+        const QString seed_text = QString::number(quint32(seed));
+        const QJsonObject expected =
+            run_trace({"--growth", "--json", "--seed", seed_text}).object();
+        const QJsonArray sizes = expected["sizes"].toArray();
+        const QJsonArray formulas = expected["formulas"].toArray();
+        QCOMPARE(formulas.size(), formula_count);
+        QVERIFY(chart(1)->chart()->title().endsWith("seed " + seed_text));
+        const QStringList bounds = {"Θ(n²)",      "Θ(n^(3/2))", "O(n^(4/3))", "Θ(n log² n)",
+                                    "none known", "O(n^(3/2))", "none proved"};
+        for (int f = 0; f < formula_count; ++f) {
+            const auto *line = static_cast<QLineSeries *>(chart(1)->chart()->series().at(f));
+            const QJsonArray averages = formulas[f]["averages"].toArray();
+            QCOMPARE(line->count(), sizes.size());
+            for (int i = 0; i < sizes.size(); ++i)
+                QCOMPARE(line->at(i), QPointF(sizes[i].toDouble(), averages[i].toDouble()));
+            const QString exponent = QLocale().toString(formulas[f]["exponent"].toDouble(), 'f', 2);
+            QVERIFY2(line->name().contains(": n^" + exponent + " (worst case: " + bounds[f]),
+                     qPrintable(line->name()));
+        }
+        QCOMPARE(compare()->chart_name("png"), "shell-sort-growth-seed-" + seed_text + ".png");
+    }
+
+    // Esc and closing cancel; the computation's thread ends and draws
+    // nothing; a window reopened on its growth page computes again, and the
+    // main window's end ends the computation too.
+    void cancelling_and_closing()
+    {
+        QVERIFY(open());
+        QSignalSpy drawn(compare(), &CompareWindow::growth_drawn);
+        pages()->setCurrentIndex(1); // computes when first shown
+        QVERIFY(compare()->computing());
+        press(Qt::Key_Escape);
+        QVERIFY(nothing_computed());
+        QVERIFY(compare()->isVisible());
+        press(Qt::Key_Escape);
+        QVERIFY(!compare()->isVisible());
+
+        QVERIFY(back_to_main_window());
+        QVERIFY(open());
+        QVERIFY(!compare()->computing()); // a cancelled chart waits for Compute
+        QTest::mouseClick(get("computeButton"), Qt::LeftButton);
+        QVERIFY(compare()->computing());
+        compare()->close();
+        QVERIFY(nothing_computed());
+
+        QVERIFY(back_to_main_window());
+        QVERIFY(open());
+        QVERIFY(compare()->computing());
+        delete w->window;
+        QCOMPARE(drawn.count(), 0);
+    }
+
+    void pictures_data()
+    {
+        QTest::addColumn<QString>("suffix");
+        QTest::newRow("PNG") << "png";
+        QTest::newRow("SVG") << "svg";
+    }
+
+    // The bar chart as PNG at twice its size on screen, as on the clipboard
+    // with the table's numbers, or as SVG; an unwritable name gets a box.
+    void pictures()
+    {
+        QFETCH(QString, suffix);
+        w->apply(QStringLiteral("5 3 8 1 9 2 7 4 6 0"));
+        QVERIFY(open());
+        QCOMPARE(compare()->chart_name(suffix), "shell-sort-formulas-compared." + suffix);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(compare()->chart_name(suffix));
+        QVERIFY(compare()->save_chart(path));
+        if (suffix == u"svg") {
+            QSvgRenderer svg(path);
+            QVERIFY(svg.isValid());
+            QCOMPARE(svg.viewBoxF().size(), QSizeF(chart(0)->viewport()->size()));
+        } else {
+            const QImage image(path);
+            QCOMPARE(image.size(), chart(0)->viewport()->size() * 2);
+            int blue = 0; // the bars of the comparisons
+            for (int y = 0; y < image.height(); y += 2)
+                for (int x = 0; x < image.width(); x += 2)
+                    blue += image.pixelColor(x, y) == QColor(0, 114, 178);
+            QVERIFY(blue > 1000);
+            press(QKeyCombination(Qt::CTRL, Qt::Key_C));
+            QCOMPARE(QGuiApplication::clipboard()->image(),
+                     image.convertToFormat(QImage::Format_RGB32));
+            QVERIFY(QGuiApplication::clipboard()->text().contains(
+                "▶ Shell's formula (in force)\t3\t25\t8\t43\t5, 2, 1"));
+        }
+        QVERIFY(!compare()->save_chart(dir.filePath("no/such/folder/chart." + suffix)));
+        QCOMPARE(w->boxes.size(), 1);
+    }
+};
+
+QTEST_MAIN(TestCompare)
+#include "tst_compare.moc"
