@@ -404,7 +404,7 @@ def block_unit(inner):
 
 
 def units_of(page):
-    """The template's text blocks, in order, each once, with the element it first is."""
+    """The template's text blocks, in order, each once, with the element it first appears in."""
     units = {}
     for m in BLOCK.finditer(page):
         tag, attrs, inner = m.groups()
