@@ -9,6 +9,7 @@
 #include "presentation.h"
 #include "sequence_input.h"
 #include "sleeper.h"
+#include "translations.h"
 #include "ui_mainwindow.h"
 #include "visualizer.h"
 
@@ -227,7 +228,7 @@ void MainWindow::set_stepgen(int num)
 void MainWindow::open_help()
 {
     // A self-contained page opens in every browser.
-    const QString path = QCoreApplication::applicationDirPath() + QStringLiteral("/sequences.html");
+    const QString path = QCoreApplication::applicationDirPath() + u'/' + help_page_name();
     const bool opened =
         QFileInfo::exists(path) && QDesktopServices::openUrl(QUrl::fromLocalFile(path));
     if (!opened)

@@ -9,9 +9,9 @@ include(GNUInstallDirs)
 set(VELLORA_APP_ID "io.github.vellora.Vellora")
 
 # The window binary is a private program: it looks for its help document in
-# its own directory, so the binary and both forms of the document
-# (sequences.html, sequences.mht) live together in lib/vellora, and
-# bin/vellora is a relative link to the binary. This is the
+# its own directory, so the binary and the forms of the document
+# (sequences.html, sequences.mht, sequences.de.html) live together in
+# lib/vellora, and bin/vellora is a relative link to the binary. This is the
 # /usr/lib/<package> place that Debian policy and the FHS give to internal
 # programs; the multiarch libdir (lib/<triplet>) is meant for shared libraries
 # that several architectures install side by side, which a program is not.

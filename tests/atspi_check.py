@@ -35,10 +35,10 @@ TEXTS = {
         "typed": "Bitte geben Sie Ihre Folge ein:",
         "formulas": "Schrittweiten berechnen",
         "next": "Weiter >>",
-        "opening": "Hier beginnt alles.",
+        "opening": "Hier geht es los.",
         "gap": "Die Schrittweite wird auf 10 gesetzt.",
         "sequence": "Folge: ",
-        "in force": "10 in Kraft",
+        "in force": "aktuell 10",
     },
 }
 

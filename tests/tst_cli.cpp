@@ -330,6 +330,7 @@ private slots:
         QVERIFY2(help.startsWith("Aufruf: vellora-trace [Optionen] [ZAHL ...]\n"), help);
         for (const char *value : {"<FORMEL>", "<ORDNER>", "\n  ZAHL "})
             QVERIFY2(help.contains(value), value);
+        QVERIFY2(!help.contains("DIR") && !help.contains("NUMBER"), help);
     }
 
     void help()

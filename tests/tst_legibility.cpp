@@ -133,13 +133,18 @@ private slots:
                      qPrintable(status->toPlainText()));
         }
         QCOMPARE(kinds.size(), 8); // opening, gap, subsequence, swap, more, equal, front, closing
-        if (language == u"de") {   // the form, a step sentence, a message box
+        if (language == u"de") {   // the form, a step sentence, message boxes
             QCOMPARE(w->get<QPushButton>("applyButton")->text(), QString("Anwenden!"));
-            QVERIFY(w->status().startsWith("Sortieren beendet!"));
+            QVERIFY(w->status().startsWith("Fertig sortiert!"));
             w->apply(QStringLiteral("abc"));
             QCOMPARE(w->boxes, QStringList("Critical Fehler: Sie haben keine Folge eingegeben!\n"
                                            "(Eine Folge besteht aus Zahlen, getrennt durch "
                                            "Leerzeichen)"));
+            w->boxes.clear();
+            w->apply(QStringLiteral("1,2"));
+            QCOMPARE(w->boxes, QStringList("Information Hinweis zur Eingabe: Ihre Eingabe enthält "
+                                           "ungültige Zeichen (weder Ziffern noch Leerzeichen). "
+                                           "Diese werden wie Leerzeichen behandelt."));
         }
     }
 };

@@ -274,9 +274,23 @@ private slots:
         QVERIFY(!QApplication::windowIcon().pixmap(32, 32).isNull());
     }
 
+    void more_information_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("page");
+        QTest::newRow("English") << "en_GB"
+                                 << "sequences.html";
+        QTest::newRow("German") << "de_DE"
+                                << "sequences.de.html";
+    }
+
     void more_information()
     {
-        const QString help_file = QCoreApplication::applicationDirPath() + "/sequences.html";
+        QFETCH(QString, locale);
+        QFETCH(QString, page);
+        QLocale::setDefault(QLocale(locale));
+        const auto system = qScopeGuard([] { QLocale::setDefault(QLocale::system()); });
+        const QString help_file = QCoreApplication::applicationDirPath() + u'/' + page;
         QVERIFY2(!QFile::exists(help_file), "a help document is left over next to the test");
         const auto remove = qScopeGuard([&] { QFile::remove(help_file); });
         const QString box = QStringLiteral("Information More information: The help document "

@@ -17,11 +17,11 @@
     </message>
     <message>
         <source>Gaps %1, none in force.</source>
-        <translation>Schrittweiten %1, keine in Kraft.</translation>
+        <translation>Schrittweiten %1, keine davon aktuell.</translation>
     </message>
     <message>
         <source>Gaps %1: %2 in force; applied: %3; to come: %4.</source>
-        <translation>Schrittweiten %1: %2 in Kraft; angewandt: %3; noch offen: %4.</translation>
+        <translation>Schrittweiten %1: aktuell %2; schon angewendet: %3; noch offen: %4.</translation>
     </message>
     <message>
         <source>Sequence: %1.</source>
@@ -68,7 +68,7 @@
     </message>
     <message>
         <source>Gap formula: %1 to %2, or %3 (default %4).</source>
-        <translation>Formel der Schrittweiten: %1 bis %2 oder %3 (Vorgabe: %4).</translation>
+        <translation>Formel für die Schrittweiten: %1 bis %2 oder %3 (Vorgabe: %4).</translation>
     </message>
     <message>
         <source>Numbers of the sequence, from %1 to %2; when one is negative, put -- before them, as in %3 -- -5 3 8.</source>
@@ -351,7 +351,7 @@
     </message>
     <message>
         <source>More information...</source>
-        <translation>Weitere Infos...</translation>
+        <translation>Weitere Infos …</translation>
     </message>
     <message>
         <source>Calculate gap sizes 
@@ -396,8 +396,8 @@ This program was written by
 Vellora contributors</source>
         <translation>Vellora
 
-Dieses Programm schrieben
-die Vellora-Mitwirkenden</translation>
+Dieses Programm wurde geschrieben
+von den Vellora-Mitwirkenden</translation>
     </message>
     <message>
         <source>&lt;&lt; Prev. step</source>
@@ -509,15 +509,15 @@ die Vellora-Mitwirkenden</translation>
     </message>
     <message>
         <source>Input Warning</source>
-        <translation>Eingabewarnung</translation>
+        <translation>Hinweis zur Eingabe</translation>
     </message>
     <message>
         <source>Some incorrect symbols (not digits or spaces) were found in your input. They will be interpreted as spaces.</source>
-        <translation>Ihre Eingabe enthält ungültige Zeichen (weder Ziffern noch Leerzeichen). Sie werden wie Leerzeichen behandelt.</translation>
+        <translation>Ihre Eingabe enthält ungültige Zeichen (weder Ziffern noch Leerzeichen). Diese werden wie Leerzeichen behandelt.</translation>
     </message>
     <message>
         <source>Total number of operations: %1, incl. %2 swaps.</source>
-        <translation>Operationen insgesamt: %1, davon %2 Vertauschungen.</translation>
+        <translation>Operationen insgesamt: %1, davon Vertauschungen: %2.</translation>
     </message>
     <message>
         <source>You have not written a sequence!
@@ -535,15 +535,15 @@ die Vellora-Mitwirkenden</translation>
     </message>
     <message>
         <source>This is where all begins. Now we&apos;re going to sort that array.</source>
-        <translation>Hier beginnt alles. Jetzt sortieren wir dieses Feld.</translation>
+        <translation>Hier geht es los. Jetzt sortieren wir diese Folge.</translation>
     </message>
     <message>
         <source>The current element is in the beginning of the subsequence, there is no need to continue working with it.</source>
-        <translation>Das aktuelle Element steht am Anfang der Teilfolge, es muss nicht weiter bearbeitet werden.</translation>
+        <translation>Das aktuelle Element steht am Anfang der Teilfolge und muss nicht weiter bearbeitet werden.</translation>
     </message>
     <message>
         <source>Sorting finished!</source>
-        <translation>Sortieren beendet!</translation>
+        <translation>Fertig sortiert!</translation>
     </message>
     <message>
         <source>Setting gap length to %1.</source>
@@ -575,13 +575,13 @@ die Vellora-Mitwirkenden</translation>
     </message>
     <message>
         <source>Gaps: ✓ applied, framed in force, plain to come · line down: in the subsequence · framed below: compared</source>
-        <translation>Schrittweiten: ✓ angewandt, umrahmt in Kraft, schlicht noch offen · Strich nach unten: in der Teilfolge · unten umrahmt: verglichen</translation>
+        <translation>Schrittweiten: ✓ angewendet, umrahmt aktuell, unmarkiert noch offen · Strich nach unten: in der Teilfolge · unten umrahmt: verglichen</translation>
     </message>
     <message>
         <source>Top row, the gaps: applied in green with a tick ✓, in force in yellow with a frame, to come in red.
 Middle row, the sequence: the members of the current subsequence in grey, each with a line down to its copy below.
 Bottom row, that subsequence: the elements compared in purple with a frame.</source>
-        <translation>Obere Reihe, die Schrittweiten: angewandte grün mit Haken ✓, die geltende gelb mit Rahmen, kommende rot.
+        <translation>Obere Reihe, die Schrittweiten: angewendete grün mit Haken ✓, die aktuelle gelb mit Rahmen, noch offene rot.
 Mittlere Reihe, die Folge: die Elemente der aktuellen Teilfolge grau, jedes mit einem Strich nach unten zu seiner Kopie.
 Untere Reihe, diese Teilfolge: die verglichenen Elemente violett mit Rahmen.</translation>
     </message>
@@ -614,7 +614,7 @@ Untere Reihe, diese Teilfolge: die verglichenen Elemente violett mit Rahmen.</tr
     <name>Panes</name>
     <message>
         <source>… %1 apart …</source>
-        <translation>… %1 auseinander …</translation>
+        <translation>… Abstand %1 …</translation>
     </message>
 </context>
 <context>
@@ -685,7 +685,7 @@ Untere Reihe, diese Teilfolge: die verglichenen Elemente violett mit Rahmen.</tr
     </message>
     <message>
         <source>Right, Left: both a step · Space: play · Up, Down: another second formula · Esc: back to the presentation</source>
-        <translation>Rechts, Links: beide einen Schritt · Leertaste: abspielen · Hoch, Runter: eine andere zweite Formel · Esc: zurück zur Präsentation</translation>
+        <translation>Pfeil rechts, links: beide einen Schritt · Leertaste: abspielen · Pfeil hoch, runter: andere zweite Formel · Esc: zurück zur Präsentation</translation>
     </message>
     <message>
         <source>comparisons so far: %1 of %2 · swaps so far: %3 of %4 · step %5 of %6</source>
@@ -693,11 +693,11 @@ Untere Reihe, diese Teilfolge: die verglichenen Elemente violett mit Rahmen.</tr
     </message>
     <message>
         <source>(in force)</source>
-        <translation>(in Kraft)</translation>
+        <translation>(gewählt)</translation>
     </message>
     <message>
         <source>(Up, Down: another)</source>
-        <translation>(Hoch, Runter: eine andere)</translation>
+        <translation>(Pfeil hoch, runter: eine andere)</translation>
     </message>
     <message>
         <source>✓ finished first</source>
@@ -788,7 +788,7 @@ Die Qt-eigenen Optionen wie -platform und -style gelten ebenfalls.</translation>
     <message>
         <source>Prints the Shell-sort trace of a sequence, step by step, as Vellora shows it.
 The numbers come from the arguments or, if there are none, from standard input.</source>
-        <translation>Gibt den Ablauf von Shellsort auf einer Folge Schritt für Schritt aus, wie Vellora ihn zeigt.
+        <translation>Gibt den Ablauf von Shellsort für eine Folge Schritt für Schritt aus, wie Vellora ihn zeigt.
 Die Zahlen kommen aus den Argumenten oder, wenn es keine gibt, von der Standardeingabe.</translation>
     </message>
     <message>
@@ -805,7 +805,7 @@ Die Zahlen kommen aus den Argumenten oder, wenn es keine gibt, von der Standarde
     </message>
     <message>
         <source>Write one SVG picture per step into DIR, with an index.html that pages through them.</source>
-        <translation>Je Schritt ein SVG-Bild in DIR schreiben, dazu eine index.html, die sie durchblättert.</translation>
+        <translation>Je Schritt ein SVG-Bild in ORDNER schreiben, dazu eine index.html, die sie durchblättert.</translation>
     </message>
     <message>
         <source>With --pictures: only steps A to B, counted from 1 (or the one step A).</source>
@@ -841,7 +841,7 @@ Die Zahlen kommen aus den Argumenten oder, wenn es keine gibt, von der Standarde
     </message>
     <message>
         <source>Average number of comparisons over random sequences of n numbers from 1 to n, seed %1</source>
-        <translation>Durchschnittliche Anzahl der Vergleiche auf Zufallsfolgen aus n Zahlen von 1 bis n, Startwert %1</translation>
+        <translation>Durchschnittliche Anzahl der Vergleiche bei Zufallsfolgen aus n Zahlen von 1 bis n, Startwert %1</translation>
     </message>
     <message>
         <source>Exponent: the slope of log(average) against log(n), fitted by least squares.</source>
@@ -853,15 +853,15 @@ Die Zahlen kommen aus den Argumenten oder, wenn es keine gibt, von der Standarde
     </message>
     <message>
         <source>Compare the seven formulas on the sequence.</source>
-        <translation>Die sieben Formeln auf der Folge vergleichen.</translation>
+        <translation>Die sieben Formeln an der Folge vergleichen.</translation>
     </message>
     <message>
         <source>Print how the average number of comparisons grows with n, for n from 10 to 1000, over random sequences; no numbers are read.</source>
-        <translation>Ausgeben, wie die durchschnittliche Anzahl der Vergleiche auf Zufallsfolgen mit n wächst, für n von 10 bis 1000; es werden keine Zahlen gelesen.</translation>
+        <translation>Ausgeben, wie die durchschnittliche Anzahl der Vergleiche bei Zufallsfolgen mit n wächst, für n von 10 bis 1000; es werden keine Zahlen gelesen.</translation>
     </message>
     <message>
         <source>With --growth: draw the random sequences from seed N (default %1).</source>
-        <translation>Mit --growth: die Zufallsfolgen aus dem Startwert N ziehen (Vorgabe: %1).</translation>
+        <translation>Mit --growth: die Zufallsfolgen mit dem Startwert N ziehen (Vorgabe: %1).</translation>
     </message>
     <message>
         <source>--seed goes with --growth</source>
