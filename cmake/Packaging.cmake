@@ -24,13 +24,16 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 # The first line of the Description field is CPACK_PACKAGE_DESCRIPTION_SUMMARY.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "Vellora is a teaching tool that shows Shell sort one elementary event at a
-time. Generate a random sequence or type your own, pick one of six gap
-formulas (Shell, Hibbard, Sedgewick, Pratt, Fibonacci, Knuth) and step
-through the trace: every change of gap, every subsequence, every comparison
-and exchange is drawn and explained in a sentence.
+time. Generate a random sequence or type your own, pick one of seven gap
+formulas (Shell, Hibbard, Sedgewick, Pratt, Fibonacci, Knuth, Ciura) and
+step through the trace: every change of gap, every subsequence, every
+comparison and exchange is drawn and explained in a sentence, and spoken
+by a screen reader. A window compares the formulas and charts how their
+cost grows, and a presentation races two of them on a projector.
 .
 The package also contains vellora-trace, which prints the same traces as
-text or JSON and compares the gap formulas on a sequence.")
+text or JSON, compares the gap formulas on a sequence and measures the
+growth of their cost.")
 
 # The Qt libraries come from dpkg-shlibdeps where it is there (Debian and its
 # derivatives); elsewhere they are listed by hand. Either way the window also
