@@ -55,21 +55,35 @@ QString or_none(const QString &list)
 
 class StepList;
 
-// One row of the canvas at the step on display, as a line of text.
-class RowItem : public QAccessibleInterface
+// A part of another interface with no object of its own, such as an item of
+// a list made on demand: it lies where the whole lies and holds nothing.
+class Part : public QAccessibleInterface
 {
 public:
-    RowItem(QAccessibleInterface *item, int row) : item(item), row(row) {}
+    explicit Part(QAccessibleInterface *whole) : whole(whole) {}
 
-    bool isValid() const override { return item->isValid(); }
+    bool isValid() const override { return whole->isValid(); }
     QObject *object() const override { return nullptr; }
+    QWindow *window() const override { return whole->window(); }
+    QAccessibleInterface *parent() const override { return whole; }
     QAccessibleInterface *childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface *parent() const override { return item; }
     QAccessibleInterface *child(int) const override { return nullptr; }
     int childCount() const override { return 0; }
     int indexOfChild(const QAccessibleInterface *) const override { return -1; }
-    QString text(QAccessible::Text t) const override;
     void setText(QAccessible::Text, const QString &) override {}
+    QRect rect() const override { return whole->rect(); }
+
+protected:
+    QAccessibleInterface *const whole;
+};
+
+// One row of the canvas at the step on display, as a line of text.
+class RowItem : public Part
+{
+public:
+    RowItem(QAccessibleInterface *item, int row) : Part(item), row(row) {}
+
+    QString text(QAccessible::Text t) const override;
     QRect rect() const override;
     QAccessible::Role role() const override { return QAccessible::StaticText; }
     QAccessible::State state() const override
@@ -80,15 +94,14 @@ public:
     }
 
 private:
-    QAccessibleInterface *item;
     int row;
 };
 
 // One step of a trace, named by what the status panel says of it.
-class StepItem : public QAccessibleInterface
+class StepItem : public Part
 {
 public:
-    StepItem(StepList *list, int step, const QString &name) : list(list), step(step), name(name) {}
+    StepItem(StepList *list, int step, const QString &name);
     ~StepItem() override
     {
         for (QAccessible::Id id : std::as_const(rows))
@@ -96,8 +109,6 @@ public:
     }
 
     bool isValid() const override;
-    QObject *object() const override { return nullptr; }
-    QWindow *window() const override;
     QAccessibleInterface *childAt(int x, int y) const override
     {
         for (int i = 0; i < childCount(); ++i)
@@ -105,7 +116,6 @@ public:
                 return child(i);
         return nullptr;
     }
-    QAccessibleInterface *parent() const override;
     QAccessibleInterface *child(int index) const override;
     int childCount() const override;
     int indexOfChild(const QAccessibleInterface *child) const override
@@ -119,8 +129,6 @@ public:
     {
         return t == QAccessible::Name ? name : QString();
     }
-    void setText(QAccessible::Text, const QString &) override {}
-    QRect rect() const override;
     QAccessible::Role role() const override { return QAccessible::ListItem; }
     QAccessible::State state() const override;
 
@@ -212,19 +220,14 @@ private:
     mutable QList<QAccessible::Id> made; // oldest first
 };
 
+StepItem::StepItem(StepList *list, int step, const QString &name)
+    : Part(list), list(list), step(step), name(name)
+{
+}
+
 bool StepItem::isValid() const
 {
     return list->isValid() && step < list->childCount();
-}
-
-QWindow *StepItem::window() const
-{
-    return list->window();
-}
-
-QAccessibleInterface *StepItem::parent() const
-{
-    return list;
 }
 
 int StepItem::childCount() const
@@ -243,11 +246,6 @@ QAccessibleInterface *StepItem::child(int index) const
     return QAccessible::accessibleInterface(rows[index]);
 }
 
-QRect StepItem::rect() const
-{
-    return list->rect();
-}
-
 QAccessible::State StepItem::state() const
 {
     QAccessible::State s;
@@ -261,7 +259,7 @@ QAccessible::State StepItem::state() const
 
 QString RowItem::text(QAccessible::Text t) const
 {
-    const auto *step = static_cast<StepItem *>(item);
+    const auto *step = static_cast<StepItem *>(whole);
     const Visualizer *vis = step->list->trace();
     if (t != QAccessible::Name || vis == nullptr || vis->steps.isEmpty())
         return QString();
@@ -270,7 +268,7 @@ QString RowItem::text(QAccessible::Text t) const
 
 QRect RowItem::rect() const
 {
-    const QGraphicsView *view = static_cast<StepItem *>(item)->list->view();
+    const QGraphicsView *view = static_cast<StepItem *>(whole)->list->view();
     const QRectF scene = view->sceneRect();
     const QRect shown = view->mapFromScene(QRectF(scene.left(), 50.0 * row, scene.width(), 25))
                             .boundingRect()
@@ -350,24 +348,14 @@ public:
     }
 
 private:
-    class Said : public QAccessibleInterface
+    class Said : public Part
     {
     public:
-        Said(QAccessibleInterface *owner, const QString &text) : owner(owner), text_said(text) {}
-        bool isValid() const override { return owner->isValid(); }
-        QObject *object() const override { return nullptr; }
-        QWindow *window() const override { return owner->window(); }
-        QAccessibleInterface *childAt(int, int) const override { return nullptr; }
-        QAccessibleInterface *parent() const override { return owner; }
-        QAccessibleInterface *child(int) const override { return nullptr; }
-        int childCount() const override { return 0; }
-        int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+        Said(QAccessibleInterface *owner, const QString &text) : Part(owner), text_said(text) {}
         QString text(QAccessible::Text t) const override
         {
             return t == QAccessible::Name ? text_said : QString();
         }
-        void setText(QAccessible::Text, const QString &) override {}
-        QRect rect() const override { return owner->rect(); }
         QAccessible::Role role() const override { return QAccessible::ListItem; }
         QAccessible::State state() const override
         {
@@ -377,7 +365,6 @@ private:
         }
 
     private:
-        QAccessibleInterface *owner;
         QString text_said;
     };
 

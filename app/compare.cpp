@@ -226,24 +226,26 @@ public:
     QValueAxis *counts;
 };
 
+QLogValueAxis *log_axis(qreal from, qreal to, const QString &title)
+{
+    auto *axis = new QLogValueAxis;
+    axis->setBase(10);
+    axis->setRange(from, to);
+    axis->setMinorTickCount(8);
+    axis->setLabelFormat(QStringLiteral("%.0f"));
+    axis->setTitleText(title);
+    return axis;
+}
+
 // The average comparisons of each formula against n, on log–log axes.
 class GrowthChart : public ChartView
 {
 public:
     explicit GrowthChart(QWidget *parent) : ChartView(parent)
     {
-        sizes_axis = new QLogValueAxis;
-        sizes_axis->setBase(10);
-        sizes_axis->setRange(10, 1000);
-        sizes_axis->setMinorTickCount(8);
-        sizes_axis->setLabelFormat(QStringLiteral("%.0f"));
-        sizes_axis->setTitleText(CompareWindow::tr("n, the length of the sequence (log scale)"));
-        averages_axis = new QLogValueAxis;
-        averages_axis->setBase(10);
-        averages_axis->setRange(20, 50000);
-        averages_axis->setMinorTickCount(8);
-        averages_axis->setLabelFormat(QStringLiteral("%.0f"));
-        averages_axis->setTitleText(CompareWindow::tr("average comparisons (log scale)"));
+        sizes_axis =
+            log_axis(10, 1000, CompareWindow::tr("n, the length of the sequence (log scale)"));
+        averages_axis = log_axis(20, 50000, CompareWindow::tr("average comparisons (log scale)"));
         chart()->addAxis(sizes_axis, Qt::AlignBottom);
         chart()->addAxis(averages_axis, Qt::AlignLeft);
         for (int f = 0; f < formula_count; ++f) {

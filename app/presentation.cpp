@@ -87,11 +87,11 @@ PresentationView::PresentationView(Visualizer *vis, QTextBrowser *status, QWidge
     connect(vis->scene, &QGraphicsScene::sceneRectChanged, this, [this] { rescale(); });
 }
 
-qreal PresentationView::scale_for(const QSizeF &picture, const QSize &screen)
+qreal PresentationView::scale_for(const QSizeF &picture, const QSize &screen, qreal height_share)
 {
     const qreal margin = screen.width() * 0.05;
     qreal scale = (screen.width() - 2 * margin) / qMax<qreal>(picture.width(), 1);
-    scale = qMin(scale, screen.height() * 0.55 / picture_height);
+    scale = qMin(scale, screen.height() * height_share / picture_height);
     return qMax(scale, smallest_box / box_height);
 }
 

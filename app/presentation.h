@@ -37,9 +37,10 @@ public:
     void set_score(const QString &line);
 
     // The scale of the picture on a screen: as wide as the screen allows
-    // with margins, below a height that leaves room for the text, and never
-    // with boxes under 40 pixels: a wider picture is shown in panes.
-    static qreal scale_for(const QSizeF &picture, const QSize &screen);
+    // with margins, no higher than the given share of the screen's height, so
+    // that the text has room, and never with boxes under 40 pixels: a wider
+    // picture is shown in panes.
+    static qreal scale_for(const QSizeF &picture, const QSize &screen, qreal height_share = 0.55);
 
 signals:
     // The presentation became the active window.

@@ -6,6 +6,7 @@
 #include "gaps.h"
 #include "num_to_str.h"
 #include "paneview.h"
+#include "presentation.h"
 #include "visualizer.h"
 
 #include <QCoreApplication>
@@ -246,11 +247,8 @@ void RaceView::rescale()
     keys->setFont(font);
     for (Lane &lane : lanes) {
         const QRectF picture = lane.vis->scene->sceneRect();
-        // Two pictures above each other, each at most a quarter of the height and
-        // never with boxes under 40 pixels: a wider one is shown in panes.
-        const qreal scale =
-            qMax(qMin(width() * 0.9 / qMax<qreal>(picture.width(), 1), height() * 0.25 / 125),
-                 40.0 / 25);
+        // Two pictures above each other, each at most a quarter of the height.
+        const qreal scale = PresentationView::scale_for(picture.size(), size(), 0.25);
         lane.view->setFixedHeight(qCeil(picture.height() * scale) + 2);
         lane.panes->set_scale(scale);
         lane.view->centerOn(picture.center());

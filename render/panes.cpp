@@ -136,6 +136,20 @@ PaneLayout lay_out(const Visualizer &vis, const QSizeF &view, qreal scale, qreal
     return layout;
 }
 
+QList<QPainterPath> break_lines(const PaneLayout &layout)
+{
+    const QRectF mark = layout.mark;
+    const qreal step = 5 * layout.scale;
+    QList<QPainterPath> lines;
+    for (const qreal x : {mark.left() + margin / 2, mark.right() - margin / 2}) {
+        QPainterPath zigzag(QPointF(x, mark.top()));
+        for (qreal y = mark.top() + step; y <= mark.bottom(); y += step)
+            zigzag.lineTo(x + (int((y - mark.top()) / step) % 2 ? step / 2 : 0), y);
+        lines << zigzag;
+    }
+    return lines;
+}
+
 void paint_layout(QPainter *painter, QGraphicsScene *scene, const PaneLayout &layout)
 {
     painter->save();
@@ -148,17 +162,10 @@ void paint_layout(QPainter *painter, QGraphicsScene *scene, const PaneLayout &la
         painter->restore();
     }
     if (!layout.mark.isEmpty()) {
-        // Two zigzags down the mark, as where a strip is cut, and the distance
-        // between the panes in the middle.
         const QRectF mark = layout.mark;
-        const qreal step = 5 * layout.scale;
         painter->setPen(QPen(Qt::black, qMax<qreal>(1, layout.scale)));
-        for (const qreal x : {mark.left() + margin / 2, mark.right() - margin / 2}) {
-            QPainterPath zigzag(QPointF(x, mark.top()));
-            for (qreal y = mark.top() + step; y <= mark.bottom(); y += step)
-                zigzag.lineTo(x + (int((y - mark.top()) / step) % 2 ? step / 2 : 0), y);
-            painter->drawPath(zigzag);
-        }
+        for (const QPainterPath &line : break_lines(layout))
+            painter->drawPath(line);
         painter->setFont(mark_font(scene, layout.scale));
         const QRectF text = painter->boundingRect(mark, Qt::AlignCenter, layout.apart);
         painter->fillRect(text.adjusted(-2, -2, 2, 2), Qt::white);

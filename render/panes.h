@@ -17,6 +17,7 @@
 class QFont;
 class QGraphicsScene;
 class QPainter;
+class QPainterPath;
 class Visualizer;
 
 struct PanePiece {
@@ -43,6 +44,10 @@ struct PaneLayout {
 // so that it moves as little as it must: pass the same from step to step, or
 // NaN to centre it on the picture.
 PaneLayout lay_out(const Visualizer &vis, const QSizeF &view, qreal scale, qreal *left);
+
+// The break mark's two zigzag lines, as where a strip is cut; the distance
+// between the panes goes between them.
+QList<QPainterPath> break_lines(const PaneLayout &layout);
 
 // Paints the pieces and the break mark of a layout that is not whole.
 void paint_layout(QPainter *painter, QGraphicsScene *scene, const PaneLayout &layout);

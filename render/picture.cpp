@@ -45,6 +45,13 @@ QString number(qreal v)
     return QString::number(v, 'g', 6);
 }
 
+// A rectangle as an SVG view box.
+QString box(const QRectF &r)
+{
+    return QStringLiteral("%1 %2 %3 %4")
+        .arg(number(r.x()), number(r.y()), number(r.width()), number(r.height()));
+}
+
 QString colour(const QColor &c)
 {
     return c.name();
@@ -62,10 +69,7 @@ public:
         xml.writeDefaultNamespace(QStringLiteral("http://www.w3.org/2000/svg"));
         xml.writeAttribute(QStringLiteral("width"), number(size.width()));
         xml.writeAttribute(QStringLiteral("height"), number(size.height()));
-        xml.writeAttribute(QStringLiteral("viewBox"),
-                           QStringLiteral("%1 %2 %3 %4")
-                               .arg(number(view_box.x()), number(view_box.y()),
-                                    number(view_box.width()), number(view_box.height())));
+        xml.writeAttribute(QStringLiteral("viewBox"), box(view_box));
         xml.writeAttribute(QStringLiteral("font-family"), svg_fonts(scene));
         xml.writeTextElement(QStringLiteral("title"),
                              QCoreApplication::translate("Picture", "A step of Shell sort"));
@@ -116,10 +120,7 @@ public:
         xml.writeAttribute(QStringLiteral("y"), number(target.y()));
         xml.writeAttribute(QStringLiteral("width"), number(target.width()));
         xml.writeAttribute(QStringLiteral("height"), number(target.height()));
-        xml.writeAttribute(QStringLiteral("viewBox"),
-                           QStringLiteral("%1 %2 %3 %4")
-                               .arg(number(source.x()), number(source.y()), number(source.width()),
-                                    number(source.height())));
+        xml.writeAttribute(QStringLiteral("viewBox"), box(source));
         xml.writeAttribute(QStringLiteral("preserveAspectRatio"), QStringLiteral("none"));
         items(scene, source);
         xml.writeEndElement();
@@ -128,13 +129,9 @@ public:
     void mark(const PaneLayout &layout, qreal size)
     {
         const QRectF mark = layout.mark;
-        const qreal step = 5 * layout.scale;
-        for (const qreal x : {mark.left() + 4, mark.right() - 4}) {
-            QPainterPath zigzag(QPointF(x, mark.top()));
-            for (qreal y = mark.top() + step; y <= mark.bottom(); y += step)
-                zigzag.lineTo(x + (int((y - mark.top()) / step) % 2 ? step / 2 : 0), y);
+        for (const QPainterPath &line : break_lines(layout)) {
             xml.writeEmptyElement(QStringLiteral("path"));
-            xml.writeAttribute(QStringLiteral("d"), path_data(zigzag));
+            xml.writeAttribute(QStringLiteral("d"), path_data(line));
             xml.writeAttribute(QStringLiteral("fill"), QStringLiteral("none"));
             stroke(QPen(Qt::black, layout.scale));
         }
@@ -196,6 +193,19 @@ private:
     qreal font_size = 12;
 };
 
+// The whole scene drawn on white at the given scale.
+QImage scene_image(QGraphicsScene *scene, qreal scale)
+{
+    QImage image((scene->sceneRect().size() * scale).toSize(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    // Twice the scene's size exactly, the frame's half unit squeezed in.
+    scene->render(&painter, QRectF(image.rect()), framed(scene), Qt::IgnoreAspectRatio);
+    return image;
+}
+
 } // namespace
 
 PaneLayout picture_layout(const Visualizer &vis, const PaneLayout &shown)
@@ -208,18 +218,6 @@ PaneLayout picture_layout(const Visualizer &vis, const PaneLayout &shown)
 QSizeF picture_size(QGraphicsScene *scene, const PaneLayout &layout, qreal scale)
 {
     return (layout.whole ? scene->sceneRect().size() : layout.view) * scale;
-}
-
-QImage scene_image(QGraphicsScene *scene, qreal scale)
-{
-    QImage image((scene->sceneRect().size() * scale).toSize(), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    // Twice the scene's size exactly, the frame's half unit squeezed in.
-    scene->render(&painter, QRectF(image.rect()), framed(scene), Qt::IgnoreAspectRatio);
-    return image;
 }
 
 QImage picture_image(QGraphicsScene *scene, const PaneLayout &layout, qreal scale)

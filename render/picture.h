@@ -28,7 +28,6 @@ PaneLayout picture_layout(const Visualizer &vis, const PaneLayout &shown);
 QSizeF picture_size(QGraphicsScene *scene, const PaneLayout &layout, qreal scale = 2);
 // The picture drawn on white at the given scale.
 QImage picture_image(QGraphicsScene *scene, const PaneLayout &layout, qreal scale = 2);
-QImage scene_image(QGraphicsScene *scene, qreal scale = 2);
 
 // The picture as SVG: boxes, marks, and each label centred on its box in
 // the SVG itself, in a font that every browser has.
