@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: Vellora contributors
 #include "commandline.h"
 
-#include "gaps.h"
+#include "formulas.h"
 #include "mainwindow.h"
 #include "num_to_str.h"
 #include "sequence_input.h"
@@ -81,7 +81,7 @@ WindowCommandLine read_command_line(const QStringList &arguments)
         QCoreApplication::translate("vellora", "Show the version and exit."));
     const QCommandLineOption formula(QStringList{"f", "formula"}, formula_option_help(),
                                      QCoreApplication::translate("CommandLine", "FORMULA"),
-                                     QLatin1String(formula_keys[0]));
+                                     QLatin1String(formulas[0].key));
     parser.addOptions({help, version, formula});
     const QString number = QCoreApplication::translate("CommandLine", "NUMBER");
     parser.addPositionalArgument(number, numbers_argument_help(program),

@@ -49,37 +49,8 @@
 namespace
 {
 
-// Told apart by most colour-blind eyes too (Okabe and Ito); the lines also
-// differ in their dashes and marks.
-const std::array<QColor, formula_count> line_colours = {
-    QColor(0, 0, 0),     QColor(230, 159, 0), QColor(86, 180, 233), QColor(0, 158, 115),
-    QColor(0, 114, 178), QColor(213, 94, 0),  QColor(204, 121, 167)};
-const std::array<Qt::PenStyle, formula_count> line_styles = {
-    Qt::SolidLine,      Qt::DashLine,  Qt::DotLine, Qt::DashDotLine,
-    Qt::DashDotDotLine, Qt::SolidLine, Qt::DashLine};
-
-// The worst case the help page states for each formula, for large n.
-const std::array<const char *, formula_count> bounds = {
-    "Θ(n²)",
-    "Θ(n^(3/2))",
-    "O(n^(4/3))",
-    "Θ(n log² n)",
-    QT_TRANSLATE_NOOP("CompareWindow", "none known"),
-    "O(n^(3/2))",
-    QT_TRANSLATE_NOOP("CompareWindow", "none proved")};
-
 // Sequences longer than this show their beginning.
 constexpr int shown_numbers_max = 40;
-
-QString formula_name(int f)
-{
-    return QCoreApplication::translate("MainWindow", formula_names[f]);
-}
-
-QString bound(int f)
-{
-    return QCoreApplication::translate("CompareWindow", bounds[f]);
-}
 
 // The formula's name, with a sign and words when it is the one in force.
 QString marked_name(int f, int in_force)
@@ -250,7 +221,7 @@ public:
         chart()->addAxis(averages_axis, Qt::AlignLeft);
         for (int f = 0; f < formula_count; ++f) {
             auto *line = new QLineSeries;
-            line->setPen(QPen(line_colours[f], 2, line_styles[f]));
+            line->setPen(QPen(QColor::fromRgb(formulas[f].rgb), 2, formulas[f].pen));
             line->setPointsVisible(f >= formula_count - 2);
             line->setMarkerSize(5);
             chart()->addSeries(line);
@@ -275,13 +246,14 @@ public:
         for (int f = 0; f < formula_count; ++f) {
             const QString name = marked_name(f, in_force);
             if (!growth) {
-                lines[f]->setName(CompareWindow::tr("%1 (worst case: %2)").arg(name, bound(f)));
+                lines[f]->setName(
+                    CompareWindow::tr("%1 (worst case: %2)").arg(name, formula_bound(f)));
                 lines[f]->clear();
                 continue;
             }
             const QString exponent = exponent_text(growth->exponents[f]);
-            lines[f]->setName(
-                CompareWindow::tr("%1: n^%2 (worst case: %3)").arg(name, exponent, bound(f)));
+            lines[f]->setName(CompareWindow::tr("%1: n^%2 (worst case: %3)")
+                                  .arg(name, exponent, formula_bound(f)));
             QList<QPointF> points;
             QStringList averages;
             for (qsizetype i = 0; i < growth->sizes.size(); ++i) {
@@ -290,7 +262,7 @@ public:
             }
             lines[f]->replace(points);
             said << CompareWindow::tr("%1: averages %2; n^%3; worst case: %4.")
-                        .arg(name, averages.join(QStringLiteral(", ")), exponent, bound(f));
+                        .arg(name, averages.join(QStringLiteral(", ")), exponent, formula_bound(f));
         }
         for (int f = 0; f < formula_count; ++f) {
             QPen pen = lines[f]->pen();

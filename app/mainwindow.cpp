@@ -3,7 +3,7 @@
 #include "mainwindow.h"
 
 #include "accessibility.h"
-#include "gaps.h"
+#include "formulas.h"
 #include "legibility.h"
 #include "paneview.h"
 #include "presentation.h"

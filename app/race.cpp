@@ -3,7 +3,7 @@
 #include "race.h"
 
 #include "accessibility.h"
-#include "gaps.h"
+#include "formulas.h"
 #include "num_to_str.h"
 #include "paneview.h"
 #include "presentation.h"
@@ -21,11 +21,6 @@
 
 namespace
 {
-
-QString formula_name(int formula)
-{
-    return QCoreApplication::translate("MainWindow", formula_names[formula]);
-}
 
 bool at_last(const Visualizer &vis)
 {

@@ -3,7 +3,7 @@
 // Trace building and walking for the sizes the window offers and for long
 // sequences from vellora-trace, and the growth of the cost over random
 // sequences. Memory per step is read from the allocator.
-#include "gaps.h"
+#include "formulas.h"
 #include "growth.h"
 #include "visualizer.h"
 
@@ -94,7 +94,7 @@ void run_build(benchmark::State &state, const QVector<qint32> &seq, GapGenerator
 void BM_build_trace(benchmark::State &state)
 {
     run_build(state, random_sequence(int(state.range(1)), 42), gap_generators[state.range(0)]);
-    state.SetLabel(formula_names[state.range(0)]);
+    state.SetLabel(formulas[state.range(0)].name);
 }
 
 void BM_build_trace_shell_worst(benchmark::State &state)
@@ -116,7 +116,7 @@ void BM_walk_forward_and_back(benchmark::State &state)
         benchmark::DoNotOptimize(vis.seq.data());
     }
     state.counters["steps"] = double(vis.steps.size());
-    state.SetLabel(formula_names[state.range(0)]);
+    state.SetLabel(formulas[state.range(0)].name);
 }
 
 // The whole growth computation, as vellora-trace --growth and a chart run it,

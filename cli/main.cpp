@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: Vellora contributors
 // vellora-trace: prints the Shell-sort trace that Vellora shows, as text or
 // JSON, by driving the same Visualizer the window uses.
-#include "gaps.h"
+#include "formulas.h"
 #include "growth.h"
 #include "handout.h"
 #include "num_to_str.h"
@@ -79,10 +79,6 @@ QString gap_list(const QVector<qint32> &gaps)
 }
 
 // The formula's name in the user's language, as the window's list shows it.
-QString formula_name(int formula)
-{
-    return QCoreApplication::translate("MainWindow", formula_names[formula]);
-}
 
 void print_text(QTextStream &out, Visualizer &vis, int formula)
 {
@@ -123,7 +119,7 @@ QJsonObject trace_json(Visualizer &vis, int formula)
                                  {"seq", to_json(vis.seq)}});
     }
     vis.set_current_step(0);
-    return QJsonObject{{"formula", formula_names[formula]}, {"sequence", to_json(vis.seq)},
+    return QJsonObject{{"formula", formulas[formula].name}, {"sequence", to_json(vis.seq)},
                        {"gaps", to_json(vis.gaps)},         {"operations", vis.op_count},
                        {"swaps", vis.swap_count},           {"steps", steps}};
 }
@@ -140,7 +136,7 @@ void print_compare(QTextStream &out, const QVector<qint32> &sequence, bool json)
         Visualizer vis(nullptr, nullptr, nullptr, gap_generators[f], sequence);
         vis.build_trace();
         const qint32 steps = qint32(vis.steps.size());
-        rows.append(QJsonObject{{"formula", formula_names[f]},
+        rows.append(QJsonObject{{"formula", formulas[f].name},
                                 {"gaps", to_json(vis.gaps)},
                                 {"operations", vis.op_count},
                                 {"swaps", vis.swap_count},
@@ -251,19 +247,19 @@ int print_growth(const QString &seed_text, bool json)
     file.open(stdout, QIODevice::WriteOnly);
     QTextStream out(&file);
     if (json) {
-        QJsonArray formulas;
+        QJsonArray rows;
         for (int f = 0; f < formula_count; ++f) {
             QJsonArray averages;
             for (double average : growth.averages[f])
                 averages.append(average);
-            formulas.append(QJsonObject{{"formula", formula_names[f]},
-                                        {"averages", averages},
-                                        {"exponent", growth.exponents[f]}});
+            rows.append(QJsonObject{{"formula", formulas[f].name},
+                                    {"averages", averages},
+                                    {"exponent", growth.exponents[f]}});
         }
         out << QJsonDocument(QJsonObject{{"seed", qint64(growth.seed)},
                                          {"sizes", to_json(growth.sizes)},
                                          {"samples", to_json(growth.samples)},
-                                         {"formulas", formulas}})
+                                         {"formulas", rows}})
                    .toJson(QJsonDocument::Indented);
     } else {
         print_growth_table(out, growth);
@@ -315,7 +311,7 @@ int main(int argc, char *argv[])
         QCoreApplication::translate("vellora-trace", "Show the version and exit."));
     const QCommandLineOption formula_option(QStringList{"f", "formula"}, formula_option_help(),
                                             QCoreApplication::translate("CommandLine", "FORMULA"),
-                                            QLatin1String(formula_keys[0]));
+                                            QLatin1String(formulas[0].key));
     const QCommandLineOption json_option(
         QStringLiteral("json"),
         QCoreApplication::translate("vellora-trace", "Print one JSON document."));

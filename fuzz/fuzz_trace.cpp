@@ -7,7 +7,7 @@
 // after that zero drive the navigation: single steps, jumps to any step (also
 // out of range) and jumps between subsequences.
 #include "fuzz_check.h"
-#include "gaps.h"
+#include "formulas.h"
 #include "sequence_input.h"
 #include "visualizer.h"
 

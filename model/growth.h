@@ -6,7 +6,7 @@
 // sample, so a chart and vellora-trace --growth show the same numbers.
 #pragma once
 
-#include "gaps.h"
+#include "formulas.h"
 
 #include <QVector>
 

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: Vellora contributors
 // Teaching in a room: the canvas menu, the full-screen presentation, pictures
 // of a step, the predict mode and F1.
-#include "gaps.h"
+#include "formulas.h"
 #include "picture.h"
 #include "presentation.h"
 #include "race.h"

@@ -4,7 +4,7 @@
 // typed there; --help, --version, bad arguments and a missing display answer
 // on the terminal before any window opens.
 #include "commandline.h"
-#include "gaps.h"
+#include "formulas.h"
 #include "window_fixture.h"
 
 namespace

@@ -2,8 +2,9 @@
 // SPDX-FileCopyrightText: Vellora contributors
 // The seven gap formulas: the worked lists and the thresholds where a term joins
 // a list, and what every list must be for every size.
-#include "gaps.h"
+#include "formulas.h"
 
+#include <QSet>
 #include <QTest>
 
 using Gaps = QVector<qint32>;
@@ -92,6 +93,36 @@ private slots:
             QVERIFY(gaps.last() == 1 && gaps.first() < (1 << 29));
         }
         QCOMPARE(formula_index(nullptr), -1);
+    }
+
+    // Every row of the table is whole: a row left half filled would give the
+    // charts an invisible or borrowed line, or the command line a formula it
+    // cannot name.
+    void table_rows_are_whole()
+    {
+        QSet<quint32> colours;
+        QSet<QString> names, keys;
+        for (int f = 0; f < formula_count; ++f) {
+            const Formula &row = formulas[f];
+            const QByteArray where = QByteArray("row ") + QByteArray::number(f);
+            QVERIFY2(row.generate != nullptr, where);
+            QVERIFY(gap_generators[f] == row.generate);
+            QCOMPARE(formula_index(row.generate), f);
+            QVERIFY2(row.name && *row.name && !names.contains(row.name), where);
+            names.insert(row.name);
+            QVERIFY2(row.key && *row.key && !keys.contains(row.key), where);
+            keys.insert(row.key);
+            QCOMPARE(QString::fromLatin1(row.key), QString::fromLatin1(row.key).toLower());
+            QCOMPARE(parse_formula(QString::fromLatin1(row.key).toUpper()), f);
+            QCOMPARE(parse_formula(QString::number(f)), f);
+            QVERIFY2(row.rgb <= 0xffffff && !colours.contains(row.rgb), where);
+            colours.insert(row.rgb);
+            QVERIFY2(row.pen >= Qt::SolidLine && row.pen <= Qt::DashDotDotLine, where);
+            QVERIFY2(row.bound && *row.bound && !formula_bound(f).isEmpty(), where);
+            QVERIFY2(row.bound_source && *row.bound_source, where);
+            QVERIFY(formula_option_help().contains(QLatin1String(row.key)));
+        }
+        QCOMPARE(parse_formula(QString::number(formula_count)), -1);
     }
 };
 

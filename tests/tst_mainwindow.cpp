@@ -3,7 +3,7 @@
 // The main window: its start-up state, and the slots that define what is
 // sorted (formula, input mode, size caption, Apply, the help item), including
 // hostile input and closing the window while a box waits.
-#include "gaps.h"
+#include "formulas.h"
 #include "sequence_input.h"
 #include "window_fixture.h"
 

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: Vellora contributors
 // Moving through a trace in the real window: the navigation buttons, the step
 // box, the keys, the canvas following the step, and timed playback.
-#include "gaps.h"
+#include "formulas.h"
 #include "paneview.h"
 #include "sleeper.h"
 #include "window_fixture.h"
@@ -116,7 +116,7 @@ private slots:
             for (int formula = 0; formula < formula_count; ++formula)
                 QTest::newRow(qPrintable(QStringLiteral("%1 numbers, %2")
                                              .arg(n)
-                                             .arg(QString::fromLatin1(formula_names[formula]))))
+                                             .arg(QString::fromLatin1(formulas[formula].name))))
                     << n << formula;
     }
 

@@ -3,7 +3,7 @@
 // The sorting model: the recorded trace of Shell sort and moving over it.
 // Worked examples and edge cases as table rows; what must hold for any
 // sequence as properties over random ones under every formula.
-#include "gaps.h"
+#include "formulas.h"
 #include "num_to_str.h"
 #include "visualizer.h"
 
@@ -78,7 +78,7 @@ private slots:
     {
         QTest::addColumn<int>("formula");
         for (int f = 0; f < formula_count; ++f)
-            QTest::newRow(formula_names[f]) << f;
+            QTest::newRow(formulas[f].name) << f;
     }
 
     // For random sequences: every step's fields fit its kind and its sentence
