@@ -39,15 +39,6 @@ Visualizer *trace_of(const QGraphicsView *view)
     return nullptr;
 }
 
-QString joined(const QVector<qint32> &values)
-{
-    QStringList texts;
-    texts.reserve(values.size());
-    for (qint32 v : values)
-        texts << num_to_str(v);
-    return texts.join(QStringLiteral(", "));
-}
-
 QString or_none(const QString &list)
 {
     return list.isEmpty() ? Accessibility::tr("none") : list;

@@ -59,15 +59,6 @@ QString marked_name(int f, int in_force)
                          : formula_name(f);
 }
 
-QString joined(const QVector<qint32> &values, const QString &separator)
-{
-    QStringList texts;
-    texts.reserve(values.size());
-    for (qint32 v : values)
-        texts << num_to_str(v);
-    return texts.join(separator);
-}
-
 QString exponent_text(double e)
 {
     return QLocale().toString(e, 'f', 2);

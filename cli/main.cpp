@@ -43,14 +43,6 @@ QJsonArray to_json(const QVector<qint32> &values)
     return array;
 }
 
-QString joined(const QVector<qint32> &values, const QString &separator)
-{
-    QStringList parts;
-    for (qint32 v : values)
-        parts << num_to_str(v);
-    return parts.join(separator);
-}
-
 // The arrangement at the current step, with the highlighted positions in
 // brackets and the members of the current subsequence marked by a dot.
 QString arrangement(const Visualizer &vis)
