@@ -4,8 +4,10 @@
 
 #include "mainwindow.h"
 #include "num_to_str.h"
+#include "rows.h"
 #include "ui_mainwindow.h"
 #include "visualizer.h"
+#include "words.h"
 
 #include <QAbstractItemView>
 #include <QAccessibleValueInterface>
@@ -29,6 +31,14 @@ QList<QPointer<Visualizer>> &traces()
 {
     static QList<QPointer<Visualizer>> list;
     return list;
+}
+
+// What each trace's step on display says, by step: in the predict mode a
+// question stands in for the sentence.
+QHash<const Visualizer *, std::pair<int, QString>> &shown_sentences()
+{
+    static QHash<const Visualizer *, std::pair<int, QString>> sentences;
+    return sentences;
 }
 
 Visualizer *trace_of(const QGraphicsView *view)
@@ -204,9 +214,8 @@ private:
     QString name_of(int step) const
     {
         const Visualizer *vis = trace();
-        if (step == vis->cur_step && vis->status != nullptr && view()->scene() == vis->scene)
-            return vis->status->toPlainText().section(QStringLiteral("\n\n"), 0, 0);
-        return vis->steps.at(step).text;
+        const auto shown = shown_sentences().value(vis, {-1, QString()});
+        return shown.first == step ? shown.second : vis->steps.at(step).text;
     }
     mutable QList<QAccessible::Id> made; // oldest first
 };
@@ -261,7 +270,8 @@ QRect RowItem::rect() const
 {
     const QGraphicsView *view = static_cast<StepItem *>(whole)->list->view();
     const QRectF scene = view->sceneRect();
-    const QRect shown = view->mapFromScene(QRectF(scene.left(), 50.0 * row, scene.width(), 25))
+    const QRect shown = view->mapFromScene(QRectF(scene.left(), rows::gap_y + rows::pitch * row,
+                                                  scene.width(), rows::box_size))
                             .boundingRect()
                             .intersected(view->viewport()->rect());
     return QRect(view->viewport()->mapToGlobal(shown.topLeft()), shown.size());
@@ -552,6 +562,7 @@ Accessibility::Accessibility(MainWindow *window, Ui_MainWindow *ui, Visualizer *
     : QObject(window), window(window), ui(ui), vis(vis)
 {
     add_trace(vis);
+    connect(vis, &QObject::destroyed, this, [vis] { shown_sentences().remove(vis); });
     name_controls();
     order_tabs();
 
@@ -640,8 +651,9 @@ bool Accessibility::eventFilter(QObject *watched, QEvent *event)
     return QObject::eventFilter(watched, event);
 }
 
-void Accessibility::step_shown()
+void Accessibility::step_shown(const StepWords &words)
 {
+    shown_sentences().insert(vis, {vis->cur_step, words.sentence});
     if (!QAccessible::isActive())
         return;
     QGraphicsView *view = ui->Canvas;

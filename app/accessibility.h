@@ -22,6 +22,7 @@ class QGraphicsView;
 class QWidget;
 class Ui_MainWindow;
 class Visualizer;
+struct StepWords;
 
 // What a view of a trace shows, one sentence per row: the gaps with the
 // applied, the one in force and those to come; the sequence; the current
@@ -43,7 +44,7 @@ public:
 
     // Tells screen readers the step on display, in the view that has the
     // user's attention: the presentation when it is the active window.
-    void step_shown();
+    void step_shown(const StepWords &words);
     // Tells them the step a view of a trace shows.
     static void tell(QGraphicsView *view);
     // Has a window that can speak (the race) say the text.

@@ -130,10 +130,12 @@ void MainWindow::open_menu(const QPoint &where)
 void MainWindow::present(QScreen *target)
 {
     if (presentation == nullptr) {
-        presentation = new PresentationView(vis, ui->sortStatus, this);
+        presentation = new PresentationView(vis, this);
+        presentation->set_words(words);
         presentation->addActions(window_keys);
         presentation->addActions(presentation_keys);
-        connect(presentation, &PresentationView::activated, access, &Accessibility::step_shown);
+        connect(presentation, &PresentationView::activated, access,
+                [this] { access->step_shown(words); });
         presentation->set_score(predictor.score());
     }
     presentation->set_blanked(false);

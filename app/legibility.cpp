@@ -7,6 +7,7 @@
 #include "predict.h"
 #include "ui_mainwindow.h"
 #include "visualizer.h"
+#include "words.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
@@ -99,17 +100,18 @@ QStringList status_texts()
     vis.build_trace();
     QStringList texts;
     for (const TraceStep &step : vis.steps)
-        texts << status_text(step.text, 40936, 40936, 2147483647, 2147483646);
-    texts << status_text(QStringLiteral("Now we are going to work with a subsequence starting "
-                                        "from element 1000."),
-                         40936, 40936, 2147483647, 2147483646);
+        texts << step_words(step.text, 40936, 40936, 2147483647, 2147483646).text();
+    texts << step_words(QStringLiteral("Now we are going to work with a subsequence starting "
+                                       "from element 1000."),
+                        40936, 40936, 2147483647, 2147483646)
+                 .text();
     // The predict mode's question and verdicts.
     QStringList predicted = {Predictor::question(2147483647, 2147483646, 999)};
     for (const TraceStep &step : vis.steps)
         if (step.pos_b != -1)
             predicted << Predictor::verdict(Predictor::Wrong, step.text, 40000, 40000);
     for (const QString &sentence : predicted)
-        texts << status_text(sentence, 40936, 40936, 2147483647, 2147483646);
+        texts << step_words(sentence, 40936, 40936, 2147483647, 2147483646).text();
     return texts;
 }
 

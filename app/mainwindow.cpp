@@ -12,6 +12,7 @@
 #include "translations.h"
 #include "ui_mainwindow.h"
 #include "visualizer.h"
+#include "words.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -122,7 +123,8 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 
     playing = false;
 
-    vis = new Visualizer(this, scene, ui->sortStatus, shell_gaps, QVector<qint32>());
+    // The window writes the status panel itself, from the words it hands every view.
+    vis = new Visualizer(this, scene, nullptr, shell_gaps, QVector<qint32>());
     access = new Accessibility(this, ui, vis);
     panes = new PaneView(vis, ui->Canvas, window_scale());
 
@@ -349,21 +351,18 @@ void MainWindow::show_step()
 // mode, the presentation following the step, and screen readers told of it.
 void MainWindow::draw_step()
 {
-    const QString predicted = predictor.status(*vis);
-    QTextBrowser *panel = vis->status;
-    if (!predicted.isEmpty())
-        vis->status = nullptr;
+    words = step_words(*vis, predictor.sentence(*vis));
     vis->render();
-    vis->status = panel;
-    if (!predicted.isEmpty())
-        panel->setPlainText(predicted);
+    ui->sortStatus->setPlainText(words.text());
     ui->jumpStepNum->setValue(vis->cur_step + 1);
     setWindowTitle(predictor.title());
     if (presentation)
         presentation->set_score(predictor.score());
+    if (presentation)
+        presentation->set_words(words);
     if (presentation && presentation->isVisible())
         presentation->follow();
-    access->step_shown();
+    access->step_shown(words);
 }
 
 void MainWindow::step_to(int wh)

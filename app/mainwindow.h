@@ -3,6 +3,7 @@
 #pragma once
 
 #include "predict.h"
+#include "words.h"
 
 #include <QMainWindow>
 #include <QMessageBox>
@@ -103,6 +104,7 @@ private:
     PaneView *panes = nullptr; // the canvas following the step
 
     Predictor predictor;
+    StepWords words; // of the step on display, as every view shows them
     QMenu *menu = nullptr;
     QAction *present_elsewhere = nullptr;
     QAction *predict_action = nullptr;

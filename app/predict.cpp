@@ -63,21 +63,16 @@ void Predictor::reveal(const Visualizer &vis)
         outcomes.insert(vis.cur_step, Revealed);
 }
 
-QString Predictor::status(const Visualizer &vis) const
+QString Predictor::sentence(const Visualizer &vis) const
 {
     if (!active || !is_comparison(vis))
         return QString();
     const TraceStep &step = vis.steps.at(vis.cur_step);
-    QString sentence;
     if (!outcomes.contains(vis.cur_step))
-        sentence =
-            question(vis.seq.at(step.pos_a), vis.seq.at(step.pos_b), vis.gaps.at(step.gap_idx));
-    else if (outcomes.value(vis.cur_step) != Revealed)
-        sentence = verdict(outcomes.value(vis.cur_step), step.text, right_count, answered_count);
-    else
-        return QString();
-    return status_text(sentence, vis.cur_step + 1, qint32(vis.steps.size()), vis.op_count,
-                       vis.swap_count);
+        return question(vis.seq.at(step.pos_a), vis.seq.at(step.pos_b), vis.gaps.at(step.gap_idx));
+    if (outcomes.value(vis.cur_step) != Revealed)
+        return verdict(outcomes.value(vis.cur_step), step.text, right_count, answered_count);
+    return QString();
 }
 
 QString Predictor::question(qint32 left, qint32 right, qint32 gap)

@@ -27,8 +27,9 @@ public:
     void answer(const Visualizer &vis, bool swap);
     // Shows the verdict on display without an answer.
     void reveal(const Visualizer &vis);
-    // What the status panel says in the mode; empty where the text is as usual.
-    QString status(const Visualizer &vis) const;
+    // The question or verdict that stands in for the step's sentence in the
+    // mode; empty where the sentence is as usual.
+    QString sentence(const Visualizer &vis) const;
 
     int right() const { return right_count; }
     int answered() const { return answered_count; }

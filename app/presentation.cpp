@@ -3,14 +3,15 @@
 #include "presentation.h"
 
 #include "paneview.h"
+#include "rows.h"
 #include "visualizer.h"
+#include "words.h"
 
 #include <QGraphicsScene>
 #include <QGraphicsView>
 #include <QLabel>
 #include <QResizeEvent>
 #include <QScreen>
-#include <QTextBrowser>
 #include <QVBoxLayout>
 #include <QtMath>
 
@@ -18,13 +19,11 @@ namespace
 {
 
 constexpr qreal smallest_box = 40; // pixels, still legible from the back of a hall
-constexpr qreal box_height = 25;   // scene units
-constexpr qreal picture_height = 125;
 
 } // namespace
 
-PresentationView::PresentationView(Visualizer *vis, QTextBrowser *status, QWidget *parent)
-    : QWidget(parent, Qt::Window), vis(vis), status(status)
+PresentationView::PresentationView(Visualizer *vis, QWidget *parent)
+    : QWidget(parent, Qt::Window), vis(vis)
 {
     setWindowTitle(tr("Vellora – Presentation"));
     setCursor(Qt::BlankCursor);
@@ -50,7 +49,6 @@ PresentationView::PresentationView(Visualizer *vis, QTextBrowser *status, QWidge
     text->setTextFormat(Qt::PlainText);
     text->setWordWrap(true);
     text->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    text->setText(status->toPlainText());
 
     // What the colours and marks mean, for whoever cannot tell the colours apart.
     legend = new QLabel(canvas_legend(true), this);
@@ -82,17 +80,20 @@ PresentationView::PresentationView(Visualizer *vis, QTextBrowser *status, QWidge
     blank->setAutoFillBackground(true);
     blank->hide();
 
-    connect(status, &QTextBrowser::textChanged, this,
-            [this] { text->setText(this->status->toPlainText()); });
     connect(vis->scene, &QGraphicsScene::sceneRectChanged, this, [this] { rescale(); });
+}
+
+void PresentationView::set_words(const StepWords &words)
+{
+    text->setText(words.text());
 }
 
 qreal PresentationView::scale_for(const QSizeF &picture, const QSize &screen, qreal height_share)
 {
     const qreal margin = screen.width() * 0.05;
     qreal scale = (screen.width() - 2 * margin) / qMax<qreal>(picture.width(), 1);
-    scale = qMin(scale, screen.height() * height_share / picture_height);
-    return qMax(scale, smallest_box / box_height);
+    scale = qMin(scale, screen.height() * height_share / rows::height);
+    return qMax(scale, smallest_box / rows::box_size);
 }
 
 void PresentationView::present_on(QScreen *screen)

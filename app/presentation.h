@@ -13,15 +13,18 @@ class QGraphicsScene;
 class QGraphicsView;
 class QLabel;
 class QScreen;
-class QTextBrowser;
 class Visualizer;
+struct StepWords;
 
 class PresentationView : public QWidget
 {
     Q_OBJECT
 
 public:
-    PresentationView(Visualizer *vis, QTextBrowser *status, QWidget *parent);
+    PresentationView(Visualizer *vis, QWidget *parent);
+
+    // The words of the step on display, below the picture.
+    void set_words(const StepWords &words);
 
     // Fills the screen with the presentation.
     void present_on(QScreen *screen);
@@ -54,7 +57,6 @@ private:
     void rescale();
 
     Visualizer *vis;
-    QTextBrowser *status;
     QGraphicsView *view;
     PaneView *panes;
     QLabel *legend;

@@ -8,6 +8,7 @@
 #include "paneview.h"
 #include "presentation.h"
 #include "visualizer.h"
+#include "words.h"
 
 #include <QCoreApplication>
 #include <QGraphicsScene>
@@ -168,6 +169,7 @@ void RaceView::show_steps()
                  : lanes[0].vis->steps.size() == lanes[1].vis->steps.size()
                      ? 2
                      : (lanes[0].vis->steps.size() < lanes[1].vis->steps.size() ? 0 : 1);
+    QString sentences[2];
     for (int i = 0; i < 2; ++i) {
         Lane &lane = lanes[i];
         lane.vis->render();
@@ -179,14 +181,13 @@ void RaceView::show_steps()
         else if (first_home == 2)
             title += u' ' + tr("✓ finished together");
         lane.title->setText(title);
-        lane.text->setText(lane.vis->steps.at(lane.vis->cur_step).text + u'\n' +
-                           progress(*lane.vis));
+        sentences[i] = step_words(*lane.vis).sentence;
+        lane.text->setText(sentences[i] + u'\n' + progress(*lane.vis));
     }
     if (isActiveWindow())
-        Accessibility::say(this, lanes[0].title->text() + QStringLiteral(": ") +
-                                     lanes[0].vis->steps.at(lanes[0].vis->cur_step).text + u' ' +
-                                     lanes[1].title->text() + QStringLiteral(": ") +
-                                     lanes[1].vis->steps.at(lanes[1].vis->cur_step).text);
+        Accessibility::say(this, lanes[0].title->text() + QStringLiteral(": ") + sentences[0] +
+                                     u' ' + lanes[1].title->text() + QStringLiteral(": ") +
+                                     sentences[1]);
 }
 
 void RaceView::keyPressEvent(QKeyEvent *event)

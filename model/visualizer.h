@@ -8,7 +8,6 @@
 #include "gaps.h"
 
 #include <QObject>
-#include <QRectF>
 #include <QString>
 #include <QVector>
 
@@ -45,20 +44,6 @@ class Visualizer;
 // A box value that draws no label; no sequence holds it, as numbers stay
 // within -2147483647 to 2147483647.
 constexpr qint32 no_label = std::numeric_limits<qint32>::min();
-
-// From the render library:
-// the status panel's text: the step's sentence, then the step number (from 1)
-// with the trace's length and its counters;
-QString status_text(const QString &sentence, qint32 step, qint32 steps, qint32 ops, qint32 swaps);
-// what the colours and marks of the canvas mean, on a few lines or on one;
-QString canvas_legend(bool one_line = false);
-// the width of a sequence box: 25, or wider when a label needs it;
-int box_width(const Visualizer &vis);
-// the gap row again, its boxes side by side at a width of their own, away from
-// the picture: what a view shows above panes when the picture is wider than
-// it; its top edge, and the rectangle of the box of gap index i;
-constexpr qreal gap_strip_y = -1000;
-QRectF gap_strip_box(const Visualizer &vis, int index);
 
 // The sequence as the trace starts from it: seq with the exchanges before the
 // step on display undone.

@@ -3,6 +3,7 @@
 #include "panes.h"
 
 #include "num_to_str.h"
+#include "rows.h"
 #include "visualizer.h"
 
 #include <QCoreApplication>
@@ -19,10 +20,10 @@ namespace
 {
 
 constexpr qreal margin = 8; // view pixels around and between the pieces
-constexpr qreal box = 25;
-constexpr qreal sequence_top = 50; // the panes show the sequence and subsequence rows
-constexpr qreal rows_height = 75;
-constexpr qreal picture_height = 125;
+constexpr qreal box = rows::box_size;
+// The panes show the sequence and subsequence rows.
+constexpr qreal sequence_top = rows::sequence_y;
+constexpr qreal rows_height = rows::height - rows::sequence_y;
 
 // The two boxes a step is about, by position, and the gap between them: the
 // pair compared; an element at the front and the one it was swapped with; the
@@ -83,7 +84,7 @@ PaneLayout lay_out(const Visualizer &vis, const QSizeF &view, qreal scale, qreal
         return layout;
     layout.whole = false;
 
-    const qreal top = qMax<qreal>(0, (view.height() - picture_height * scale) / 2);
+    const qreal top = qMax<qreal>(0, (view.height() - rows::height * scale) / 2);
     const qreal room = view.width() - 2 * margin;
     const TraceStep &step = vis.steps.at(vis.cur_step);
     if (step.gap_idx != -1) {
@@ -93,7 +94,7 @@ PaneLayout lay_out(const Visualizer &vis, const QSizeF &view, qreal scale, qreal
         const qreal x = qBound<qreal>(0, gap_strip_box(vis, step.gap_idx).center().x() - shown / 2,
                                       all - shown);
         layout.pieces << PanePiece{
-            QRectF(x, gap_strip_y, shown, box),
+            QRectF(x, rows::strip_y, shown, box),
             QRectF((view.width() - shown * scale) / 2, top, shown * scale, box * scale)};
     }
 

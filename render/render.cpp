@@ -7,10 +7,11 @@
 // changes them, so that a step costs little even with a thousand numbers. Box
 // labels are plain text items, centred on their boxes.
 #include "num_to_str.h"
+#include "rows.h"
 #include "visualizer.h"
+#include "words.h"
 
 #include <QBrush>
-#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QGraphicsLineItem>
 #include <QGraphicsObject>
@@ -21,7 +22,6 @@
 #include <QPainterPath>
 #include <QPen>
 #include <QPointer>
-#include <QStringBuilder>
 #include <QTextBrowser>
 #include <QtMath>
 
@@ -30,7 +30,7 @@
 namespace
 {
 
-constexpr int box_size = 25;
+using rows::box_size;
 // Room a label keeps clear on either side inside its box.
 constexpr int label_padding = 2;
 const QColor purple(160, 32, 240, 255);
@@ -302,7 +302,7 @@ QRectF gap_strip_box(const Visualizer &vis, int index)
     constexpr int tick_room = 12;
     const int width = qMax(2 * box_size, qCeil(label_width(vis, widest_label(vis.gaps)) +
                                                2 * (label_padding + tick_room)));
-    return QRectF(index * width, gap_strip_y, width, box_size);
+    return QRectF(index * width, rows::strip_y, width, box_size);
 }
 
 QGraphicsRectItem *Visualizer::draw_box(int x, int y, int w, int h, int value, QBrush brush)
@@ -345,7 +345,8 @@ void Visualizer::render()
                                                : Qt::red;
             look.ticked = used < step.gap_idx;
             look.framed = used == step.gap_idx;
-            boxes->set(0, used, QRect((used * width) / gap_count, 0, width / gap_count, box_size),
+            boxes->set(0, used,
+                       QRect((used * width) / gap_count, rows::gap_y, width / gap_count, box_size),
                        gaps.at(used), look);
             boxes->set(3, used, gap_strip_box(*this, used).toRect(), gaps.at(used), look);
         }
@@ -360,7 +361,7 @@ void Visualizer::render()
         Look look;
         look.fill = member ? Qt::gray : Qt::white;
         look.linked = member && step.sub_start < n;
-        boxes->set(1, i, QRect(unit * i, 50, unit, box_size), seq.at(i), look);
+        boxes->set(1, i, QRect(unit * i, rows::sequence_y, unit, box_size), seq.at(i), look);
     }
     boxes->hide_rest(1, n);
 
@@ -371,39 +372,14 @@ void Visualizer::render()
             Look look;
             look.fill = compared ? purple : light_blue;
             look.framed = compared;
-            boxes->set(2, used, QRect(unit * k, 100, unit, box_size), seq.at(k), look);
+            boxes->set(2, used, QRect(unit * k, rows::subsequence_y, unit, box_size), seq.at(k),
+                       look);
         }
     }
     boxes->hide_rest(2, used);
 
-    scene->setSceneRect(0, 0, width, 125.0);
+    scene->setSceneRect(0, 0, width, rows::height);
 
     if (status != nullptr)
-        status->setPlainText(
-            status_text(step.text, cur_step + 1, qint32(steps.size()), op_count, swap_count));
-}
-
-QString canvas_legend(bool one_line)
-{
-    if (one_line)
-        return QCoreApplication::translate(
-            "MainWindow", "Gaps: ✓ applied, framed in force, plain to come · line down: in the "
-                          "subsequence · framed below: compared");
-    return QCoreApplication::translate(
-        "MainWindow",
-        "Top row, the gaps: applied in green with a tick ✓, in force in yellow with a frame, to "
-        "come in red.\nMiddle row, the sequence: the members of the current subsequence in grey, "
-        "each with a line down to its copy below.\nBottom row, that subsequence: the elements "
-        "compared in purple with a frame.");
-}
-
-QString status_text(const QString &sentence, qint32 step, qint32 steps, qint32 ops, qint32 swaps)
-{
-    return sentence % u"\n\n" %
-           QCoreApplication::translate("MainWindow", "Current step: %1/%2")
-               .arg(num_to_str(step), num_to_str(steps)) %
-           u'\n' %
-           QCoreApplication::translate("MainWindow",
-                                       "Total number of operations: %1, incl. %2 swaps.")
-               .arg(num_to_str(ops), num_to_str(swaps));
+        status->setPlainText(step_words(*this).text());
 }

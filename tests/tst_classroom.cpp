@@ -458,7 +458,7 @@ private slots:
         QCOMPARE(w->status(), usual); // not a comparison: as usual
         // What reaches the panel, and so a screen reader, never gives the answer away.
         QStringList shown;
-        connect(w->vis->status, &QTextBrowser::textChanged, this,
+        connect(w->panel(), &QTextBrowser::textChanged, this,
                 [&] { shown << w->status().section(u'\n', 0, 0); });
         press("Right Right Right"); // 9 3 7 1 8 | 2 6 10 5 4 under gap 5: 9 against 2
         QCOMPARE(w->status(), "Compare 9 and 2 (gap 5): swap them or keep them? S = swap, K = "

@@ -118,7 +118,7 @@ private slots:
         auto *status = w->get<QTextBrowser>("sortStatus");
         for (int i = 0; i < steps.size(); ++i) {
             const TraceStep &s = steps[i];
-            w->vis->set_current_step(i);
+            w->window->step_to(i - w->vis->cur_step);
             const QVector<qint32> &seq = w->vis->seq;
             const QString kind = s.pos_b == -1                  ? s.text.left(6)
                                  : s.is_swap                    ? "swap"
@@ -127,7 +127,6 @@ private slots:
             if (kinds.contains(kind) && i != steps.size() - 1)
                 continue;
             kinds << kind;
-            w->vis->render();
             QCoreApplication::processEvents();
             QVERIFY2(status->verticalScrollBar()->maximum() == 0,
                      qPrintable(status->toPlainText()));

@@ -82,7 +82,7 @@ private slots:
         QFETCH(int, landing);
 
         w->vis->set_current_step(from);
-        w->vis->status->clear();
+        w->panel()->clear();
         auto *box = w->get<QSpinBox>("jumpStepNum");
         if (action.startsWith(QStringLiteral("jumpButton ")))
             box->setValue(action.section(u' ', 1).toInt());
@@ -149,8 +149,9 @@ private slots:
             const int u = box_width(*w->vis);
             const QRectF shown = layout.pieces.last().source;
             if (layout.panes() == 1 && step.pos_b != -1 && w->vis->cur_step != pass + 1 &&
-                before.contains(QRectF(u * step.pos_a, 100, u, 25)) &&
-                before.contains(QRectF(u * step.pos_b, 100, u, 25)) && shown != before)
+                before.contains(QRectF(u * step.pos_a, rows::subsequence_y, u, rows::box_size)) &&
+                before.contains(QRectF(u * step.pos_b, rows::subsequence_y, u, rows::box_size)) &&
+                shown != before)
                 return QStringLiteral("the pane moved at step %1").arg(w->vis->cur_step);
             before = shown;
             return QString();

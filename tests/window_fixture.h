@@ -8,6 +8,7 @@
 
 #include "mainwindow.h"
 #include "panes.h"
+#include "rows.h"
 #include "visualizer.h"
 
 #include <QtTest>
@@ -29,18 +30,18 @@ inline QString unseen(const Visualizer &vis, const QGraphicsView *view, const Pa
     QList<QRectF> boxes;
     for (int position : {step.pos_a, step.pos_b, step.pos_a == -1 ? step.sub_start : -1})
         if (position != -1)
-            boxes << QRectF(unit * position, 100, unit, 25);
+            boxes << QRectF(unit * position, rows::subsequence_y, unit, rows::box_size);
     qreal scale = layout.scale;
     QRectF visible = view->mapToScene(view->viewport()->rect()).boundingRect();
     if (layout.whole) {
         scale = view->transform().m11();
         if (step.gap_idx != -1)
-            boxes << QRectF(0, 0, unit * vis.seq.size(), 25); // the gap row, all of it
+            boxes << QRectF(0, rows::gap_y, unit * vis.seq.size(), rows::box_size); // all the gaps
     } else if (step.gap_idx != -1) {
         boxes << gap_strip_box(vis, step.gap_idx);
     }
-    if (25 * scale < smallest_box - 1e-9)
-        return QStringLiteral("boxes of %1 pixels").arg(25 * scale);
+    if (rows::box_size * scale < smallest_box - 1e-9)
+        return QStringLiteral("boxes of %1 pixels").arg(rows::box_size * scale);
     // Within a thousandth of a unit, the rounding of the view's mapping.
     visible.adjust(-1e-3, -1e-3, 1e-3, 1e-3);
     for (const QRectF &box : boxes)
@@ -139,7 +140,8 @@ public:
         click("applyButton");
     }
 
-    QString status() const { return vis->status->toPlainText(); }
+    QTextBrowser *panel() const { return get<QTextBrowser>("sortStatus"); }
+    QString status() const { return panel()->toPlainText(); }
 
     // What is on display: sequence, gaps, step, step count, step box and status.
     QString shown() const
