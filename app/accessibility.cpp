@@ -5,6 +5,7 @@
 #include "mainwindow.h"
 #include "num_to_str.h"
 #include "rows.h"
+#include "sleeper.h"
 #include "ui_mainwindow.h"
 #include "visualizer.h"
 #include "words.h"
@@ -302,10 +303,8 @@ public:
     {
         if (!is_speed())
             return slider()->value();
-        const int m = slider()->maximum();
         // The playback's pause, to a tenth of a second.
-        const double seconds = m > 0 ? 5 * (1 - double(slider()->value()) / m) : 0;
-        return qRound(seconds * 10) / 10.0;
+        return qRound(playback_delay_ms(slider()->value(), slider()->maximum()) / 100.0) / 10.0;
     }
     void setCurrentValue(const QVariant &value) override
     {

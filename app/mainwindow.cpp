@@ -438,9 +438,7 @@ void MainWindow::set_playback_controls_enabled(bool enabled)
 
 qint32 MainWindow::playback_delay() const
 {
-    const double v = ui->playSpeed->value();
-    const double m = ui->playSpeed->maximum();
-    return m > 0 ? qint32(5000 * (1 - v / m)) : 0;
+    return playback_delay_ms(ui->playSpeed->value(), ui->playSpeed->maximum());
 }
 
 void MainWindow::play()

@@ -9,6 +9,13 @@
 #include <QThread>
 #include <QWaitCondition>
 
+// The pause per step, in milliseconds, that the speed slider sets: five
+// seconds at the slow end, none at the fast end.
+constexpr qint32 playback_delay_ms(int value, int maximum)
+{
+    return maximum > 0 ? qint32(5000 * (1 - double(value) / maximum)) : 0;
+}
+
 class Sleeper : public QThread
 {
 public:
