@@ -71,6 +71,69 @@ QFont mark_font(const QGraphicsScene *scene, qreal scale)
     return font;
 }
 
+namespace
+{
+
+// The strip of the gaps, centred on the gap in force, or all of it where it fits.
+PanePiece gap_strip_piece(const Visualizer &vis, const QSizeF &view, qreal scale, qreal top)
+{
+    const TraceStep &step = vis.steps.at(vis.cur_step);
+    const qreal room = view.width() - 2 * margin;
+    const qreal all = gap_strip_box(vis, 0).width() * qreal(vis.gaps.size());
+    const qreal shown = qMin(all, room / scale);
+    const qreal x =
+        qBound<qreal>(0, gap_strip_box(vis, step.gap_idx).center().x() - shown / 2, all - shown);
+    return {QRectF(x, rows::strip_y, shown, box),
+            QRectF((view.width() - shown * scale) / 2, top, shown * scale, box * scale)};
+}
+
+// One pane over the rows, moved only when the boxes of the focus are not all
+// in it, and then with half a box to spare.
+PanePiece one_pane(const Visualizer &vis, const Focus &focus, const QRectF &rows, qreal scale,
+                   qreal *left)
+{
+    const qreal unit = box_width(vis);
+    const qreal width = unit * qreal(vis.seq.size());
+    const qreal shown = rows.width() / scale;
+    if (std::isnan(*left))
+        *left = (width - shown) / 2;
+    if (focus.first != -1) {
+        const qreal from = focus.first * unit;
+        const qreal to = (focus.second != -1 ? focus.second : focus.first) * unit + unit;
+        const qreal spare = qMin(unit / 2, (shown - (to - from)) / 2);
+        if (from < *left)
+            *left = from - spare;
+        if (to > *left + shown)
+            *left = to + spare - shown;
+    }
+    *left = qBound<qreal>(0, *left, width - shown);
+    return {QRectF(*left, sequence_top, shown, rows_height), rows};
+}
+
+// Two panes, each centred on one of the boxes of the focus, with the break
+// mark between them that says how far apart they are.
+void two_panes(const Visualizer &vis, const Focus &focus, const QRectF &rows, PaneLayout *layout)
+{
+    const qreal unit = box_width(vis);
+    const qreal width = unit * qreal(vis.seq.size());
+    layout->apart = QCoreApplication::translate("Panes", "… %1 apart …").arg(num_to_str(focus.gap));
+    const qreal mark =
+        QFontMetricsF(mark_font(vis.scene, layout->scale)).horizontalAdvance(layout->apart) +
+        2 * margin;
+    const qreal pane = (rows.width() - mark) / 2;
+    const qreal shown = pane / layout->scale;
+    for (int i = 0; i < 2; ++i) {
+        const int position = i == 0 ? focus.first : focus.second;
+        const qreal x = qBound<qreal>(0, (position + 0.5) * unit - shown / 2, width - shown);
+        layout->pieces << PanePiece{
+            QRectF(x, sequence_top, shown, rows_height),
+            QRectF(rows.x() + i * (pane + mark), rows.y(), pane, rows.height())};
+    }
+    layout->mark = QRectF(rows.x() + pane, rows.y(), mark, rows.height());
+}
+
+} // namespace
+
 PaneLayout lay_out(const Visualizer &vis, const QSizeF &view, qreal scale, qreal *left)
 {
     PaneLayout layout;
@@ -79,61 +142,21 @@ PaneLayout lay_out(const Visualizer &vis, const QSizeF &view, qreal scale, qreal
     if (vis.steps.isEmpty() || vis.scene == nullptr)
         return layout;
     const qreal unit = box_width(vis);
-    const qreal width = unit * qreal(vis.seq.size());
-    if (width * scale <= view.width())
+    if (unit * qreal(vis.seq.size()) * scale <= view.width())
         return layout;
     layout.whole = false;
 
     const qreal top = qMax<qreal>(0, (view.height() - rows::height * scale) / 2);
-    const qreal room = view.width() - 2 * margin;
-    const TraceStep &step = vis.steps.at(vis.cur_step);
-    if (step.gap_idx != -1) {
-        // The strip centred on the gap in force, or all of it where it fits.
-        const qreal all = gap_strip_box(vis, 0).width() * qreal(vis.gaps.size());
-        const qreal shown = qMin(all, room / scale);
-        const qreal x = qBound<qreal>(0, gap_strip_box(vis, step.gap_idx).center().x() - shown / 2,
-                                      all - shown);
-        layout.pieces << PanePiece{
-            QRectF(x, rows::strip_y, shown, box),
-            QRectF((view.width() - shown * scale) / 2, top, shown * scale, box * scale)};
-    }
+    if (vis.steps.at(vis.cur_step).gap_idx != -1)
+        layout.pieces << gap_strip_piece(vis, view, scale, top);
 
-    const QRectF rows(margin, top + sequence_top * scale, room, rows_height * scale);
+    const QRectF rows(margin, top + sequence_top * scale, view.width() - 2 * margin,
+                      rows_height * scale);
     const Focus focus = focus_of(vis);
-    if (focus.second == -1 || (focus.gap + 1) * unit * scale <= room) {
-        // One pane, moved only when the boxes are not all in it, and then with
-        // half a box to spare.
-        const qreal shown = room / scale;
-        if (std::isnan(*left))
-            *left = (width - shown) / 2;
-        if (focus.first != -1) {
-            const qreal from = focus.first * unit;
-            const qreal to = (focus.second != -1 ? focus.second : focus.first) * unit + unit;
-            const qreal spare = qMin(unit / 2, (shown - (to - from)) / 2);
-            if (from < *left)
-                *left = from - spare;
-            if (to > *left + shown)
-                *left = to + spare - shown;
-        }
-        *left = qBound<qreal>(0, *left, width - shown);
-        layout.pieces << PanePiece{QRectF(*left, sequence_top, shown, rows_height), rows};
-        return layout;
-    }
-
-    // Two panes, each centred on one of the boxes, with the break mark between.
-    layout.apart = QCoreApplication::translate("Panes", "… %1 apart …").arg(num_to_str(focus.gap));
-    const qreal mark =
-        QFontMetricsF(mark_font(vis.scene, scale)).horizontalAdvance(layout.apart) + 2 * margin;
-    const qreal pane = (room - mark) / 2;
-    const qreal shown = pane / scale;
-    for (int i = 0; i < 2; ++i) {
-        const int position = i == 0 ? focus.first : focus.second;
-        const qreal x = qBound<qreal>(0, (position + 0.5) * unit - shown / 2, width - shown);
-        layout.pieces << PanePiece{
-            QRectF(x, sequence_top, shown, rows_height),
-            QRectF(rows.x() + i * (pane + mark), rows.y(), pane, rows.height())};
-    }
-    layout.mark = QRectF(rows.x() + pane, rows.y(), mark, rows.height());
+    if (focus.second == -1 || (focus.gap + 1) * unit * scale <= rows.width())
+        layout.pieces << one_pane(vis, focus, rows, scale, left);
+    else
+        two_panes(vis, focus, rows, &layout);
     return layout;
 }
 
