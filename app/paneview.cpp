@@ -63,6 +63,14 @@ QImage PaneView::picture(qreal factor) const
     return image;
 }
 
+// Scrolling the view moves the viewport's children too, which would tear the
+// picture: the panes stay over the whole viewport.
+void PaneView::moveEvent(QMoveEvent *)
+{
+    if (pos() != QPoint(0, 0))
+        move(0, 0);
+}
+
 void PaneView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);

@@ -26,8 +26,7 @@ public:
 
     // Shows the step on display.
     void follow();
-    // For a new trace: the one pane in the middle of the picture, as the
-    // view centres a picture that fits.
+    // For a new trace: the one pane at the start of the sequence.
     void centre();
 
     const PaneLayout &layout() const { return shown; }
@@ -36,6 +35,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

@@ -12,6 +12,7 @@
 #include <QGraphicsScene>
 #include <QPainter>
 #include <QPainterPath>
+#include <QtMath>
 
 #include <algorithm>
 #include <cmath>
@@ -95,8 +96,8 @@ PanePiece one_pane(const Visualizer &vis, const Focus &focus, const QRectF &rows
     const qreal unit = box_width(vis);
     const qreal width = unit * qreal(vis.seq.size());
     const qreal shown = rows.width() / scale;
-    if (std::isnan(*left))
-        *left = (width - shown) / 2;
+    if (std::isnan(*left) || focus.first == -1)
+        *left = 0;
     if (focus.first != -1) {
         const qreal from = focus.first * unit;
         const qreal to = (focus.second != -1 ? focus.second : focus.first) * unit + unit;
@@ -132,6 +133,46 @@ void two_panes(const Visualizer &vis, const Focus &focus, const QRectF &rows, Pa
     layout->mark = QRectF(rows.x() + pane, rows.y(), mark, rows.height());
 }
 
+// The elements whose boxes a pane shows at least half of: first and last.
+std::pair<int, int> elements_in(const Visualizer &vis, const QRectF &source)
+{
+    const qreal unit = box_width(vis);
+    const int last = int(vis.seq.size()) - 1;
+    return {qBound(0, qCeil(source.left() / unit - 0.5), last),
+            qBound(0, qFloor(source.right() / unit - 0.5), last)};
+}
+
+// Over a pane's boxes, the numbers (from 1) of its first and last element and
+// of every tenth between; below its cut edges, how many elements go on there.
+void add_notes(const Visualizer &vis, const PanePiece &pane, bool left_edge, bool right_edge,
+               PaneLayout *layout)
+{
+    const qreal scale = layout->scale;
+    const qreal unit = box_width(vis) * scale;
+    const auto [first, last] = elements_in(vis, pane.source);
+    const qreal band = box * scale;
+    const auto centre_of = [&](int i) {
+        return pane.target.left() + ((i + 0.5) * box_width(vis) - pane.source.left()) * scale;
+    };
+    for (int i = first; i <= last; ++i) {
+        const bool tenth = (i + 1) % 10 == 0 && i - first >= 3 && last - i >= 3;
+        if (i == first || i == last || tenth)
+            layout->notes << PaneNote{
+                QRectF(centre_of(i) - unit, pane.target.top() - band, 2 * unit, band),
+                num_to_str(i + 1), Qt::AlignCenter};
+    }
+    const QRectF below(pane.target.left(), pane.target.bottom(), pane.target.width(), band);
+    const int before = first, after = int(vis.seq.size()) - 1 - last;
+    if (left_edge && before > 0)
+        layout->notes << PaneNote{
+            below, QCoreApplication::translate("Panes", "← %1 more").arg(num_to_str(before)),
+            Qt::AlignLeft | Qt::AlignVCenter};
+    if (right_edge && after > 0)
+        layout->notes << PaneNote{
+            below, QCoreApplication::translate("Panes", "%1 more →").arg(num_to_str(after)),
+            Qt::AlignRight | Qt::AlignVCenter};
+}
+
 } // namespace
 
 PaneLayout lay_out(const Visualizer &vis, const QSizeF &view, qreal scale, qreal *left)
@@ -157,6 +198,10 @@ PaneLayout lay_out(const Visualizer &vis, const QSizeF &view, qreal scale, qreal
         layout.pieces << one_pane(vis, focus, rows, scale, left);
     else
         two_panes(vis, focus, rows, &layout);
+    const int panes = layout.panes();
+    for (int i = 0; i < panes; ++i)
+        add_notes(vis, layout.pieces.at(layout.pieces.size() - panes + i), i == 0, i == panes - 1,
+                  &layout);
     return layout;
 }
 
@@ -194,6 +239,12 @@ void paint_layout(QPainter *painter, QGraphicsScene *scene, const PaneLayout &la
         const QRectF text = painter->boundingRect(mark, Qt::AlignCenter, layout.apart);
         painter->fillRect(text.adjusted(-2, -2, 2, 2), Qt::white);
         painter->drawText(mark, Qt::AlignCenter, layout.apart);
+    }
+    if (!layout.notes.isEmpty()) {
+        painter->setPen(Qt::black);
+        painter->setFont(mark_font(scene, layout.scale));
+        for (const PaneNote &note : layout.notes)
+            painter->drawText(note.place, int(note.align), note.text);
     }
     painter->restore();
 }

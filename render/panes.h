@@ -13,6 +13,7 @@
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
+#include <Qt>
 
 class QFont;
 class QGraphicsScene;
@@ -25,11 +26,20 @@ struct PanePiece {
     QRectF target; // in the view, in pixels
 };
 
+// A line of text a layout adds around its panes: an element's number over its
+// box, or how many elements go on past a pane's edge.
+struct PaneNote {
+    QRectF place; // in the view, in pixels
+    QString text;
+    Qt::Alignment align;
+};
+
 struct PaneLayout {
     bool whole = true;       // the picture fits: the view shows all of it, as always
     QList<PanePiece> pieces; // the gap strip, if a gap is in force, then the panes left to right
     QRectF mark;             // between two panes: the break mark
     QString apart;           // and what it says
+    QList<PaneNote> notes;   // element numbers above the panes, what goes on below their edges
     qreal scale = 1;         // pixels per scene unit
     QSizeF view;             // the view's size, in pixels
 
@@ -42,7 +52,8 @@ struct PaneLayout {
 // The layout of the step on display in a view of the given size, at the given
 // pixels per scene unit. left keeps where the one pane starts, in the scene,
 // so that it moves as little as it must: pass the same from step to step, or
-// NaN to centre it on the picture.
+// NaN for the start of the sequence. The first and the last step, which are
+// about no element, show the start.
 PaneLayout lay_out(const Visualizer &vis, const QSizeF &view, qreal scale, qreal *left);
 
 // The break mark's two zigzag lines, as where a strip is cut; the distance
@@ -52,5 +63,5 @@ QList<QPainterPath> break_lines(const PaneLayout &layout);
 // Paints the pieces and the break mark of a layout that is not whole.
 void paint_layout(QPainter *painter, QGraphicsScene *scene, const PaneLayout &layout);
 
-// The font of the break mark at the layout's scale.
+// The font of the break mark and the notes at the layout's scale.
 QFont mark_font(const QGraphicsScene *scene, qreal scale);

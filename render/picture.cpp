@@ -141,6 +141,21 @@ public:
         text(mark.center(), layout.apart, Qt::black, size);
     }
 
+    // The element numbers and the cut edges' notes, as paint_layout places them.
+    void notes(const PaneLayout &layout, qreal size)
+    {
+        for (const PaneNote &note : layout.notes) {
+            const Qt::Alignment h = note.align & Qt::AlignHorizontal_Mask;
+            const qreal x = h == Qt::AlignLeft    ? note.place.left()
+                            : h == Qt::AlignRight ? note.place.right()
+                                                  : note.place.center().x();
+            text(QPointF(x, note.place.center().y()), note.text, Qt::black, size,
+                 h == Qt::AlignLeft    ? QStringLiteral("start")
+                 : h == Qt::AlignRight ? QStringLiteral("end")
+                                       : QStringLiteral("middle"));
+        }
+    }
+
 private:
     void rect(const QRectF &r, const QColor &fill, const QPen &pen)
     {
@@ -166,13 +181,14 @@ private:
                                QStringLiteral("non-scaling-stroke"));
     }
 
-    void text(const QPointF &centre, const QString &content, const QColor &fill, qreal size)
+    void text(const QPointF &centre, const QString &content, const QColor &fill, qreal size,
+              const QString &anchor = QStringLiteral("middle"))
     {
         xml.writeStartElement(QStringLiteral("text"));
         xml.writeAttribute(QStringLiteral("x"), number(centre.x()));
         xml.writeAttribute(QStringLiteral("y"), number(centre.y()));
         xml.writeAttribute(QStringLiteral("font-size"), number(size));
-        xml.writeAttribute(QStringLiteral("text-anchor"), QStringLiteral("middle"));
+        xml.writeAttribute(QStringLiteral("text-anchor"), anchor);
         xml.writeAttribute(QStringLiteral("dominant-baseline"), QStringLiteral("central"));
         xml.writeAttribute(QStringLiteral("fill"), colour(fill));
         xml.writeCharacters(content);
@@ -245,8 +261,10 @@ QByteArray picture_svg(QGraphicsScene *scene, const PaneLayout &layout)
         svg.begin(scene, layout.view * picture_scale, QRectF(QPointF(0, 0), layout.view));
         for (const PanePiece &piece : layout.pieces)
             svg.piece(scene, piece.source, piece.target);
+        const qreal size = QFontInfo(mark_font(scene, layout.scale)).pixelSize();
         if (!layout.mark.isEmpty())
-            svg.mark(layout, QFontInfo(mark_font(scene, layout.scale)).pixelSize());
+            svg.mark(layout, size);
+        svg.notes(layout, size);
     }
     svg.end();
     return buffer.data();

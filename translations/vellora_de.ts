@@ -616,6 +616,14 @@ Untere Reihe, diese Teilfolge: die verglichenen Elemente violett mit Rahmen.</tr
         <source>… %1 apart …</source>
         <translation>… Abstand %1 …</translation>
     </message>
+    <message>
+        <source>← %1 more</source>
+        <translation>← %1 weitere</translation>
+    </message>
+    <message>
+        <source>%1 more →</source>
+        <translation>%1 weitere →</translation>
+    </message>
 </context>
 <context>
     <name>Picture</name>
