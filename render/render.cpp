@@ -329,6 +329,10 @@ void Visualizer::render()
     if (scene == nullptr || steps.isEmpty())
         return;
     Boxes *boxes = boxes_of(this);
+    // A diagram with a light ground of its own: its black marks and outlines
+    // keep their contrast on a dark desktop too.
+    if (scene->backgroundBrush() != QBrush(Qt::white))
+        scene->setBackgroundBrush(Qt::white);
 
     const TraceStep &step = steps.at(cur_step);
     const int n = int(seq.size());

@@ -251,6 +251,45 @@ private slots:
             }
         }
     }
+
+    void marks_on_any_desktop_data()
+    {
+        QTest::addColumn<QColor>("base");
+        QTest::addColumn<QColor>("text");
+        QTest::newRow("light desktop") << QColor(Qt::white) << QColor(Qt::black);
+        QTest::newRow("Breeze Dark") << QColor(35, 38, 41) << QColor(252, 252, 252);
+    }
+
+    // The picture keeps a light background of its own, as a diagram does, so
+    // that its black marks stand out by 3:1 whatever the desktop's colours.
+    void marks_on_any_desktop()
+    {
+        QFETCH(QColor, base);
+        QFETCH(QColor, text);
+        const QPalette before = QApplication::palette();
+        QPalette palette = before;
+        for (QPalette::ColorRole role : {QPalette::Base, QPalette::Window})
+            palette.setColor(role, base);
+        for (QPalette::ColorRole role : {QPalette::Text, QPalette::WindowText})
+            palette.setColor(role, text);
+        QApplication::setPalette(palette);
+        show({2, 1}, {4, 3, 2, 1}, 3); // 4 against 2 under gap 2
+        QGraphicsView view(&scene);
+        view.resize(300, 200);
+        const QImage image = view.grab().toImage();
+        QApplication::setPalette(before);
+        const QColor background = image.pixelColor(3, 3);
+        // The line from element 1 down to its copy, halfway between the rows.
+        const QPoint link = view.mapFromScene(QPointF(12.5, 87.5));
+        QColor line = background;
+        for (int dx = -2; dx <= 2; ++dx)
+            if (const QColor c = image.pixelColor(link + QPoint(dx, 0));
+                c.lightness() < line.lightness())
+                line = c;
+        QVERIFY2(contrast(line, background) >= 3,
+                 qPrintable(QStringLiteral("%1 on %2").arg(line.name(), background.name())));
+        QVERIFY(contrast(Qt::black, background) >= 3);
+    }
 };
 
 QTEST_MAIN(TestRender)
