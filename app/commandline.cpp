@@ -6,6 +6,7 @@
 #include "mainwindow.h"
 #include "num_to_str.h"
 #include "sequence_input.h"
+#include "shared_options.h"
 #include "translations.h"
 
 #include <QApplication>
@@ -24,7 +25,7 @@
 namespace
 {
 
-const QString program = QStringLiteral("vellora");
+const QString program = program_name(Program::Window);
 
 void print_error(const QString &line)
 {
@@ -73,19 +74,7 @@ WindowCommandLine read_command_line(const QStringList &arguments)
         "vellora", "Shows Shell sort at work, one step at a time.\nWith numbers, the window opens "
                    "on their trace, as if they were typed in and applied.\nQt's own options, "
                    "such as -platform and -style, work as well."));
-    const QCommandLineOption help(
-        QStringList{"h", "help"},
-        QCoreApplication::translate("vellora", "Show this help and exit."));
-    const QCommandLineOption version(
-        QStringList{"v", "version"},
-        QCoreApplication::translate("vellora", "Show the version and exit."));
-    const QCommandLineOption formula(QStringList{"f", "formula"}, formula_option_help(),
-                                     QCoreApplication::translate("CommandLine", "FORMULA"),
-                                     QLatin1String(formulas[0].key));
-    parser.addOptions({help, version, formula});
-    const QString number = QCoreApplication::translate("CommandLine", "NUMBER");
-    parser.addPositionalArgument(number, numbers_argument_help(program),
-                                 QStringLiteral("[%1 ...]").arg(number));
+    const SharedOptions options = add_shared_options(&parser, Program::Window);
 
     WindowCommandLine command;
     const auto failed = [&](const QString &why) {
@@ -94,25 +83,25 @@ WindowCommandLine read_command_line(const QStringList &arguments)
         return command;
     };
     const bool parsed = parser.parse(arguments);
-    if (parser.isSet(help)) {
+    if (parser.isSet(options.help)) {
         command.request = WindowCommandLine::Help;
         command.text = parser.helpText();
         return command;
     }
-    if (parser.isSet(version)) {
+    if (parser.isSet(options.version)) {
         command.request = WindowCommandLine::Version;
         command.text = program + QStringLiteral(" " VELLORA_VERSION "\n");
         return command;
     }
     if (!parsed) {
-        const QString hint = negative_number_hint(arguments, program);
+        const QString hint = negative_number_hint(arguments, Program::Window);
         return failed(hint.isEmpty() ? parser.errorText() : hint);
     }
-    if (parser.isSet(formula)) {
-        command.formula = parse_formula(parser.value(formula));
+    if (parser.isSet(options.formula)) {
+        command.formula = parse_formula(parser.value(options.formula));
         if (command.formula < 0)
             return failed(QCoreApplication::translate("vellora", "unknown formula '%1'")
-                              .arg(parser.value(formula)));
+                              .arg(parser.value(options.formula)));
     }
     const QStringList numbers = parser.positionalArguments();
     if (numbers.isEmpty())

@@ -7,6 +7,7 @@
 #include "handout.h"
 #include "num_to_str.h"
 #include "sequence_input.h"
+#include "shared_options.h"
 #include "translations.h"
 #include "visualizer.h"
 
@@ -295,15 +296,7 @@ int main(int argc, char *argv[])
         "vellora-trace", "Prints the Shell-sort trace of a sequence, step by step, as Vellora "
                          "shows it.\nThe numbers come from the arguments or, if there are none, "
                          "from standard input."));
-    const QCommandLineOption help_option(
-        QStringList{"h", "help"},
-        QCoreApplication::translate("vellora-trace", "Show this help and exit."));
-    const QCommandLineOption version_option(
-        QStringList{"v", "version"},
-        QCoreApplication::translate("vellora-trace", "Show the version and exit."));
-    const QCommandLineOption formula_option(QStringList{"f", "formula"}, formula_option_help(),
-                                            QCoreApplication::translate("CommandLine", "FORMULA"),
-                                            QLatin1String(formulas[0].key));
+    const SharedOptions shared = add_shared_options(&parser, Program::Trace);
     const QCommandLineOption json_option(
         QStringLiteral("json"),
         QCoreApplication::translate("vellora-trace", "Print one JSON document."));
@@ -339,9 +332,6 @@ int main(int argc, char *argv[])
         QStringLiteral("force"),
         QCoreApplication::translate("vellora-trace",
                                     "With --pictures: replace DIR whole when it is not empty."));
-    parser.addOption(help_option);
-    parser.addOption(version_option);
-    parser.addOption(formula_option);
     parser.addOption(json_option);
     parser.addOption(compare_option);
     parser.addOption(pictures_option);
@@ -349,20 +339,16 @@ int main(int argc, char *argv[])
     parser.addOption(growth_option);
     parser.addOption(seed_option);
     parser.addOption(force_option);
-    const QString number = QCoreApplication::translate("CommandLine", "NUMBER");
-    parser.addPositionalArgument(number, numbers_argument_help(QStringLiteral("vellora-trace")),
-                                 QStringLiteral("[%1 ...]").arg(number));
 
     if (!parser.parse(QCoreApplication::arguments())) {
-        const QString hint =
-            negative_number_hint(QCoreApplication::arguments(), QStringLiteral("vellora-trace"));
+        const QString hint = negative_number_hint(QCoreApplication::arguments(), Program::Trace);
         return fail(hint.isEmpty() ? parser.errorText() : hint);
     }
-    if (parser.isSet(help_option)) {
+    if (parser.isSet(shared.help)) {
         QTextStream(stdout) << parser.helpText();
         return 0;
     }
-    if (parser.isSet(version_option))
+    if (parser.isSet(shared.version))
         parser.showVersion();
     for (const QCommandLineOption &option : {steps_option, force_option})
         if (parser.isSet(option) && !parser.isSet(pictures_option))
@@ -375,7 +361,7 @@ int main(int argc, char *argv[])
     if (parser.isSet(seed_option) && !parser.isSet(growth_option))
         return fail(QCoreApplication::translate("vellora-trace", "--seed goes with --growth"));
     if (parser.isSet(growth_option)) {
-        if (!parser.positionalArguments().isEmpty() || parser.isSet(formula_option) ||
+        if (!parser.positionalArguments().isEmpty() || parser.isSet(shared.formula) ||
             parser.isSet(compare_option) || parser.isSet(pictures_option))
             return fail(QCoreApplication::translate("vellora-trace",
                                                     "--growth takes no numbers and goes with "
@@ -383,13 +369,13 @@ int main(int argc, char *argv[])
         return print_growth(parser.isSet(seed_option) ? parser.value(seed_option) : QString(),
                             parser.isSet(json_option));
     }
-    if (parser.isSet(compare_option) && parser.isSet(formula_option))
+    if (parser.isSet(compare_option) && parser.isSet(shared.formula))
         return fail(QCoreApplication::translate(
             "vellora-trace", "--compare sorts with every formula; it does not go with --formula"));
-    const int formula = parse_formula(parser.value(formula_option));
+    const int formula = parse_formula(parser.value(shared.formula));
     if (formula < 0)
         return fail(QCoreApplication::translate("vellora-trace", "unknown formula '%1'")
-                        .arg(parser.value(formula_option)));
+                        .arg(parser.value(shared.formula)));
 
     QString input;
     const QStringList numbers = parser.positionalArguments();

@@ -127,29 +127,3 @@ QString scan_error_message(const SequenceScan &scan)
     }
     return QString();
 }
-
-QString numbers_argument_help(const QString &program)
-{
-    return QCoreApplication::translate("CommandLine",
-                                       "Numbers of the sequence, from %1 to %2; when one is "
-                                       "negative, put -- before them, as in %3 -- -5 3 8.")
-        .arg(min_sequence_value)
-        .arg(max_sequence_value)
-        .arg(program);
-}
-
-QString negative_number_hint(const QStringList &arguments, const QString &program)
-{
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString &argument = arguments.at(i);
-        if (argument == u"--")
-            break;
-        if (argument.size() > 1 && argument[0] == u'-' && is_digit(argument[1].unicode()))
-            return QCoreApplication::translate("CommandLine",
-                                               "%1 is taken for an option; when a number is "
-                                               "negative, put -- before the numbers, as in "
-                                               "%2 -- -5 3 8.")
-                .arg(argument, program);
-    }
-    return QString();
-}

@@ -6,7 +6,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 #include <QStringView>
 #include <QVector>
 
@@ -45,10 +44,3 @@ SequenceScan scan_sequence(QStringView text, PlainSeparators plain);
 // What to tell the user when a scan finds no sequence to sort; the window and
 // vellora-trace say the same.
 QString scan_error_message(const SequenceScan &scan);
-
-// The command lines' help on their numbers, with an example of program's.
-QString numbers_argument_help(const QString &program);
-
-// When a command line failed on an argument such as -5, taken for an option:
-// where negative numbers go. Empty when no argument before "--" looks so.
-QString negative_number_hint(const QStringList &arguments, const QString &program);
