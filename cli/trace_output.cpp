@@ -94,7 +94,7 @@ void print_compare_table(QTextStream &out, const QVector<qint32> &sequence,
         columns[4] << gap_list(row.gaps);
     }
     constexpr int gaps = std::size(columns) - 1;
-    qsizetype widths[gaps] = {19, 10, 8, 8};
+    qsizetype widths[gaps] = {};
     for (int c = 0; c < gaps; ++c)
         for (const QString &cell : columns[c])
             widths[c] = qMax(widths[c], cell.size());

@@ -188,15 +188,84 @@ private slots:
         // The table of the README, to the letter.
         QCOMPARE(run_trace({"--compare", ten}).out,
                  "Sequence: 5 3 8 1 9 2 7 4 6 0\n\n"
-                 "Formula              Operations     Swaps     Steps  Gaps\n"
-                 "Shell's formula              25         8        43  5, 2, 1\n"
-                 "Hibbard's formula            27        12        43  7, 3, 1\n"
-                 "Sedgewick's formula          32        26        39  1\n"
-                 "Pratt's formula              44        12        75  9, 8, 6, 4, 3, 2, 1\n"
-                 "Fibonacci sequence           35        10        61  8, 5, 3, 2, 1\n"
-                 "Knuth formula                32        26        39  1\n"
-                 "Ciura's sequence             33        22        46  4, 1\n");
+                 "Formula              Operations  Swaps  Steps  Gaps\n"
+                 "Shell's formula              25      8     43  5, 2, 1\n"
+                 "Hibbard's formula            27     12     43  7, 3, 1\n"
+                 "Sedgewick's formula          32     26     39  1\n"
+                 "Pratt's formula              44     12     75  9, 8, 6, 4, 3, 2, 1\n"
+                 "Fibonacci sequence           35     10     61  8, 5, 3, 2, 1\n"
+                 "Knuth formula                32     26     39  1\n"
+                 "Ciura's sequence             33     22     46  4, 1\n");
         QVERIFY(run_trace({"--compare", "--", "-1", "-3"}).out.startsWith("Sequence: -1 -3\n"));
+    }
+
+    // The comparison's columns are each as wide as their widest cell, heading
+    // included, two spaces apart: names to the left, numbers to the right and
+    // the gaps last, all saying what the JSON says.
+    void compare_table_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QByteArray>("input");
+        QByteArray reversed, large;
+        QRandomGenerator rng(1959);
+        for (int i = 1000; i > 0; --i) {
+            reversed += QByteArray::number(i) + ' ';
+            large += QByteArray::number(rng.bounded(2147483647) - (i % 3 ? 0 : 2147483647)) + ' ';
+        }
+        QTest::newRow("ten numbers") << "C" << ten.toUtf8();
+        QTest::newRow("one number, no gaps") << "C" << QByteArray("5");
+        QTest::newRow("German headings and names") << "de_DE.UTF-8" << ten.toUtf8();
+        QTest::newRow("a thousand, reversed") << "C" << reversed;
+        QTest::newRow("a thousand of either sign, in German") << "de_DE.UTF-8" << large;
+    }
+
+    void compare_table()
+    {
+        QFETCH(QString, language);
+        QFETCH(QByteArray, input);
+        const QJsonArray rows =
+            QJsonDocument::fromJson(run_trace({"--compare", "--json"}, input).out).array();
+        const Run run = run_trace({"--compare"}, input, language);
+        QCOMPARE(run.exit_code, 0);
+        // The sequence, a blank line, the headings, the rows and the final newline.
+        const QStringList lines = QString::fromUtf8(run.out).split(u'\n');
+        QCOMPARE(lines.size(), rows.size() + 4);
+        static const QRegularExpression heading(
+            QStringLiteral("^(\\S.*?\\S) +(\\S+) +(\\S+) +(\\S+)  (\\S.*)$"));
+        static const QRegularExpression row(
+            QStringLiteral("^(\\S.*?\\S) +(\\d+) +(\\d+) +(\\d+)  (\\S.*)$"));
+        QList<QRegularExpressionMatch> cells{heading.match(lines[2])};
+        QVERIFY2(cells.first().hasMatch(), qPrintable(lines[2]));
+        for (qsizetype r = 0; r < rows.size(); ++r) {
+            cells << row.match(lines[r + 3]);
+            QVERIFY2(cells.last().hasMatch(), qPrintable(lines[r + 3]));
+            const QJsonObject json = rows[r].toObject();
+            QCOMPARE(cells.last().captured(2).toInt(), json["operations"].toInt());
+            QCOMPARE(cells.last().captured(3).toInt(), json["swaps"].toInt());
+            QCOMPARE(cells.last().captured(4).toInt(), json["steps"].toInt());
+            QStringList gaps;
+            for (int gap : ints(json["gaps"]))
+                gaps << QString::number(gap);
+            if (!gaps.isEmpty()) // else the word for none
+                QCOMPARE(cells.last().captured(5), gaps.join(", "));
+        }
+        // Every row ends its numbers where the headings end theirs, and starts
+        // the gaps where they do; the widest cell of a column starts two
+        // spaces after the column before it.
+        qsizetype starts[5] = {}, name_width = 0;
+        std::fill(std::begin(starts), std::end(starts), lines[2].size());
+        for (const QRegularExpressionMatch &m : std::as_const(cells)) {
+            for (int c = 2; c <= 4; ++c)
+                QCOMPARE(m.capturedEnd(c), cells.first().capturedEnd(c));
+            QCOMPARE(m.capturedStart(5), cells.first().capturedStart(5));
+            name_width = qMax(name_width, m.capturedEnd(1));
+            for (int c = 1; c <= 5; ++c)
+                starts[c - 1] = qMin(starts[c - 1], m.capturedStart(c));
+        }
+        QCOMPARE(starts[0], 0);
+        QCOMPARE(starts[1], name_width + 2);
+        for (int c = 2; c < 5; ++c)
+            QCOMPARE(starts[c], cells.first().capturedEnd(c) + 2);
     }
 
     // The same seed draws the same sample, another seed another; without one
