@@ -338,6 +338,8 @@ private slots:
             << "blocker/out" << QStringList() << cannot + "%2/blocker is a file, not a folder";
         QTest::newRow("the folder is a file")
             << "blocker" << QStringList() << cannot + "%1 is a file, not a folder";
+        QTest::newRow("the folder is a file, even with --force")
+            << "blocker" << QStringList{"--force"} << cannot + "%1 is a file, not a folder";
         QTest::newRow("the folder holds something")
             << "taken" << QStringList()
             << cannot + "the folder is not empty (--force replaces it whole)";
@@ -356,8 +358,10 @@ private slots:
         QTemporaryDir dir;
         QFile blocker(dir.filePath("blocker"));
         QFile notes(dir.filePath("taken/notes.txt"));
-        QVERIFY(blocker.open(QIODevice::WriteOnly) && QDir(dir.path()).mkdir("taken") &&
-                notes.open(QIODevice::WriteOnly));
+        const QByteArray kept = "a file the handout must not replace\n";
+        QVERIFY(blocker.open(QIODevice::WriteOnly) && blocker.write(kept) == kept.size() &&
+                QDir(dir.path()).mkdir("taken") && notes.open(QIODevice::WriteOnly));
+        blocker.close();
         const QString given = dir.filePath(folder);
         const Run run = run_trace(QStringList{"--pictures", given, "3 1 2"} + args);
         QCOMPARE(run.exit_code, 2);
@@ -366,6 +370,7 @@ private slots:
         const QDir::Filters all = QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden;
         QCOMPARE(QDir(dir.path()).entryList(all), QStringList({"blocker", "taken"}));
         QCOMPARE(QDir(dir.filePath("taken")).entryList(all), QStringList{"notes.txt"});
+        QCOMPARE(contents(dir.filePath("blocker")), kept);
     }
 
     // --force replaces a folder whole: what it held goes, the new handout comes.
