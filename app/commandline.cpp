@@ -106,7 +106,7 @@ WindowCommandLine read_command_line(const QStringList &arguments)
     const QStringList numbers = parser.positionalArguments();
     if (numbers.isEmpty())
         return command;
-    const SequenceScan scan = scan_sequence(numbers.join(u' '), PlainSeparators::Whitespace);
+    const SequenceScan scan = scan_sequence(numbers.join(u' '));
     if (scan.error != SequenceScan::None)
         return failed(scan_error_message(scan).replace(u'\n', u' '));
     if (scan.odd_separators)

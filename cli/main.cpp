@@ -170,7 +170,7 @@ std::optional<QVector<qint32>> read_numbers(const QStringList &arguments)
         }
         input = QString::fromUtf8(in.readAll());
     }
-    const SequenceScan scan = scan_sequence(input, PlainSeparators::Whitespace);
+    const SequenceScan scan = scan_sequence(input);
     if (scan.error != SequenceScan::None) {
         fail(scan_error_message(scan).replace(u'\n', u' '));
         return std::nullopt;

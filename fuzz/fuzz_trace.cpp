@@ -199,10 +199,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const uint8_t *text_end = std::find(text_begin, end, uint8_t(0));
     const uint8_t *nav = text_end == end ? end : text_end + 1;
 
-    const SequenceScan scan =
-        scan_sequence(QString::fromUtf8(reinterpret_cast<const char *>(text_begin),
-                                        qsizetype(text_end - text_begin)),
-                      PlainSeparators::Whitespace);
+    const SequenceScan scan = scan_sequence(QString::fromUtf8(
+        reinterpret_cast<const char *>(text_begin), qsizetype(text_end - text_begin)));
     if (scan.error != SequenceScan::None)
         return 0;
     const QVector<qint32> initial = scan.numbers;

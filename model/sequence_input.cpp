@@ -7,13 +7,6 @@
 namespace
 {
 
-bool is_plain(char16_t c, PlainSeparators plain)
-{
-    if (c == u' ')
-        return true;
-    return plain == PlainSeparators::Whitespace && (c == u'\t' || c == u'\n' || c == u'\r');
-}
-
 bool is_digit(char16_t c)
 {
     return c >= u'0' && c <= u'9';
@@ -71,7 +64,7 @@ void finish_number(QStringView text, qsizetype end, Run *run, SequenceScan *scan
 
 } // namespace
 
-SequenceScan scan_sequence(QStringView text, PlainSeparators plain)
+SequenceScan scan_sequence(QStringView text)
 {
     SequenceScan scan;
     scan.error = SequenceScan::None; // until a number out of range is met
@@ -88,7 +81,8 @@ SequenceScan scan_sequence(QStringView text, PlainSeparators plain)
             run.negative = true;
             continue;
         }
-        if (!is_plain(c, plain))
+        // Tabs, newlines, no-break and other Unicode spaces are spaces too.
+        if (!QChar::isSpace(c))
             scan.odd_separators = true;
         if (run.start >= 0)
             finish_number(text, i, &run, &scan);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: Vellora contributors
 // Runs the built vellora-trace as a user would and checks what it prints.
+#include "separators.h"
+
 #include <QtTest>
 
 namespace
@@ -171,6 +173,35 @@ private slots:
         if (!mentions.isEmpty()) {
             QVERIFY2(run.err.startsWith("vellora-trace: "), run.err.constData());
             QVERIFY2(run.err.contains(mentions.toUtf8()), run.err.constData());
+        }
+    }
+
+    // Whitespace of every kind separates numbers on standard input and in the
+    // arguments after --, without a warning; anything else warns once.
+    void separators_data()
+    {
+        QTest::addColumn<QString>("separator");
+        QTest::addColumn<bool>("odd");
+        for (const auto &[name, separator] : whitespace_separators)
+            QTest::newRow(name) << separator << false;
+        for (const auto &[name, separator] : odd_separators)
+            QTest::newRow(name) << separator << true;
+    }
+
+    void separators()
+    {
+        QFETCH(QString, separator);
+        QFETCH(bool, odd);
+        const QString text = separated_by(separator);
+        const Run runs[] = {run_trace({"--json"}, text.toUtf8()),
+                            run_trace({"--json", "--", text, separator + "1"})};
+        const QVector<int> numbers[] = {{5, -3, 8}, {5, -3, 8, 1}};
+        for (int i = 0; i < 2; ++i) {
+            QCOMPARE(runs[i].exit_code, 0);
+            QCOMPARE(ints(object(runs[i].out)["sequence"]), numbers[i]);
+            QCOMPARE(runs[i].err, odd ? "vellora-trace: warning: characters other than numbers "
+                                        "and spaces were read as spaces\n"
+                                      : QByteArray());
         }
     }
 

@@ -5,6 +5,7 @@
 // on the terminal before any window opens.
 #include "commandline.h"
 #include "formulas.h"
+#include "separators.h"
 #include "window_fixture.h"
 
 namespace
@@ -120,6 +121,46 @@ private slots:
         QCOMPARE(QList<int>({int(vis->steps.size()), vis->cur_step}),
                  QList<int>({int(model.steps.size()), 0}));
         QVERIFY(w.boxes.isEmpty());
+    }
+
+    // Whitespace of every kind separates numbers, in the arguments and in the
+    // window's field, set or pasted, without a warning; anything else warns
+    // once.
+    void separators_data()
+    {
+        QTest::addColumn<QString>("separator");
+        QTest::addColumn<bool>("odd");
+        for (const auto &[name, separator] : whitespace_separators)
+            QTest::newRow(name) << separator << false;
+        for (const auto &[name, separator] : odd_separators)
+            QTest::newRow(name) << separator << true;
+    }
+
+    void separators()
+    {
+        QFETCH(QString, separator);
+        QFETCH(bool, odd);
+        const QString text = separated_by(separator);
+        const QVector<qint32> numbers = {5, -3, 8};
+        const WindowCommandLine command = read_command_line({"vellora", "--", text});
+        QCOMPARE(command.request, WindowCommandLine::Window);
+        QCOMPARE(command.numbers, numbers);
+        QCOMPARE(command.warning.isEmpty(), !odd);
+
+        WindowFixture w;
+        auto *line = w.get<QLineEdit>("userDefLine");
+        w.choose("userDefineRadio");
+        for (const bool pasted : {false, true}) {
+            line->clear();
+            if (pasted)
+                line->insert(text);
+            else
+                line->setText(text);
+            w.boxes.clear();
+            w.click("applyButton");
+            QCOMPARE(w.boxes.size(), odd ? 1 : 0);
+            QCOMPARE(w.vis->seq, numbers);
+        }
     }
 
     // The built program, as a launcher or a terminal starts it.
