@@ -189,7 +189,7 @@ bool write_handout(Visualizer &vis, const QString &formula, const QString &folde
                    int first, int last, QString *error)
 {
     const auto failed = [&](const QString &reason) {
-        *error = QCoreApplication::translate("Handout", "cannot write the handout to %1: %2")
+        *error = QCoreApplication::translate("Handout", "Cannot write the handout to %1: %2.")
                      .arg(QDir::toNativeSeparators(folder), reason);
         return false;
     };

@@ -117,22 +117,26 @@ QString combination_error(const TraceOptions &o)
 {
     for (const QCommandLineOption &option : {o.steps, o.force})
         if (o.is_set(option) && !o.is_set(o.pictures))
-            return QCoreApplication::translate("vellora-trace", "--%1 goes with --pictures")
+            return QCoreApplication::translate("vellora-trace",
+                                               "The option --%1 goes with --pictures.")
                 .arg(option.names().constFirst());
     if (o.is_set(o.pictures) && (o.is_set(o.json) || o.is_set(o.compare)))
         return QCoreApplication::translate(
-            "vellora-trace", "--pictures writes files; it goes with neither --json nor --compare");
+            "vellora-trace",
+            "The option --pictures writes files; it goes with neither --json nor --compare.");
     if (o.is_set(o.seed) && !o.is_set(o.growth))
-        return QCoreApplication::translate("vellora-trace", "--seed goes with --growth");
+        return QCoreApplication::translate("vellora-trace",
+                                           "The option --seed goes with --growth.");
     if (o.is_set(o.growth) &&
         (!o.parser.positionalArguments().isEmpty() || o.is_set(o.shared.formula) ||
          o.is_set(o.compare) || o.is_set(o.pictures)))
         return QCoreApplication::translate("vellora-trace",
-                                           "--growth takes no numbers and goes with "
-                                           "neither --formula, --compare nor --pictures");
+                                           "The option --growth takes no numbers and goes "
+                                           "with neither --formula, --compare nor --pictures.");
     if (o.is_set(o.compare) && o.is_set(o.shared.formula))
         return QCoreApplication::translate(
-            "vellora-trace", "--compare sorts with every formula; it does not go with --formula");
+            "vellora-trace",
+            "The option --compare sorts with every formula; it does not go with --formula.");
     return QString();
 }
 
@@ -144,8 +148,8 @@ int print_growth(const TraceOptions &o)
     const quint32 seed =
         o.is_set(o.seed) ? o.parser.value(o.seed).toUInt(&ok) : growth_default_seed;
     if (!ok)
-        return fail(QCoreApplication::translate("vellora-trace",
-                                                "--seed takes a number from 0 to 4294967295"));
+        return fail(QCoreApplication::translate(
+            "vellora-trace", "The option --seed takes a number from 0 to 4294967295."));
     const Growth growth = *compute_growth(seed);
     return print_to_stdout([&](QTextStream &out) {
         if (o.is_set(o.json))
@@ -165,22 +169,18 @@ std::optional<QVector<qint32>> read_numbers(const QStringList &arguments)
     } else {
         QFile in;
         if (!in.open(stdin, QIODevice::ReadOnly)) {
-            fail(QCoreApplication::translate("vellora-trace", "cannot read standard input"));
+            fail(QCoreApplication::translate("vellora-trace", "Cannot read standard input."));
             return std::nullopt;
         }
         input = QString::fromUtf8(in.readAll());
     }
     const SequenceScan scan = scan_sequence(input);
     if (scan.error != SequenceScan::None) {
-        fail(scan_error_message(scan).replace(u'\n', u' '));
+        fail(numbers_error_message(scan));
         return std::nullopt;
     }
     if (scan.odd_separators)
-        QTextStream(stderr) << "vellora-trace: "
-                            << QCoreApplication::translate(
-                                   "vellora-trace", "warning: characters other than numbers and "
-                                                    "spaces were read as spaces")
-                            << '\n';
+        QTextStream(stderr) << "vellora-trace: " << odd_separators_warning() << '\n';
     return scan.numbers;
 }
 
@@ -195,9 +195,9 @@ int write_pictures(const TraceOptions &o, Visualizer &vis, int formula)
                      : range.size() == 2 ? range.last().toInt(&last_ok)
                                          : first;
     if (range.size() > 2 || !first_ok || !last_ok || first < 1 || last < first || last > total)
-        return fail(
-            QCoreApplication::translate("vellora-trace", "--steps takes A-B with 1 <= A <= B <= %1")
-                .arg(total));
+        return fail(QCoreApplication::translate(
+                        "vellora-trace", "The option --steps takes A-B with 1 <= A <= B <= %1.")
+                        .arg(total));
     QString error;
     if (!write_handout(vis, formula_name(formula), o.parser.value(o.pictures), o.is_set(o.force),
                        first, last, &error))
@@ -247,8 +247,7 @@ int main(int argc, char *argv[])
         return print_growth(options);
     const int formula = parse_formula(parser.value(options.shared.formula));
     if (formula < 0)
-        return fail(QCoreApplication::translate("vellora-trace", "unknown formula '%1'")
-                        .arg(parser.value(options.shared.formula)));
+        return fail(unknown_formula_message(parser.value(options.shared.formula)));
     const std::optional<QVector<qint32>> numbers = read_numbers(parser.positionalArguments());
     if (!numbers)
         return exit_usage;

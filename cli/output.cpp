@@ -39,6 +39,6 @@ int print_to_stdout(const std::function<void(QTextStream &)> &print)
     out.flush();
     return out.status() == QTextStream::Ok && file.error() == QFile::NoError
                ? 0
-               : fail(QCoreApplication::translate("vellora-trace", "cannot write the output: %1")
+               : fail(QCoreApplication::translate("vellora-trace", "Cannot write the output: %1.")
                           .arg(file.errorString()));
 }

@@ -75,10 +75,34 @@ QString negative_number_hint(const QStringList &arguments, Program program)
         if (argument.size() > 1 && argument[0] == u'-' && argument[1] >= u'0' &&
             argument[1] <= u'9')
             return QCoreApplication::translate("CommandLine",
-                                               "%1 is taken for an option; when a number is "
-                                               "negative, put -- before the numbers, as in "
-                                               "%2 -- -5 3 8.")
+                                               "The argument %1 is taken for an option; when a "
+                                               "number is negative, put -- before the numbers, "
+                                               "as in %2 -- -5 3 8.")
                 .arg(argument, program_name(program));
     }
     return QString();
+}
+
+QString unknown_formula_message(const QString &formula)
+{
+    QStringList known;
+    for (int f = 0; f < formula_count; ++f)
+        known << QStringLiteral("%1 %2").arg(f).arg(QLatin1String(formulas[f].key));
+    return QCoreApplication::translate("CommandLine", "Unknown formula '%1'; the formulas are %2.")
+        .arg(formula, known.join(QStringLiteral(", ")));
+}
+
+QString numbers_error_message(const SequenceScan &scan)
+{
+    // The window's words for no numbers at all speak of typing, over two lines.
+    if (scan.error == SequenceScan::NoNumber)
+        return QCoreApplication::translate(
+            "CommandLine", "No numbers were given; a sequence is numbers separated by spaces.");
+    return scan_error_message(scan);
+}
+
+QString odd_separators_warning()
+{
+    return QCoreApplication::translate(
+        "CommandLine", "Warning: characters other than numbers and spaces were read as spaces.");
 }

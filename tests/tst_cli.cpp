@@ -54,6 +54,14 @@ const QString names[] = {"Shell's formula", "Hibbard's formula",  "Sedgewick's f
                          "Ciura's sequence"};
 const QString ten = QStringLiteral("5 3 8 1 9 2 7 4 6 0");
 
+// Whether standard error holds one sentence: a capital letter first and a full
+// stop last, in English or German.
+bool is_sentence(const QByteArray &err)
+{
+    static const QRegularExpression sentence(QStringLiteral("^vellora-trace: [A-ZÄÖÜ].*\\.\n$"));
+    return sentence.match(QString::fromUtf8(err)).hasMatch();
+}
+
 } // namespace
 
 class TestCli : public QObject
@@ -108,7 +116,7 @@ private slots:
 
         QTest::newRow("arguments") << L{"9", "8"} << B() << 0 << V{9, 8} << "";
         QTest::newRow("stdin lines and tabs") << L{} << B("5\t6\n7\r\n") << 0 << V{5, 6, 7} << "";
-        QTest::newRow("commas warn once") << L{} << B("5,6,7,8") << 0 << V{5, 6, 7, 8} << "warning";
+        QTest::newRow("commas warn once") << L{} << B("5,6,7,8") << 0 << V{5, 6, 7, 8} << "Warning";
         QTest::newRow("formula index 5") << L{"-f", "5", "4 3"} << B() << 5 << V{4, 3} << "";
         QTest::newRow("formula lower case") << L{"-f", "pratt", "4"} << B() << 3 << V{4} << "";
         QTest::newRow("formula index 6") << L{"-f", "6", "4 3"} << B() << 6 << V{4, 3} << "";
@@ -120,8 +128,10 @@ private slots:
             << L{} << B("-5 3 -2147483647") << 0 << V{-5, 3, -2147483647} << "";
         QTest::newRow("negative after --") << L{"--", "-5", "3"} << B() << 0 << V{-5, 3} << "";
         QTest::newRow("minus after a digit or alone")
-            << L{} << B("5-3 - -2") << 0 << V{5, 3, -2} << "warning";
-        QTest::newRow("empty stdin") << L{} << B() << 0 << V{} << "not written a sequence";
+            << L{} << B("5-3 - -2") << 0 << V{5, 3, -2} << "Warning";
+        QTest::newRow("empty stdin") << L{} << B() << 0 << V{} << "No numbers were given";
+        QTest::newRow("only whitespace")
+            << L{} << B(" \t\n") << 0 << V{} << "No numbers were given";
         QTest::newRow("too large") << L{"1", "2147483648"} << B() << 0 << V{} << "2147483648";
         QTest::newRow("24 digits, whole") << L{"00123456789012345678901234"} << B() << 0 << V{}
                                           << "number 123456789012345678901234 is";
@@ -150,6 +160,13 @@ private slots:
             << L{"--growth", "-f", "ciura"} << B() << 0 << V{} << "--growth";
         QTest::newRow("seed beyond 32 bits")
             << L{"--growth", "--seed", "4294967296"} << B() << 0 << V{} << "--seed";
+        QTest::newRow("seed not a number")
+            << L{"--growth", "--seed", "x"} << B() << 0 << V{} << "--seed";
+        QTest::newRow("growth and compare")
+            << L{"--growth", "--compare"} << B() << 0 << V{} << "--growth";
+        QTest::newRow("pictures and compare")
+            << L{"--pictures", "x", "--compare", "1"} << B() << 0 << V{} << "--compare";
+        QTest::newRow("formula without its value") << L{"1", "-f"} << B() << 0 << V{} << "'-f'";
     }
 
     void single_runs()
@@ -171,9 +188,62 @@ private slots:
         }
         QCOMPARE(run.err.count('\n'), mentions.isEmpty() ? 0 : 1);
         if (!mentions.isEmpty()) {
+            QVERIFY2(is_sentence(run.err), run.err.constData());
             QVERIFY2(run.err.startsWith("vellora-trace: "), run.err.constData());
             QVERIFY2(run.err.contains(mentions.toUtf8()), run.err.constData());
         }
+    }
+
+    // The message for an unknown formula lists every formula by number and
+    // key, and each is taken as listed.
+    void unknown_formula_lists_the_formulas()
+    {
+        const Run run = run_trace({"-f", "bubble", "1"});
+        QCOMPARE(run.exit_code, 2);
+        static const QRegularExpression listed(QStringLiteral(
+            "^vellora-trace: Unknown formula 'bubble'; the formulas are (.*)\\.\n$"));
+        const QRegularExpressionMatch m = listed.match(QString::fromUtf8(run.err));
+        QVERIFY2(m.hasMatch(), run.err.constData());
+        const QStringList entries = m.captured(1).split(QStringLiteral(", "));
+        QCOMPARE(
+            entries.size(),
+            QJsonDocument::fromJson(run_trace({"--compare", "--json", "1"}).out).array().size());
+        for (int f = 0; f < entries.size(); ++f) {
+            const QStringList parts = entries[f].split(u' ');
+            QCOMPARE(parts.size(), 2);
+            QCOMPARE(parts[0], QString::number(f));
+            for (const QString &given : parts)
+                QCOMPARE(object(run_trace({"--json", "-f", given, "1"}).out)["formula"].toString(),
+                         names[f]);
+        }
+    }
+
+    // In German the messages are German sentences as well.
+    void german_messages_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QByteArray>("input");
+        QTest::newRow("unknown formula") << QStringList{"-f", "bubble", "1"} << QByteArray();
+        QTest::newRow("unknown option") << QStringList{"--fast", "1"} << QByteArray();
+        QTest::newRow("negative without --") << QStringList{"-5", "3"} << QByteArray();
+        QTest::newRow("no numbers") << QStringList() << QByteArray(" \n");
+        QTest::newRow("too large") << QStringList{"2147483648"} << QByteArray();
+        QTest::newRow("a warning") << QStringList() << QByteArray("5,3");
+        QTest::newRow("options apart") << QStringList{"--seed", "5", "1"} << QByteArray();
+        QTest::newRow("a bad step range")
+            << QStringList{"--pictures", "x", "--steps", "9", "1"} << QByteArray();
+    }
+
+    void german_messages()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QByteArray, input);
+        const Run german = run_trace(args, input, QStringLiteral("de_DE.UTF-8"));
+        const Run english = run_trace(args, input);
+        QVERIFY2(is_sentence(german.err), german.err.constData());
+        QVERIFY2(is_sentence(english.err), english.err.constData());
+        QVERIFY2(german.err != english.err, german.err.constData());
+        QCOMPARE(german.exit_code, english.exit_code);
     }
 
     // Whitespace of every kind separates numbers on standard input and in the
@@ -199,8 +269,8 @@ private slots:
         for (int i = 0; i < 2; ++i) {
             QCOMPARE(runs[i].exit_code, 0);
             QCOMPARE(ints(object(runs[i].out)["sequence"]), numbers[i]);
-            QCOMPARE(runs[i].err, odd ? "vellora-trace: warning: characters other than numbers "
-                                        "and spaces were read as spaces\n"
+            QCOMPARE(runs[i].err, odd ? "vellora-trace: Warning: characters other than numbers "
+                                        "and spaces were read as spaces.\n"
                                       : QByteArray());
         }
     }
@@ -364,19 +434,19 @@ private slots:
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QString>("message");
-        const QString cannot = QStringLiteral("cannot write the handout to %1: ");
+        const QString cannot = QStringLiteral("Cannot write the handout to %1: ");
         QTest::newRow("a folder on the way is a file")
-            << "blocker/out" << QStringList() << cannot + "%2/blocker is a file, not a folder";
+            << "blocker/out" << QStringList() << cannot + "%2/blocker is a file, not a folder.";
         QTest::newRow("the folder is a file")
-            << "blocker" << QStringList() << cannot + "%1 is a file, not a folder";
+            << "blocker" << QStringList() << cannot + "%1 is a file, not a folder.";
         QTest::newRow("the folder is a file, even with --force")
-            << "blocker" << QStringList{"--force"} << cannot + "%1 is a file, not a folder";
+            << "blocker" << QStringList{"--force"} << cannot + "%1 is a file, not a folder.";
         QTest::newRow("the folder holds something")
             << "taken" << QStringList()
-            << cannot + "the folder is not empty (--force replaces it whole)";
+            << cannot + "the folder is not empty (--force replaces it whole).";
         QTest::newRow("a bad step range, even with --force")
             << "taken" << QStringList{"--force", "--steps", "3-9"}
-            << "--steps takes A-B with 1 <= A <= B <= 8";
+            << "The option --steps takes A-B with 1 <= A <= B <= 8.";
     }
 
     // A refused handout names the folder as given, says why, and leaves
