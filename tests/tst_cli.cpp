@@ -286,7 +286,17 @@ private slots:
                    "\"operations\": 32, \"swaps\": 26, \"steps\": 39}");
         QCOMPARE(rows[2].toObject(), sedgewick);
 
-        // The table of the README, to the letter.
+        // The table to the letter: the README's example, and ten numbers.
+        QCOMPARE(run_trace({"--compare", "12 3 15 8 1 10 6 14 0 5 9 13 2 7 11 4"}).out,
+                 "Sequence: 12 3 15 8 1 10 6 14 0 5 9 13 2 7 11 4\n\n"
+                 "Formula              Operations  Swaps  Steps  Gaps\n"
+                 "Shell's formula              63     20     90  8, 4, 2, 1\n"
+                 "Hibbard's formula            60     28     84  15, 7, 3, 1\n"
+                 "Sedgewick's formula          57     40     76  5, 1\n"
+                 "Pratt's formula              90     16    144  12, 9, 8, 6, 4, 3, 2, 1\n"
+                 "Fibonacci sequence           78     20    114  13, 8, 5, 3, 2, 1\n"
+                 "Knuth formula                55     32     68  4, 1\n"
+                 "Ciura's sequence             57     30     79  10, 4, 1\n");
         QCOMPARE(run_trace({"--compare", ten}).out,
                  "Sequence: 5 3 8 1 9 2 7 4 6 0\n\n"
                  "Formula              Operations  Swaps  Steps  Gaps\n"

@@ -86,6 +86,9 @@ private slots:
         row("numbers", {"3", "1", "2"}, -1, "3 1 2", false, {});
         row("formula name in any case", {"-f", "Knuth", "9", "3", "7", "1", "8", "2", "6", "10"}, 5,
             "9 3 7 1 8 2 6 10", false, {});
+        row("the example of the manual and the README",
+            {"-f", "knuth", "9", "4", "7", "1", "12", "8", "2", "11", "6", "3", "10", "5"}, 5,
+            "9 4 7 1 12 8 2 11 6 3 10 5", false, {});
         row("formula index alone", {"--formula", "3"}, 3, "", false, {});
         row("negative numbers after --", {"-f", "PRATT", "--", "-5", "3", "-8"}, 3, "-5 3 -8",
             false, {});
