@@ -102,14 +102,10 @@ private slots:
                                   "to swap them.\n    [-2] [-7]\n"));
     }
 
-    // An empty sequence means the run must fail; an empty mention means stderr stays empty.
+    // Numbers and formulas, read or refused.
     void single_runs_data()
     {
-        QTest::addColumn<QStringList>("args");
-        QTest::addColumn<QByteArray>("input");
-        QTest::addColumn<int>("formula");
-        QTest::addColumn<QVector<int>>("sequence");
-        QTest::addColumn<QString>("mentions");
+        add_run_columns();
         using L = QStringList;
         using B = QByteArray;
         using V = QVector<int>;
@@ -143,6 +139,17 @@ private slots:
         QTest::newRow("unknown formula") << L{"-f", "bubble", "1"} << B() << 0 << V{} << "bubble";
         QTest::newRow("index out of range") << L{"--formula", "7", "1"} << B() << 0 << V{} << "7";
         QTest::newRow("unknown option") << L{"--fast", "1"} << B() << 0 << V{} << "fast";
+    }
+
+    void single_runs() { check_run(); }
+
+    // Options that do not go together, or go only with another, or lack a value.
+    void options_apart_data()
+    {
+        add_run_columns();
+        using L = QStringList;
+        using B = QByteArray;
+        using V = QVector<int>;
         QTest::newRow("steps without pictures")
             << L{"--steps", "1-2", "1"} << B() << 0 << V{} << "--steps";
         QTest::newRow("steps A-B-C")
@@ -169,30 +176,7 @@ private slots:
         QTest::newRow("formula without its value") << L{"1", "-f"} << B() << 0 << V{} << "'-f'";
     }
 
-    void single_runs()
-    {
-        QFETCH(QStringList, args);
-        QFETCH(QByteArray, input);
-        QFETCH(int, formula);
-        QFETCH(QVector<int>, sequence);
-        QFETCH(QString, mentions);
-
-        const bool fails = sequence.isEmpty();
-        const Run run = run_trace(fails ? args : QStringList{"--json"} + args, input);
-        QCOMPARE(run.exit_code, fails ? 2 : 0);
-        if (fails) {
-            QVERIFY(run.out.isEmpty());
-        } else {
-            QCOMPARE(ints(object(run.out)["sequence"]), sequence);
-            QCOMPARE(object(run.out)["formula"].toString(), names[formula]);
-        }
-        QCOMPARE(run.err.count('\n'), mentions.isEmpty() ? 0 : 1);
-        if (!mentions.isEmpty()) {
-            QVERIFY2(is_sentence(run.err), run.err.constData());
-            QVERIFY2(run.err.startsWith("vellora-trace: "), run.err.constData());
-            QVERIFY2(run.err.contains(mentions.toUtf8()), run.err.constData());
-        }
-    }
+    void options_apart() { check_run(); }
 
     // The message for an unknown formula lists every formula by number and
     // key, and each is taken as listed.
@@ -527,6 +511,44 @@ private slots:
             QVERIFY2(run.out.contains(option), option);
         QVERIFY2(run.out.startsWith("Usage: vellora-trace [options]"), run.out.constData());
         QCOMPARE(run_trace({"--version"}).out, QByteArray("vellora-trace " VELLORA_VERSION "\n"));
+    }
+
+private:
+    // A run's arguments and standard input, then the formula and sequence
+    // traced, and what standard error mentions. An empty sequence means the run
+    // must fail; an empty mention means standard error stays empty.
+    static void add_run_columns()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<int>("formula");
+        QTest::addColumn<QVector<int>>("sequence");
+        QTest::addColumn<QString>("mentions");
+    }
+
+    static void check_run()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QByteArray, input);
+        QFETCH(int, formula);
+        QFETCH(QVector<int>, sequence);
+        QFETCH(QString, mentions);
+
+        const bool fails = sequence.isEmpty();
+        const Run run = run_trace(fails ? args : QStringList{"--json"} + args, input);
+        QCOMPARE(run.exit_code, fails ? 2 : 0);
+        if (fails) {
+            QVERIFY(run.out.isEmpty());
+        } else {
+            QCOMPARE(ints(object(run.out)["sequence"]), sequence);
+            QCOMPARE(object(run.out)["formula"].toString(), names[formula]);
+        }
+        QCOMPARE(run.err.count('\n'), mentions.isEmpty() ? 0 : 1);
+        if (!mentions.isEmpty()) {
+            QVERIFY2(is_sentence(run.err), run.err.constData());
+            QVERIFY2(run.err.startsWith("vellora-trace: "), run.err.constData());
+            QVERIFY2(run.err.contains(mentions.toUtf8()), run.err.constData());
+        }
     }
 };
 
