@@ -6,6 +6,7 @@
 #include "mainwindow.h"
 #include "num_to_str.h"
 #include "sequence_input.h"
+#include "shared_options.h"
 #include "translations.h"
 
 #include <QApplication>
@@ -18,13 +19,14 @@
 #include <QTextStream>
 #include <QTranslator>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
 namespace
 {
 
-const QString program = QStringLiteral("vellora");
+const QString program = program_name(Program::Window);
 
 void print_error(const QString &line)
 {
@@ -47,7 +49,7 @@ void hold_message(QtMsgType type, const QMessageLogContext &context, const QStri
 {
     if (type == QtFatalMsg) {
         // No application, so no installed translation yet: looked up directly.
-        const char *source = QT_TRANSLATE_NOOP("vellora", "the window needs a display (a desktop "
+        const char *source = QT_TRANSLATE_NOOP("vellora", "The window needs a display (a desktop "
                                                           "session, or ssh -X); vellora-trace "
                                                           "prints the same traces as text.");
         QTranslator translator;
@@ -64,7 +66,39 @@ void hold_message(QtMsgType type, const QMessageLogContext &context, const QStri
     held.append({type, context.file, context.function, context.category, context.line, text});
 }
 
+// Qt's own options, which QApplication takes out of the arguments, with one
+// dash or two: those followed by a value, those that stand alone, and those
+// with the value after "=". The X11 plugin's (-display, -geometry, ...) go
+// whatever the platform; what Qt leaves is checked again once it has run.
+const QStringList qt_options_with_value = {
+    "platform",    "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+    "qwindowicon", "qwindowtitle",       "session",       "style",  "stylesheet",
+    "display",     "geometry",           "title",         "icon",   "name",
+    "visual"};
+const QStringList qt_flags = {"reverse", "widgetcount", "testability", "nograb", "dograb"};
+const QStringList qt_options_with_equals = {"style=", "stylesheet=", "qmljsdebugger="};
+
 } // namespace
+
+QStringList without_qt_options(const QStringList &arguments)
+{
+    QStringList kept = arguments.mid(0, 1);
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
+        const QStringView name =
+            QStringView(argument).mid(argument.startsWith(QLatin1String("--")) ? 2 : 1);
+        const auto starts_name = [&](const QString &prefix) { return name.startsWith(prefix); };
+        if (!argument.startsWith(u'-') || name.isEmpty())
+            kept << argument;
+        else if (qt_options_with_value.contains(name))
+            ++i; // and its value
+        else if (!qt_flags.contains(name) &&
+                 std::none_of(qt_options_with_equals.begin(), qt_options_with_equals.end(),
+                              starts_name))
+            kept << argument;
+    }
+    return kept;
+}
 
 WindowCommandLine read_command_line(const QStringList &arguments)
 {
@@ -73,19 +107,7 @@ WindowCommandLine read_command_line(const QStringList &arguments)
         "vellora", "Shows Shell sort at work, one step at a time.\nWith numbers, the window opens "
                    "on their trace, as if they were typed in and applied.\nQt's own options, "
                    "such as -platform and -style, work as well."));
-    const QCommandLineOption help(
-        QStringList{"h", "help"},
-        QCoreApplication::translate("vellora", "Show this help and exit."));
-    const QCommandLineOption version(
-        QStringList{"v", "version"},
-        QCoreApplication::translate("vellora", "Show the version and exit."));
-    const QCommandLineOption formula(QStringList{"f", "formula"}, formula_option_help(),
-                                     QCoreApplication::translate("CommandLine", "FORMULA"),
-                                     QLatin1String(formulas[0].key));
-    parser.addOptions({help, version, formula});
-    const QString number = QCoreApplication::translate("CommandLine", "NUMBER");
-    parser.addPositionalArgument(number, numbers_argument_help(program),
-                                 QStringLiteral("[%1 ...]").arg(number));
+    const SharedOptions options = add_shared_options(&parser, Program::Window);
 
     WindowCommandLine command;
     const auto failed = [&](const QString &why) {
@@ -94,35 +116,33 @@ WindowCommandLine read_command_line(const QStringList &arguments)
         return command;
     };
     const bool parsed = parser.parse(arguments);
-    if (parser.isSet(help)) {
+    if (parser.isSet(options.help)) {
         command.request = WindowCommandLine::Help;
         command.text = parser.helpText();
         return command;
     }
-    if (parser.isSet(version)) {
+    if (parser.isSet(options.version)) {
         command.request = WindowCommandLine::Version;
         command.text = program + QStringLiteral(" " VELLORA_VERSION "\n");
         return command;
     }
     if (!parsed) {
-        const QString hint = negative_number_hint(arguments, program);
+        const QString hint = negative_number_hint(arguments, Program::Window);
         return failed(hint.isEmpty() ? parser.errorText() : hint);
     }
-    if (parser.isSet(formula)) {
-        command.formula = parse_formula(parser.value(formula));
+    if (parser.isSet(options.formula)) {
+        command.formula = parse_formula(parser.value(options.formula));
         if (command.formula < 0)
-            return failed(QCoreApplication::translate("vellora", "unknown formula '%1'")
-                              .arg(parser.value(formula)));
+            return failed(unknown_formula_message(parser.value(options.formula)));
     }
     const QStringList numbers = parser.positionalArguments();
     if (numbers.isEmpty())
         return command;
-    const SequenceScan scan = scan_sequence(numbers.join(u' '), PlainSeparators::Whitespace);
+    const SequenceScan scan = scan_sequence(numbers.join(u' '));
     if (scan.error != SequenceScan::None)
-        return failed(scan_error_message(scan).replace(u'\n', u' '));
+        return failed(numbers_error_message(scan));
     if (scan.odd_separators)
-        command.warning = QCoreApplication::translate(
-            "vellora", "warning: characters other than numbers and spaces were read as spaces");
+        command.warning = odd_separators_warning();
     command.numbers = scan.numbers;
     return command;
 }
@@ -132,8 +152,8 @@ std::optional<int> answer_without_display(int argc, char **argv)
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    const WindowCommandLine::Request request = read_command_line(arguments).request;
-    if (request != WindowCommandLine::Help && request != WindowCommandLine::Version)
+    arguments = without_qt_options(arguments);
+    if (read_command_line(arguments).request == WindowCommandLine::Window)
         return std::nullopt;
     // A core application is enough for the translations; its one argument
     // names the program in the usage line, whatever path started it.
@@ -142,7 +162,12 @@ std::optional<int> answer_without_display(int argc, char **argv)
     int core_argc = 1;
     QCoreApplication core(core_argc, core_argv);
     install_translations();
-    QTextStream(stdout) << read_command_line(arguments).text;
+    const WindowCommandLine command = read_command_line(arguments);
+    if (command.request == WindowCommandLine::Error) {
+        print_error(command.text);
+        return exit_usage;
+    }
+    QTextStream(stdout) << command.text;
     return 0;
 }
 

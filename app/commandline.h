@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: Vellora contributors
 // Starting the window from a command line, vellora [-f FORMULA] [NUMBER...],
-// so that a lesson can be prepared as a launcher or a script; and saying so
-// plainly when there is no display to show it on.
+// so that a lesson can be prepared as a launcher or a script; and saying
+// plainly on the terminal when the arguments are wrong, display or not, or
+// when there is no display to show it on.
 #pragma once
 
 #include <QString>
@@ -29,8 +30,12 @@ struct WindowCommandLine {
 // been taken out already, but for --help and --version, which win over them.
 WindowCommandLine read_command_line(const QStringList &arguments);
 
-// Prints what --help or --version asks for and gives the exit status, without
-// a display; nothing when neither was asked for.
+// The arguments without Qt's own options, as QApplication leaves them.
+QStringList without_qt_options(const QStringList &arguments);
+
+// Prints what --help or --version asks for, or why the arguments are wrong,
+// and gives the exit status, all without a display; nothing when the window
+// is to open.
 std::optional<int> answer_without_display(int argc, char **argv);
 
 // The application; without a display, one line on standard error and exit
@@ -40,7 +45,9 @@ std::unique_ptr<QApplication> open_application(int &argc, char **argv);
 
 // Prints the command line's error, alone, or else Qt's notes from
 // open_application and the command line's warning, on standard error; false
-// when the window must not open, and the program ends with exit_usage.
+// when the window must not open, and the program ends with exit_usage. (An
+// error shows here only where the window system leaves an option of Qt's
+// that answer_without_display took out.)
 bool check_command_line(const WindowCommandLine &command);
 constexpr int exit_usage = 2;
 

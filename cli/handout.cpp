@@ -84,85 +84,81 @@ QString blocked(const QString &path, int error_number)
     return QString::fromLocal8Bit(std::strerror(error_number));
 }
 
-} // namespace
+const QDir::Filters everything =
+    QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System;
 
-bool write_handout(Visualizer &vis, const QString &formula, const QString &folder, bool replace,
-                   int first, int last, QString *error)
+// Why the handout may not go into path, as folder names it: a file in its
+// place, or contents that only replace may replace. Empty when it may.
+QString refusal(const QString &folder, const QString &path, bool replace)
 {
-    const auto failed = [&](const QString &reason) {
-        *error = QCoreApplication::translate("Handout", "cannot write the handout to %1: %2")
-                     .arg(QDir::toNativeSeparators(folder), reason);
-        return false;
-    };
-    const QString path = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
     const QFileInfo target(path);
-    const QDir dir(path);
-    const QDir::Filters everything =
-        QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System;
     if (target.exists() && !target.isDir())
-        return failed(blocked(folder, ENOTDIR));
-    if (target.exists() && !replace && !dir.isEmpty(everything))
-        return failed(QCoreApplication::translate(
-            "Handout", "the folder is not empty (--force replaces it whole)"));
+        return blocked(folder, ENOTDIR);
+    if (target.exists() && !replace && !QDir(path).isEmpty(everything))
+        return QCoreApplication::translate("Handout",
+                                           "the folder is not empty (--force replaces it whole)");
+    return QString();
+}
 
-    // Folders made for the handout go again when it fails.
-    QStringList made;
+// The folders of path, itself included, that do not exist yet, outermost first.
+QStringList missing_folders(const QString &path)
+{
+    QStringList missing;
     for (QFileInfo above(path); !above.exists() && above.filePath() != above.path();
          above.setFile(above.path()))
-        made.prepend(above.filePath());
-    const auto clean_up = qScopeGuard([&] {
-        for (auto it = made.crbegin(); it != made.crend(); ++it)
-            QDir().rmdir(*it);
-    });
-    if (!QDir().mkpath(path))
-        return failed(blocked(folder, errno));
-    const QStringList replaced = dir.entryList(everything);
+        missing.prepend(above.filePath());
+    return missing;
+}
 
-    // Everything is made aside in the folder itself, which may be writable
-    // where its parent is not, and moved in when all of it is there.
-    QTemporaryDir staging(dir.filePath(QStringLiteral(".handout-XXXXXX")));
-    if (!staging.isValid())
-        return failed(staging.errorString());
+// Draws steps first to last into the folder staging, a picture each and the
+// page, and appends the files' names to *names; the reason when it fails.
+QString draw_handout(Visualizer &vis, const QString &formula, const QTemporaryDir &staging,
+                     int first, int last, QStringList *names)
+{
     QGraphicsScene scene;
     QGraphicsScene *shown = vis.scene;
     vis.scene = &scene;
     const int step = vis.cur_step;
-    QStringList names;
+    const auto restore = qScopeGuard([&] {
+        vis.scene = shown;
+        vis.set_current_step(step);
+    });
     QString reason;
-    bool ok = true;
     // A long sequence is drawn as the window's canvas shows it, following the steps.
     qreal left = qQNaN();
     int width = 0;
-    for (int i = first; ok && i <= last; ++i) {
+    for (int i = first; i <= last; ++i) {
         vis.set_current_step(i - 1);
         vis.render();
-        names << picture_file_name(i, int(vis.steps.size()), QStringLiteral("svg"));
+        *names << picture_file_name(i, int(vis.steps.size()), QStringLiteral("svg"));
         const PaneLayout followed = lay_out(vis, canvas_view_size, 1, &left);
         const PaneLayout layout = picture_layout(vis, followed);
         // Twice the scene's size, as the window's pictures, so that small steps are not tiny.
         width = qRound(picture_size(&scene, layout).width());
-        ok = write_picture(&scene, layout, staging.filePath(names.last()), &reason);
+        if (!write_picture(&scene, layout, staging.filePath(names->last()), &reason))
+            return reason;
     }
     vis.scene = shown;
-    if (ok) {
-        vis.set_current_step(0);
-        QSaveFile index(staging.filePath(QStringLiteral("index.html")));
-        ok = index.open(QIODevice::WriteOnly) &&
-             index.write(page(vis, formula, names, first, width).toUtf8()) >= 0 && index.commit();
-        if (!ok)
-            reason = index.errorString();
-    }
-    vis.set_current_step(step);
-    if (!ok)
-        return failed(reason);
-    names << QStringLiteral("index.html");
+    vis.set_current_step(0);
+    QSaveFile index(staging.filePath(QStringLiteral("index.html")));
+    if (!(index.open(QIODevice::WriteOnly) &&
+          index.write(page(vis, formula, *names, first, width).toUtf8()) >= 0 && index.commit()))
+        return index.errorString();
+    *names << QStringLiteral("index.html");
+    return QString();
+}
 
-    // The old contents go aside and the new come in, one move at a time; a
-    // failed move undoes those before it, and the old contents go last.
+// Puts what dir holds, replaced, aside and moves names in from staging, one
+// move at a time; a failed move undoes those before it, and the old contents
+// go last. The reason when it fails.
+QString move_in(const QDir &dir, const QStringList &replaced, const QTemporaryDir &staging,
+                const QStringList &names)
+{
     QTemporaryDir old(dir.filePath(QStringLiteral(".replaced-XXXXXX")));
     if (!old.isValid())
-        return failed(old.errorString());
+        return old.errorString();
     QList<std::pair<QString, QString>> moves;
+    QString reason;
     const auto move = [&](const QString &from, const QString &to) {
         if (!QDir().rename(from, to)) {
             reason = QString::fromLocal8Bit(std::strerror(errno));
@@ -171,19 +167,58 @@ bool write_handout(Visualizer &vis, const QString &formula, const QString &folde
         moves.append({from, to});
         return true;
     };
+    bool ok = true;
     for (const QString &name : replaced)
         ok = ok && move(dir.filePath(name), old.filePath(name));
-    for (const QString &name : std::as_const(names))
+    for (const QString &name : names)
         ok = ok && move(staging.filePath(name), dir.filePath(name));
-    if (!ok) {
-        for (auto it = moves.crbegin(); it != moves.crend(); ++it)
-            if (!QDir().rename(it->second, it->first)) {
-                old.setAutoRemove(false);
-                return failed(QCoreApplication::translate("Handout", "%1; what it held is in %2")
-                                  .arg(reason, QDir::toNativeSeparators(old.path())));
-            }
+    if (ok)
+        return QString();
+    for (auto it = moves.crbegin(); it != moves.crend(); ++it)
+        if (!QDir().rename(it->second, it->first)) {
+            old.setAutoRemove(false);
+            return QCoreApplication::translate("Handout", "%1; what it held is in %2")
+                .arg(reason, QDir::toNativeSeparators(old.path()));
+        }
+    return reason;
+}
+
+} // namespace
+
+bool write_handout(Visualizer &vis, const QString &formula, const QString &folder, bool replace,
+                   int first, int last, QString *error)
+{
+    const auto failed = [&](const QString &reason) {
+        *error = QCoreApplication::translate("Handout", "Cannot write the handout to %1: %2.")
+                     .arg(QDir::toNativeSeparators(folder), reason);
+        return false;
+    };
+    const QString path = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    if (const QString refused = refusal(folder, path, replace); !refused.isEmpty())
+        return failed(refused);
+
+    // Folders made for the handout go again when it fails.
+    QStringList made = missing_folders(path);
+    const auto clean_up = qScopeGuard([&] {
+        for (auto it = made.crbegin(); it != made.crend(); ++it)
+            QDir().rmdir(*it);
+    });
+    if (!QDir().mkpath(path))
+        return failed(blocked(folder, errno));
+    const QDir dir(path);
+    const QStringList replaced = dir.entryList(everything);
+
+    // Everything is made aside in the folder itself, which may be writable
+    // where its parent is not, and moved in when all of it is there.
+    QTemporaryDir staging(dir.filePath(QStringLiteral(".handout-XXXXXX")));
+    if (!staging.isValid())
+        return failed(staging.errorString());
+    QStringList names;
+    if (const QString reason = draw_handout(vis, formula, staging, first, last, &names);
+        !reason.isEmpty())
         return failed(reason);
-    }
+    if (const QString reason = move_in(dir, replaced, staging, names); !reason.isEmpty())
+        return failed(reason);
     made.clear();
     return true;
 }

@@ -6,8 +6,8 @@
 // to the next zero byte are the sequence text (scanned like a file); the bytes
 // after that zero drive the navigation: single steps, jumps to any step (also
 // out of range) and jumps between subsequences.
-#include "fuzz_check.h"
 #include "formulas.h"
+#include "fuzz_check.h"
 #include "sequence_input.h"
 #include "visualizer.h"
 
@@ -87,6 +87,106 @@ void check_permutation(const Visualizer &vis, QVector<qint32> sorted_initial)
     FUZZ_CHECK(now == sorted_initial);
 }
 
+// Forward one step at a time to the closing step and past it, then back to
+// the opening step and before it.
+void walk_whole_trace(Visualizer &vis, const QVector<qint32> &initial,
+                      const QVector<qint32> &sorted_initial)
+{
+    const int last = int(vis.steps.size()) - 1;
+    for (int i = 0; i < last; ++i) {
+        vis.set_current_step(vis.cur_step + 1);
+        FUZZ_CHECK(vis.cur_step == i + 1);
+    }
+    vis.set_current_step(vis.cur_step + 1); // beyond the end stays at the end
+    FUZZ_CHECK(vis.cur_step == last);
+    check_permutation(vis, sorted_initial);
+    if (!vis.gaps.isEmpty() && vis.gaps.last() == 1)
+        FUZZ_CHECK(is_sorted_ascending(vis.seq));
+    if (vis.gaps.isEmpty() || initial.size() < 2)
+        FUZZ_CHECK(vis.seq == initial);
+
+    for (int i = last; i > 0; --i) {
+        vis.set_current_step(vis.cur_step - 1);
+        FUZZ_CHECK(vis.cur_step == i - 1);
+    }
+    vis.set_current_step(-1);
+    check_position(vis, initial);
+    FUZZ_CHECK(vis.cur_step == 0);
+}
+
+// A jump to a step from the next two bytes, spread over and beyond the trace,
+// or far outside it on either side; set directly or through the property, as
+// animations do.
+void jump(Visualizer &vis, uint8_t op, const uint8_t *&p, const uint8_t *end)
+{
+    const int last = int(vis.steps.size()) - 1;
+    int raw = 0;
+    for (int k = 0; k < 2 && p < end; ++k)
+        raw = raw * 256 + *p++;
+    int target = raw % (last + 3) - 1;
+    if (op & 0x40)
+        target = op & 0x80 ? std::numeric_limits<int>::max() : std::numeric_limits<int>::min();
+    if (op & 0x20)
+        vis.setProperty("current_step", target);
+    else
+        vis.set_current_step(target);
+    FUZZ_CHECK(vis.cur_step == std::clamp(target, 0, last));
+}
+
+// To the start of the next or previous subsequence, skipping none.
+void jump_subsequence(Visualizer &vis, bool forward)
+{
+    const int last = int(vis.steps.size()) - 1;
+    const int before = vis.cur_step;
+    vis.jump_sub(forward);
+    const int now = vis.cur_step;
+    if (forward)
+        FUZZ_CHECK(now > before || before == last);
+    else
+        FUZZ_CHECK(now < before || before == 0);
+    if (now != 0 && now != last) {
+        const TraceStep &s = vis.steps.at(now);
+        FUZZ_CHECK(s.sub_start != -1 && s.pos_a == -1);
+    }
+    for (int i = std::min(before, now) + 1; i < std::max(before, now); ++i) {
+        const TraceStep &s = vis.steps.at(i);
+        FUZZ_CHECK(!(s.sub_start != -1 && s.pos_a == -1));
+    }
+}
+
+// Up to 256 moves, one per byte from p: a step either way, a jump, or a jump
+// between subsequences.
+void navigate(Visualizer &vis, const uint8_t *p, const uint8_t *end, const QVector<qint32> &initial)
+{
+    const int last = int(vis.steps.size()) - 1;
+    vis.set_current_step(last);
+    const QVector<qint32> at_last = vis.seq;
+    vis.set_current_step(0);
+    for (int moves = 0; p < end && moves < 256; ++moves) {
+        const uint8_t op = *p++;
+        const int before = vis.cur_step;
+        switch (op % 5) {
+        case 0:
+            vis.set_current_step(before + 1);
+            FUZZ_CHECK(vis.cur_step == std::min(before + 1, last));
+            break;
+        case 1:
+            vis.set_current_step(before - 1);
+            FUZZ_CHECK(vis.cur_step == std::max(before - 1, 0));
+            break;
+        case 2:
+            jump(vis, op, p, end);
+            break;
+        default:
+            jump_subsequence(vis, op % 5 == 3);
+            break;
+        }
+        check_position(vis, initial);
+        if (vis.cur_step == last)
+            FUZZ_CHECK(vis.seq == at_last);
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -99,109 +199,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const uint8_t *text_end = std::find(text_begin, end, uint8_t(0));
     const uint8_t *nav = text_end == end ? end : text_end + 1;
 
-    const SequenceScan scan =
-        scan_sequence(QString::fromUtf8(reinterpret_cast<const char *>(text_begin),
-                                        qsizetype(text_end - text_begin)),
-                      PlainSeparators::Whitespace);
+    const SequenceScan scan = scan_sequence(QString::fromUtf8(
+        reinterpret_cast<const char *>(text_begin), qsizetype(text_end - text_begin)));
     if (scan.error != SequenceScan::None)
         return 0;
     const QVector<qint32> initial = scan.numbers;
     QVector<qint32> sorted_initial = initial;
     std::sort(sorted_initial.begin(), sorted_initial.end());
-    const qint32 n = qint32(initial.size());
 
     Visualizer vis(nullptr, nullptr, nullptr, gen, initial);
     vis.build_trace();
-    check_structure(vis, n);
+    check_structure(vis, qint32(initial.size()));
     FUZZ_CHECK(vis.cur_step == 0);
     check_position(vis, initial);
-
-    const int last = int(vis.steps.size()) - 1;
-    // Forward, one step at a time, to the closing step.
-    for (int i = 0; i < last; ++i) {
-        vis.set_current_step(vis.cur_step + 1);
-        FUZZ_CHECK(vis.cur_step == i + 1);
-    }
-    vis.set_current_step(vis.cur_step + 1); // beyond the end stays at the end
-    FUZZ_CHECK(vis.cur_step == last);
-    check_permutation(vis, sorted_initial);
-    if (!vis.gaps.isEmpty() && vis.gaps.last() == 1)
-        FUZZ_CHECK(is_sorted_ascending(vis.seq));
-    if (vis.gaps.isEmpty() || n < 2)
-        FUZZ_CHECK(vis.seq == initial);
-
-    // Back to the opening step.
-    for (int i = last; i > 0; --i) {
-        vis.set_current_step(vis.cur_step - 1);
-        FUZZ_CHECK(vis.cur_step == i - 1);
-    }
-    vis.set_current_step(-1);
-    check_position(vis, initial);
-    FUZZ_CHECK(vis.cur_step == 0);
-
-    // Navigation driven by the remaining bytes.
-    const QVector<qint32> at_last = [&] {
-        vis.set_current_step(last);
-        QVector<qint32> v = vis.seq;
-        vis.set_current_step(0);
-        return v;
-    }();
-    const uint8_t *p = nav;
-    int moves = 0;
-    while (p < end && moves < 256) {
-        ++moves;
-        const uint8_t op = *p++;
-        const int before = vis.cur_step;
-        switch (op % 5) {
-        case 0:
-            vis.set_current_step(before + 1);
-            FUZZ_CHECK(vis.cur_step == std::min(before + 1, last));
-            break;
-        case 1:
-            vis.set_current_step(before - 1);
-            FUZZ_CHECK(vis.cur_step == std::max(before - 1, 0));
-            break;
-        case 2: {
-            // A target from the next two bytes, spread over and beyond the trace.
-            int raw = 0;
-            for (int k = 0; k < 2 && p < end; ++k)
-                raw = raw * 256 + *p++;
-            int target = raw % (last + 3) - 1;
-            if (op & 0x40) // far outside the trace, on either side
-                target =
-                    op & 0x80 ? std::numeric_limits<int>::max() : std::numeric_limits<int>::min();
-            if (op & 0x20) // through the property, as animations would
-                vis.setProperty("current_step", target);
-            else
-                vis.set_current_step(target);
-            FUZZ_CHECK(vis.cur_step == std::clamp(target, 0, last));
-            break;
-        }
-        case 3:
-        case 4: {
-            const bool forward = op % 5 == 3;
-            vis.jump_sub(forward);
-            const int now = vis.cur_step;
-            if (forward)
-                FUZZ_CHECK(now > before || before == last);
-            else
-                FUZZ_CHECK(now < before || before == 0);
-            if (now != 0 && now != last) {
-                const TraceStep &s = vis.steps.at(now);
-                FUZZ_CHECK(s.sub_start != -1 && s.pos_a == -1);
-            }
-            // No subsequence start was skipped on the way.
-            for (int i = std::min(before, now) + 1; i < std::max(before, now); ++i) {
-                const TraceStep &s = vis.steps.at(i);
-                FUZZ_CHECK(!(s.sub_start != -1 && s.pos_a == -1));
-            }
-            break;
-        }
-        }
-        check_position(vis, initial);
-        if (vis.cur_step == last)
-            FUZZ_CHECK(vis.seq == at_last);
-    }
+    walk_whole_trace(vis, initial, sorted_initial);
+    navigate(vis, nav, end, initial);
     check_permutation(vis, sorted_initial);
     // Wherever the moves ended, the arrangement is the one a plain replay of
     // the recorded exchanges gives.

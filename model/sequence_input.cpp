@@ -7,13 +7,6 @@
 namespace
 {
 
-bool is_plain(char16_t c, PlainSeparators plain)
-{
-    if (c == u' ')
-        return true;
-    return plain == PlainSeparators::Whitespace && (c == u'\t' || c == u'\n' || c == u'\r');
-}
-
 bool is_digit(char16_t c)
 {
     return c >= u'0' && c <= u'9';
@@ -35,66 +28,72 @@ QString shortened_number(QStringView number)
     return sign + significant.left(shown).toString() + QStringLiteral("...");
 }
 
-} // namespace
-
-SequenceScan scan_sequence(QStringView text, PlainSeparators plain)
-{
-    SequenceScan scan;
-    qsizetype run_start = -1; // start of the number in progress, its sign included; -1 for none
+// A number being read: where it starts, its sign included, and its value so far.
+struct Run {
+    qsizetype start = -1; // -1 between numbers
     bool negative = false;
     qint64 magnitude = 0;
     bool overflow = false;
-    SequenceScan::Error range_error = SequenceScan::None;
+};
 
-    auto finish_number = [&](qsizetype end) {
-        ++scan.number_count;
-        if (overflow) {
-            if (scan.out_of_range.isEmpty()) {
-                scan.out_of_range = shortened_number(text.mid(run_start, end - run_start));
-                range_error = negative ? SequenceScan::TooSmall : SequenceScan::TooLarge;
-            }
-        } else if (scan.numbers.size() < max_sequence_length) {
-            scan.numbers.append(qint32(negative ? -magnitude : magnitude));
+void add_digit(Run *run, qsizetype at, char16_t digit)
+{
+    if (run->start < 0)
+        run->start = at;
+    if (!run->overflow) {
+        run->magnitude = run->magnitude * 10 + (digit - u'0');
+        run->overflow = run->magnitude > max_sequence_value;
+    }
+}
+
+// Ends the run at end: its number is kept, up to the most a sequence holds, or
+// the first number out of range is noted as the scan's error.
+void finish_number(QStringView text, qsizetype end, Run *run, SequenceScan *scan)
+{
+    ++scan->number_count;
+    if (run->overflow) {
+        if (scan->out_of_range.isEmpty()) {
+            scan->out_of_range = shortened_number(text.mid(run->start, end - run->start));
+            scan->error = run->negative ? SequenceScan::TooSmall : SequenceScan::TooLarge;
         }
-        run_start = -1;
-        negative = false;
-        magnitude = 0;
-        overflow = false;
-    };
+    } else if (scan->numbers.size() < max_sequence_length) {
+        scan->numbers.append(qint32(run->negative ? -run->magnitude : run->magnitude));
+    }
+    *run = Run();
+}
 
+} // namespace
+
+SequenceScan scan_sequence(QStringView text)
+{
+    SequenceScan scan;
+    scan.error = SequenceScan::None; // until a number out of range is met
+    Run run;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = text[i].unicode();
         if (is_digit(c)) {
-            if (run_start < 0)
-                run_start = i;
-            if (!overflow) {
-                magnitude = magnitude * 10 + (c - u'0');
-                overflow = magnitude > max_sequence_value;
-            }
+            add_digit(&run, i, c);
             continue;
         }
         // A minus after a digit, as in 5-3, separates; one before digits is a sign.
-        if (c == u'-' && run_start < 0 && i + 1 < text.size() && is_digit(text[i + 1].unicode())) {
-            run_start = i;
-            negative = true;
+        if (c == u'-' && run.start < 0 && i + 1 < text.size() && is_digit(text[i + 1].unicode())) {
+            run.start = i;
+            run.negative = true;
             continue;
         }
-        if (!is_plain(c, plain))
+        // Tabs, newlines, no-break and other Unicode spaces are spaces too.
+        if (!QChar::isSpace(c))
             scan.odd_separators = true;
-        if (run_start >= 0)
-            finish_number(i);
+        if (run.start >= 0)
+            finish_number(text, i, &run, &scan);
     }
-    if (run_start >= 0)
-        finish_number(text.size());
+    if (run.start >= 0)
+        finish_number(text, text.size(), &run, &scan);
 
-    if (range_error != SequenceScan::None)
-        scan.error = range_error;
-    else if (scan.number_count > max_sequence_length)
+    if (scan.error == SequenceScan::None && scan.number_count > max_sequence_length)
         scan.error = SequenceScan::TooMany;
     else if (scan.number_count == 0)
         scan.error = SequenceScan::NoNumber;
-    else
-        scan.error = SequenceScan::None;
     if (scan.error != SequenceScan::None)
         scan.numbers.clear();
     return scan;
@@ -124,32 +123,6 @@ QString scan_error_message(const SequenceScan &scan)
             .arg(max_sequence_length);
     case SequenceScan::None:
         break;
-    }
-    return QString();
-}
-
-QString numbers_argument_help(const QString &program)
-{
-    return QCoreApplication::translate("CommandLine",
-                                       "Numbers of the sequence, from %1 to %2; when one is "
-                                       "negative, put -- before them, as in %3 -- -5 3 8.")
-        .arg(min_sequence_value)
-        .arg(max_sequence_value)
-        .arg(program);
-}
-
-QString negative_number_hint(const QStringList &arguments, const QString &program)
-{
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString &argument = arguments.at(i);
-        if (argument == u"--")
-            break;
-        if (argument.size() > 1 && argument[0] == u'-' && is_digit(argument[1].unicode()))
-            return QCoreApplication::translate("CommandLine",
-                                               "%1 is taken for an option; when a number is "
-                                               "negative, put -- before the numbers, as in "
-                                               "%2 -- -5 3 8.")
-                .arg(argument, program);
     }
     return QString();
 }

@@ -2,11 +2,11 @@
 // SPDX-FileCopyrightText: Vellora contributors
 // Reading a typed sequence: digits make numbers, a minus sign right before
 // them at the start or after a separator makes them negative, and anything
-// else separates them.
+// else separates them; whitespace of any kind silently, as a pasted column or
+// a no-break space from a word processor should.
 #pragma once
 
 #include <QString>
-#include <QStringList>
 #include <QStringView>
 #include <QVector>
 
@@ -18,11 +18,6 @@ constexpr int max_sequence_length = 1000;
 constexpr qint32 max_sequence_value = 2147483647;
 constexpr qint32 min_sequence_value = -max_sequence_value;
 
-enum class PlainSeparators {
-    Blank,      // only ' ' separates silently (the window's line edit)
-    Whitespace, // ' ', tab, newline and carriage return (files, pipes, arguments)
-};
-
 struct SequenceScan {
     enum Error {
         None,
@@ -33,22 +28,23 @@ struct SequenceScan {
     };
 
     QVector<qint32> numbers;     // the numbers in order; empty unless error is None
-    bool odd_separators = false; // some character other than a plain separator or a sign was met
+    bool odd_separators = false; // some character other than whitespace or a sign was met
     Error error = NoNumber;
     QString
         out_of_range; // with TooLarge or TooSmall: the first such number, shortened if very long
     qint64 number_count = 0; // how many numbers the text holds, whether or not kept
 };
 
-SequenceScan scan_sequence(QStringView text, PlainSeparators plain);
+SequenceScan scan_sequence(QStringView text);
+
+// The window's field and files once differed in what separates silently; now
+// every whitespace character does in both, and this is scan_sequence(text).
+enum class PlainSeparators { Blank, Whitespace };
+inline SequenceScan scan_sequence(QStringView text, PlainSeparators)
+{
+    return scan_sequence(text);
+}
 
 // What to tell the user when a scan finds no sequence to sort; the window and
 // vellora-trace say the same.
 QString scan_error_message(const SequenceScan &scan);
-
-// The command lines' help on their numbers, with an example of program's.
-QString numbers_argument_help(const QString &program);
-
-// When a command line failed on an argument such as -5, taken for an option:
-// where negative numbers go. Empty when no argument before "--" looks so.
-QString negative_number_hint(const QStringList &arguments, const QString &program);

@@ -10,12 +10,12 @@ Usage: scripts/make-help.py VELLORA_TRACE [--template FILE] [--html FILE] [--mht
                             [--de-html FILE] [--po FILE] [--ts FILE] [--check]
 
 VELLORA_TRACE is a built vellora-trace binary. The script asks it for the gaps of
-all seven formulas (--compare --json) for every size n that the template marks, writes
-them into the marked cells
+every formula (--compare --json, which lists them all) for every size n that the
+template marks, writes them into the marked cells
 
     <td class="gaps" data-formula="F" data-n="N"></td>
 
-(F is the formula's index 0 to 6, in the order of the window's formula list), works
+(F is the formula's index from 0, in the order of the window's formula list), works
 out the gaps that the usual rules of the literature would take, for comparison,
 
     <td class="usual" data-rule="R" data-n="N"></td>
@@ -60,7 +60,6 @@ import sys
 import xml.etree.ElementTree as ElementTree
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-FORMULA_COUNT = 7
 BOUNDARY = "----=_Vellora_Help_Part_0"
 CONTENT_LOCATION = "https://vellora.invalid/sequences.html"
 SUBJECT = "Vellora: Shell sort and its gap sequences"
@@ -190,10 +189,11 @@ class Language:
 
 
 def compare(trace, n):
-    """vellora-trace --compare for a sequence of length n: the seven formulas by index."""
+    """vellora-trace --compare for a sequence of length n: every formula, by index."""
     result = run_trace(trace, ["--compare", "--json"] + [str(i) for i in range(1, n + 1)])
-    if not isinstance(result, list) or len(result) != FORMULA_COUNT:
-        fail("vellora-trace --compare did not give %d formulas" % FORMULA_COUNT)
+    if not isinstance(result, list) or not result \
+            or not all(isinstance(e, dict) and "formula" in e and "gaps" in e for e in result):
+        fail("vellora-trace --compare did not list the formulas with their gaps")
     return result
 
 
@@ -211,8 +211,8 @@ def fill_gaps(page, trace, language):
 
     def cell(m):
         formula, n = int(m.group(2)), int(m.group(3))
-        if formula >= FORMULA_COUNT:
-            fail("no formula %d" % formula)
+        if formula >= len(lists[n]):
+            fail("no formula %d: vellora-trace knows %d" % (formula, len(lists[n])))
         text = ", ".join(str(g) for g in lists[n][formula]) or none
         return m.group(1) + text + m.group(5)
 

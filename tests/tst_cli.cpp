@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: Vellora contributors
 // Runs the built vellora-trace as a user would and checks what it prints.
+#include "separators.h"
+
 #include <QtTest>
 
 namespace
@@ -52,6 +54,14 @@ const QString names[] = {"Shell's formula", "Hibbard's formula",  "Sedgewick's f
                          "Ciura's sequence"};
 const QString ten = QStringLiteral("5 3 8 1 9 2 7 4 6 0");
 
+// Whether standard error holds one sentence: a capital letter first and a full
+// stop last, in English or German.
+bool is_sentence(const QByteArray &err)
+{
+    static const QRegularExpression sentence(QStringLiteral("^vellora-trace: [A-ZÄÖÜ].*\\.\n$"));
+    return sentence.match(QString::fromUtf8(err)).hasMatch();
+}
+
 } // namespace
 
 class TestCli : public QObject
@@ -92,21 +102,17 @@ private slots:
                                   "to swap them.\n    [-2] [-7]\n"));
     }
 
-    // An empty sequence means the run must fail; an empty mention means stderr stays empty.
+    // Numbers and formulas, read or refused.
     void single_runs_data()
     {
-        QTest::addColumn<QStringList>("args");
-        QTest::addColumn<QByteArray>("input");
-        QTest::addColumn<int>("formula");
-        QTest::addColumn<QVector<int>>("sequence");
-        QTest::addColumn<QString>("mentions");
+        add_run_columns();
         using L = QStringList;
         using B = QByteArray;
         using V = QVector<int>;
 
         QTest::newRow("arguments") << L{"9", "8"} << B() << 0 << V{9, 8} << "";
         QTest::newRow("stdin lines and tabs") << L{} << B("5\t6\n7\r\n") << 0 << V{5, 6, 7} << "";
-        QTest::newRow("commas warn once") << L{} << B("5,6,7,8") << 0 << V{5, 6, 7, 8} << "warning";
+        QTest::newRow("commas warn once") << L{} << B("5,6,7,8") << 0 << V{5, 6, 7, 8} << "Warning";
         QTest::newRow("formula index 5") << L{"-f", "5", "4 3"} << B() << 5 << V{4, 3} << "";
         QTest::newRow("formula lower case") << L{"-f", "pratt", "4"} << B() << 3 << V{4} << "";
         QTest::newRow("formula index 6") << L{"-f", "6", "4 3"} << B() << 6 << V{4, 3} << "";
@@ -118,8 +124,10 @@ private slots:
             << L{} << B("-5 3 -2147483647") << 0 << V{-5, 3, -2147483647} << "";
         QTest::newRow("negative after --") << L{"--", "-5", "3"} << B() << 0 << V{-5, 3} << "";
         QTest::newRow("minus after a digit or alone")
-            << L{} << B("5-3 - -2") << 0 << V{5, 3, -2} << "warning";
-        QTest::newRow("empty stdin") << L{} << B() << 0 << V{} << "not written a sequence";
+            << L{} << B("5-3 - -2") << 0 << V{5, 3, -2} << "Warning";
+        QTest::newRow("empty stdin") << L{} << B() << 0 << V{} << "No numbers were given";
+        QTest::newRow("only whitespace")
+            << L{} << B(" \t\n") << 0 << V{} << "No numbers were given";
         QTest::newRow("too large") << L{"1", "2147483648"} << B() << 0 << V{} << "2147483648";
         QTest::newRow("24 digits, whole") << L{"00123456789012345678901234"} << B() << 0 << V{}
                                           << "number 123456789012345678901234 is";
@@ -131,6 +139,17 @@ private slots:
         QTest::newRow("unknown formula") << L{"-f", "bubble", "1"} << B() << 0 << V{} << "bubble";
         QTest::newRow("index out of range") << L{"--formula", "7", "1"} << B() << 0 << V{} << "7";
         QTest::newRow("unknown option") << L{"--fast", "1"} << B() << 0 << V{} << "fast";
+    }
+
+    void single_runs() { check_run(); }
+
+    // Options that do not go together, or go only with another, or lack a value.
+    void options_apart_data()
+    {
+        add_run_columns();
+        using L = QStringList;
+        using B = QByteArray;
+        using V = QVector<int>;
         QTest::newRow("steps without pictures")
             << L{"--steps", "1-2", "1"} << B() << 0 << V{} << "--steps";
         QTest::newRow("steps A-B-C")
@@ -148,29 +167,95 @@ private slots:
             << L{"--growth", "-f", "ciura"} << B() << 0 << V{} << "--growth";
         QTest::newRow("seed beyond 32 bits")
             << L{"--growth", "--seed", "4294967296"} << B() << 0 << V{} << "--seed";
+        QTest::newRow("seed not a number")
+            << L{"--growth", "--seed", "x"} << B() << 0 << V{} << "--seed";
+        QTest::newRow("growth and compare")
+            << L{"--growth", "--compare"} << B() << 0 << V{} << "--growth";
+        QTest::newRow("pictures and compare")
+            << L{"--pictures", "x", "--compare", "1"} << B() << 0 << V{} << "--compare";
+        QTest::newRow("formula without its value") << L{"1", "-f"} << B() << 0 << V{} << "'-f'";
     }
 
-    void single_runs()
+    void options_apart() { check_run(); }
+
+    // The message for an unknown formula lists every formula by number and
+    // key, and each is taken as listed.
+    void unknown_formula_lists_the_formulas()
+    {
+        const Run run = run_trace({"-f", "bubble", "1"});
+        QCOMPARE(run.exit_code, 2);
+        static const QRegularExpression listed(QStringLiteral(
+            "^vellora-trace: Unknown formula 'bubble'; the formulas are (.*)\\.\n$"));
+        const QRegularExpressionMatch m = listed.match(QString::fromUtf8(run.err));
+        QVERIFY2(m.hasMatch(), run.err.constData());
+        const QStringList entries = m.captured(1).split(QStringLiteral(", "));
+        QCOMPARE(
+            entries.size(),
+            QJsonDocument::fromJson(run_trace({"--compare", "--json", "1"}).out).array().size());
+        for (int f = 0; f < entries.size(); ++f) {
+            const QStringList parts = entries[f].split(u' ');
+            QCOMPARE(parts.size(), 2);
+            QCOMPARE(parts[0], QString::number(f));
+            for (const QString &given : parts)
+                QCOMPARE(object(run_trace({"--json", "-f", given, "1"}).out)["formula"].toString(),
+                         names[f]);
+        }
+    }
+
+    // In German the messages are German sentences as well.
+    void german_messages_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QByteArray>("input");
+        QTest::newRow("unknown formula") << QStringList{"-f", "bubble", "1"} << QByteArray();
+        QTest::newRow("unknown option") << QStringList{"--fast", "1"} << QByteArray();
+        QTest::newRow("negative without --") << QStringList{"-5", "3"} << QByteArray();
+        QTest::newRow("no numbers") << QStringList() << QByteArray(" \n");
+        QTest::newRow("too large") << QStringList{"2147483648"} << QByteArray();
+        QTest::newRow("a warning") << QStringList() << QByteArray("5,3");
+        QTest::newRow("options apart") << QStringList{"--seed", "5", "1"} << QByteArray();
+        QTest::newRow("a bad step range")
+            << QStringList{"--pictures", "x", "--steps", "9", "1"} << QByteArray();
+    }
+
+    void german_messages()
     {
         QFETCH(QStringList, args);
         QFETCH(QByteArray, input);
-        QFETCH(int, formula);
-        QFETCH(QVector<int>, sequence);
-        QFETCH(QString, mentions);
+        const Run german = run_trace(args, input, QStringLiteral("de_DE.UTF-8"));
+        const Run english = run_trace(args, input);
+        QVERIFY2(is_sentence(german.err), german.err.constData());
+        QVERIFY2(is_sentence(english.err), english.err.constData());
+        QVERIFY2(german.err != english.err, german.err.constData());
+        QCOMPARE(german.exit_code, english.exit_code);
+    }
 
-        const bool fails = sequence.isEmpty();
-        const Run run = run_trace(fails ? args : QStringList{"--json"} + args, input);
-        QCOMPARE(run.exit_code, fails ? 2 : 0);
-        if (fails) {
-            QVERIFY(run.out.isEmpty());
-        } else {
-            QCOMPARE(ints(object(run.out)["sequence"]), sequence);
-            QCOMPARE(object(run.out)["formula"].toString(), names[formula]);
-        }
-        QCOMPARE(run.err.count('\n'), mentions.isEmpty() ? 0 : 1);
-        if (!mentions.isEmpty()) {
-            QVERIFY2(run.err.startsWith("vellora-trace: "), run.err.constData());
-            QVERIFY2(run.err.contains(mentions.toUtf8()), run.err.constData());
+    // Whitespace of every kind separates numbers on standard input and in the
+    // arguments after --, without a warning; anything else warns once.
+    void separators_data()
+    {
+        QTest::addColumn<QString>("separator");
+        QTest::addColumn<bool>("odd");
+        for (const auto &[name, separator] : whitespace_separators)
+            QTest::newRow(name) << separator << false;
+        for (const auto &[name, separator] : odd_separators)
+            QTest::newRow(name) << separator << true;
+    }
+
+    void separators()
+    {
+        QFETCH(QString, separator);
+        QFETCH(bool, odd);
+        const QString text = separated_by(separator);
+        const Run runs[] = {run_trace({"--json"}, text.toUtf8()),
+                            run_trace({"--json", "--", text, separator + "1"})};
+        const QVector<int> numbers[] = {{5, -3, 8}, {5, -3, 8, 1}};
+        for (int i = 0; i < 2; ++i) {
+            QCOMPARE(runs[i].exit_code, 0);
+            QCOMPARE(ints(object(runs[i].out)["sequence"]), numbers[i]);
+            QCOMPARE(runs[i].err, odd ? "vellora-trace: Warning: characters other than numbers "
+                                        "and spaces were read as spaces.\n"
+                                      : QByteArray());
         }
     }
 
@@ -185,18 +270,97 @@ private slots:
                    "\"operations\": 32, \"swaps\": 26, \"steps\": 39}");
         QCOMPARE(rows[2].toObject(), sedgewick);
 
-        // The table of the README, to the letter.
+        // The table to the letter: the README's example, and ten numbers.
+        QCOMPARE(run_trace({"--compare", "12 3 15 8 1 10 6 14 0 5 9 13 2 7 11 4"}).out,
+                 "Sequence: 12 3 15 8 1 10 6 14 0 5 9 13 2 7 11 4\n\n"
+                 "Formula              Operations  Swaps  Steps  Gaps\n"
+                 "Shell's formula              63     20     90  8, 4, 2, 1\n"
+                 "Hibbard's formula            60     28     84  15, 7, 3, 1\n"
+                 "Sedgewick's formula          57     40     76  5, 1\n"
+                 "Pratt's formula              90     16    144  12, 9, 8, 6, 4, 3, 2, 1\n"
+                 "Fibonacci sequence           78     20    114  13, 8, 5, 3, 2, 1\n"
+                 "Knuth formula                55     32     68  4, 1\n"
+                 "Ciura's sequence             57     30     79  10, 4, 1\n");
         QCOMPARE(run_trace({"--compare", ten}).out,
                  "Sequence: 5 3 8 1 9 2 7 4 6 0\n\n"
-                 "Formula              Operations     Swaps     Steps  Gaps\n"
-                 "Shell's formula              25         8        43  5, 2, 1\n"
-                 "Hibbard's formula            27        12        43  7, 3, 1\n"
-                 "Sedgewick's formula          32        26        39  1\n"
-                 "Pratt's formula              44        12        75  9, 8, 6, 4, 3, 2, 1\n"
-                 "Fibonacci sequence           35        10        61  8, 5, 3, 2, 1\n"
-                 "Knuth formula                32        26        39  1\n"
-                 "Ciura's sequence             33        22        46  4, 1\n");
+                 "Formula              Operations  Swaps  Steps  Gaps\n"
+                 "Shell's formula              25      8     43  5, 2, 1\n"
+                 "Hibbard's formula            27     12     43  7, 3, 1\n"
+                 "Sedgewick's formula          32     26     39  1\n"
+                 "Pratt's formula              44     12     75  9, 8, 6, 4, 3, 2, 1\n"
+                 "Fibonacci sequence           35     10     61  8, 5, 3, 2, 1\n"
+                 "Knuth formula                32     26     39  1\n"
+                 "Ciura's sequence             33     22     46  4, 1\n");
         QVERIFY(run_trace({"--compare", "--", "-1", "-3"}).out.startsWith("Sequence: -1 -3\n"));
+    }
+
+    // The comparison's columns are each as wide as their widest cell, heading
+    // included, two spaces apart: names to the left, numbers to the right and
+    // the gaps last, all saying what the JSON says.
+    void compare_table_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QByteArray>("input");
+        QByteArray reversed, large;
+        QRandomGenerator rng(1959);
+        for (int i = 1000; i > 0; --i) {
+            reversed += QByteArray::number(i) + ' ';
+            large += QByteArray::number(rng.bounded(2147483647) - (i % 3 ? 0 : 2147483647)) + ' ';
+        }
+        QTest::newRow("ten numbers") << "C" << ten.toUtf8();
+        QTest::newRow("one number, no gaps") << "C" << QByteArray("5");
+        QTest::newRow("German headings and names") << "de_DE.UTF-8" << ten.toUtf8();
+        QTest::newRow("a thousand, reversed") << "C" << reversed;
+        QTest::newRow("a thousand of either sign, in German") << "de_DE.UTF-8" << large;
+    }
+
+    void compare_table()
+    {
+        QFETCH(QString, language);
+        QFETCH(QByteArray, input);
+        const QJsonArray rows =
+            QJsonDocument::fromJson(run_trace({"--compare", "--json"}, input).out).array();
+        const Run run = run_trace({"--compare"}, input, language);
+        QCOMPARE(run.exit_code, 0);
+        // The sequence, a blank line, the headings, the rows and the final newline.
+        const QStringList lines = QString::fromUtf8(run.out).split(u'\n');
+        QCOMPARE(lines.size(), rows.size() + 4);
+        static const QRegularExpression heading(
+            QStringLiteral("^(\\S.*?\\S) +(\\S+) +(\\S+) +(\\S+)  (\\S.*)$"));
+        static const QRegularExpression row(
+            QStringLiteral("^(\\S.*?\\S) +(\\d+) +(\\d+) +(\\d+)  (\\S.*)$"));
+        QList<QRegularExpressionMatch> cells{heading.match(lines[2])};
+        QVERIFY2(cells.first().hasMatch(), qPrintable(lines[2]));
+        for (qsizetype r = 0; r < rows.size(); ++r) {
+            cells << row.match(lines[r + 3]);
+            QVERIFY2(cells.last().hasMatch(), qPrintable(lines[r + 3]));
+            const QJsonObject json = rows[r].toObject();
+            QCOMPARE(cells.last().captured(2).toInt(), json["operations"].toInt());
+            QCOMPARE(cells.last().captured(3).toInt(), json["swaps"].toInt());
+            QCOMPARE(cells.last().captured(4).toInt(), json["steps"].toInt());
+            QStringList gaps;
+            for (int gap : ints(json["gaps"]))
+                gaps << QString::number(gap);
+            if (!gaps.isEmpty()) // else the word for none
+                QCOMPARE(cells.last().captured(5), gaps.join(", "));
+        }
+        // Every row ends its numbers where the headings end theirs, and starts
+        // the gaps where they do; the widest cell of a column starts two
+        // spaces after the column before it.
+        qsizetype starts[5] = {}, name_width = 0;
+        std::fill(std::begin(starts), std::end(starts), lines[2].size());
+        for (const QRegularExpressionMatch &m : std::as_const(cells)) {
+            for (int c = 2; c <= 4; ++c)
+                QCOMPARE(m.capturedEnd(c), cells.first().capturedEnd(c));
+            QCOMPARE(m.capturedStart(5), cells.first().capturedStart(5));
+            name_width = qMax(name_width, m.capturedEnd(1));
+            for (int c = 1; c <= 5; ++c)
+                starts[c - 1] = qMin(starts[c - 1], m.capturedStart(c));
+        }
+        QCOMPARE(starts[0], 0);
+        QCOMPARE(starts[1], name_width + 2);
+        for (int c = 2; c < 5; ++c)
+            QCOMPARE(starts[c], cells.first().capturedEnd(c) + 2);
     }
 
     // The same seed draws the same sample, another seed another; without one
@@ -264,17 +428,19 @@ private slots:
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QString>("message");
-        const QString cannot = QStringLiteral("cannot write the handout to %1: ");
+        const QString cannot = QStringLiteral("Cannot write the handout to %1: ");
         QTest::newRow("a folder on the way is a file")
-            << "blocker/out" << QStringList() << cannot + "%2/blocker is a file, not a folder";
+            << "blocker/out" << QStringList() << cannot + "%2/blocker is a file, not a folder.";
         QTest::newRow("the folder is a file")
-            << "blocker" << QStringList() << cannot + "%1 is a file, not a folder";
+            << "blocker" << QStringList() << cannot + "%1 is a file, not a folder.";
+        QTest::newRow("the folder is a file, even with --force")
+            << "blocker" << QStringList{"--force"} << cannot + "%1 is a file, not a folder.";
         QTest::newRow("the folder holds something")
             << "taken" << QStringList()
-            << cannot + "the folder is not empty (--force replaces it whole)";
+            << cannot + "the folder is not empty (--force replaces it whole).";
         QTest::newRow("a bad step range, even with --force")
             << "taken" << QStringList{"--force", "--steps", "3-9"}
-            << "--steps takes A-B with 1 <= A <= B <= 8";
+            << "The option --steps takes A-B with 1 <= A <= B <= 8.";
     }
 
     // A refused handout names the folder as given, says why, and leaves
@@ -287,8 +453,10 @@ private slots:
         QTemporaryDir dir;
         QFile blocker(dir.filePath("blocker"));
         QFile notes(dir.filePath("taken/notes.txt"));
-        QVERIFY(blocker.open(QIODevice::WriteOnly) && QDir(dir.path()).mkdir("taken") &&
-                notes.open(QIODevice::WriteOnly));
+        const QByteArray kept = "a file the handout must not replace\n";
+        QVERIFY(blocker.open(QIODevice::WriteOnly) && blocker.write(kept) == kept.size() &&
+                QDir(dir.path()).mkdir("taken") && notes.open(QIODevice::WriteOnly));
+        blocker.close();
         const QString given = dir.filePath(folder);
         const Run run = run_trace(QStringList{"--pictures", given, "3 1 2"} + args);
         QCOMPARE(run.exit_code, 2);
@@ -297,6 +465,7 @@ private slots:
         const QDir::Filters all = QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden;
         QCOMPARE(QDir(dir.path()).entryList(all), QStringList({"blocker", "taken"}));
         QCOMPARE(QDir(dir.filePath("taken")).entryList(all), QStringList{"notes.txt"});
+        QCOMPARE(contents(dir.filePath("blocker")), kept);
     }
 
     // --force replaces a folder whole: what it held goes, the new handout comes.
@@ -342,6 +511,44 @@ private slots:
             QVERIFY2(run.out.contains(option), option);
         QVERIFY2(run.out.startsWith("Usage: vellora-trace [options]"), run.out.constData());
         QCOMPARE(run_trace({"--version"}).out, QByteArray("vellora-trace " VELLORA_VERSION "\n"));
+    }
+
+private:
+    // A run's arguments and standard input, then the formula and sequence
+    // traced, and what standard error mentions. An empty sequence means the run
+    // must fail; an empty mention means standard error stays empty.
+    static void add_run_columns()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<int>("formula");
+        QTest::addColumn<QVector<int>>("sequence");
+        QTest::addColumn<QString>("mentions");
+    }
+
+    static void check_run()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QByteArray, input);
+        QFETCH(int, formula);
+        QFETCH(QVector<int>, sequence);
+        QFETCH(QString, mentions);
+
+        const bool fails = sequence.isEmpty();
+        const Run run = run_trace(fails ? args : QStringList{"--json"} + args, input);
+        QCOMPARE(run.exit_code, fails ? 2 : 0);
+        if (fails) {
+            QVERIFY(run.out.isEmpty());
+        } else {
+            QCOMPARE(ints(object(run.out)["sequence"]), sequence);
+            QCOMPARE(object(run.out)["formula"].toString(), names[formula]);
+        }
+        QCOMPARE(run.err.count('\n'), mentions.isEmpty() ? 0 : 1);
+        if (!mentions.isEmpty()) {
+            QVERIFY2(is_sentence(run.err), run.err.constData());
+            QVERIFY2(run.err.startsWith("vellora-trace: "), run.err.constData());
+            QVERIFY2(run.err.contains(mentions.toUtf8()), run.err.constData());
+        }
     }
 };
 

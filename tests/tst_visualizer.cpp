@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: Vellora contributors
-// The sorting model: the recorded trace of Shell sort and moving over it.
-// Worked examples and edge cases as table rows; what must hold for any
-// sequence as properties over random ones under every formula.
+// The sorting model: the recorded trace of Shell sort and moving over it, and
+// reading a typed sequence. Worked examples and edge cases as table rows; what
+// must hold for any sequence as properties over random ones under every formula.
 #include "formulas.h"
 #include "num_to_str.h"
+#include "separators.h"
+#include "sequence_input.h"
 #include "visualizer.h"
 
 #include <QtTest>
@@ -175,6 +177,59 @@ private slots:
                 QCOMPARE(vis.cur_step, std::clamp(expected, 0, count - 1));
                 QCOMPARE(vis.seq, shown[vis.cur_step]);
             }
+        }
+    }
+
+    // Whitespace of every kind separates numbers without a warning; anything
+    // else separates them with one. The window scans its field with a blank
+    // added, and names the kind of separators it once took alone.
+    void scan_separators_data()
+    {
+        QTest::addColumn<QString>("separator");
+        QTest::addColumn<bool>("odd");
+        for (const auto &[name, separator] : whitespace_separators)
+            QTest::newRow(name) << separator << false;
+        for (const auto &[name, separator] : odd_separators)
+            QTest::newRow(name) << separator << true;
+    }
+
+    void scan_separators()
+    {
+        QFETCH(QString, separator);
+        QFETCH(bool, odd);
+        const QString text = separated_by(separator);
+        for (const SequenceScan &scan :
+             {scan_sequence(text), scan_sequence(text + u' ', PlainSeparators::Blank)}) {
+            QCOMPARE(scan.error, SequenceScan::None);
+            QCOMPARE(scan.numbers, Numbers({5, -3, 8}));
+            QCOMPARE(scan.number_count, 3);
+            QCOMPARE(scan.odd_separators, odd);
+        }
+    }
+
+    // Random numbers of either sign between random runs of whitespace of every
+    // kind read as they were written, never with a warning.
+    void scan_whitespace_runs()
+    {
+        QRandomGenerator rng(20260107);
+        const auto run = [&] {
+            QString spaces;
+            for (quint32 n = rng.bounded(1, 4); n > 0; --n)
+                spaces += whitespace_separators[rng.bounded(whitespace_separators.size())].second;
+            return spaces;
+        };
+        for (int round = 0; round < 500; ++round) {
+            Numbers numbers;
+            QString text = rng.bounded(2) ? run() : QString();
+            for (quint32 n = rng.bounded(1, 40); n > 0; --n) {
+                numbers.append(
+                    qint32(rng.bounded(2 * qint64(max_sequence_value) + 1) - max_sequence_value));
+                text += num_to_str(numbers.last()) + run();
+            }
+            const SequenceScan scan = scan_sequence(text);
+            QVERIFY2(!scan.odd_separators, qPrintable(text.toUtf8().toPercentEncoding()));
+            QCOMPARE(scan.error, SequenceScan::None);
+            QCOMPARE(scan.numbers, numbers);
         }
     }
 

@@ -75,8 +75,20 @@
         <translation>Zahlen der Folge, von %1 bis %2; ist eine davon negativ, gehört -- vor die Zahlen, wie in %3 -- -5 3 8.</translation>
     </message>
     <message>
-        <source>%1 is taken for an option; when a number is negative, put -- before the numbers, as in %2 -- -5 3 8.</source>
-        <translation>%1 wird als Option gelesen; ist eine Zahl negativ, gehört -- vor die Zahlen, wie in %2 -- -5 3 8.</translation>
+        <source>The argument %1 is taken for an option; when a number is negative, put -- before the numbers, as in %2 -- -5 3 8.</source>
+        <translation>Das Argument %1 wird als Option gelesen; ist eine Zahl negativ, gehört -- vor die Zahlen, wie in %2 -- -5 3 8.</translation>
+    </message>
+    <message>
+        <source>Unknown formula &apos;%1&apos;; the formulas are %2.</source>
+        <translation>Unbekannte Formel „%1“; die Formeln sind %2.</translation>
+    </message>
+    <message>
+        <source>No numbers were given; a sequence is numbers separated by spaces.</source>
+        <translation>Es wurden keine Zahlen angegeben; eine Folge besteht aus Zahlen, getrennt durch Leerzeichen.</translation>
+    </message>
+    <message>
+        <source>Warning: characters other than numbers and spaces were read as spaces.</source>
+        <translation>Warnung: Andere Zeichen als Zahlen und Leerzeichen wurden wie Leerzeichen gelesen.</translation>
     </message>
 </context>
 <context>
@@ -307,16 +319,16 @@
         <translation>%1 ist eine Datei, kein Ordner</translation>
     </message>
     <message>
-        <source>cannot write the handout to %1: %2</source>
-        <translation>das Handout lässt sich nicht in %1 schreiben: %2</translation>
-    </message>
-    <message>
         <source>the folder is not empty (--force replaces it whole)</source>
         <translation>der Ordner ist nicht leer (--force ersetzt ihn ganz)</translation>
     </message>
     <message>
         <source>%1; what it held is in %2</source>
         <translation>%1; sein bisheriger Inhalt liegt in %2</translation>
+    </message>
+    <message>
+        <source>Cannot write the handout to %1: %2.</source>
+        <translation>Das Handout lässt sich nicht in %1 schreiben: %2.</translation>
     </message>
 </context>
 <context>
@@ -719,10 +731,6 @@ Untere Reihe, diese Teilfolge: die verglichenen Elemente violett mit Rahmen.</tr
 <context>
     <name>vellora</name>
     <message>
-        <source>the window needs a display (a desktop session, or ssh -X); vellora-trace prints the same traces as text.</source>
-        <translation>das Fenster braucht eine grafische Oberfläche (eine Desktop-Sitzung oder ssh -X); vellora-trace gibt dieselben Abläufe als Text aus.</translation>
-    </message>
-    <message>
         <source>Shows Shell sort at work, one step at a time.
 With numbers, the window opens on their trace, as if they were typed in and applied.
 Qt&apos;s own options, such as -platform and -style, work as well.</source>
@@ -739,12 +747,8 @@ Die Qt-eigenen Optionen wie -platform und -style gelten ebenfalls.</translation>
         <translation>Die Version zeigen und beenden.</translation>
     </message>
     <message>
-        <source>unknown formula &apos;%1&apos;</source>
-        <translation>unbekannte Formel „%1“</translation>
-    </message>
-    <message>
-        <source>warning: characters other than numbers and spaces were read as spaces</source>
-        <translation>Warnung: andere Zeichen als Zahlen und Leerzeichen wurden wie Leerzeichen gelesen</translation>
+        <source>The window needs a display (a desktop session, or ssh -X); vellora-trace prints the same traces as text.</source>
+        <translation>Das Fenster braucht eine grafische Oberfläche (eine Desktop-Sitzung oder ssh -X); vellora-trace gibt dieselben Abläufe als Text aus.</translation>
     </message>
 </context>
 <context>
@@ -820,26 +824,6 @@ Die Zahlen kommen aus den Argumenten oder, wenn es keine gibt, von der Standarde
         <translation>Mit --pictures: nur die Schritte A bis B, ab 1 gezählt (oder nur Schritt A).</translation>
     </message>
     <message>
-        <source>unknown formula &apos;%1&apos;</source>
-        <translation>unbekannte Formel „%1“</translation>
-    </message>
-    <message>
-        <source>cannot read standard input</source>
-        <translation>die Standardeingabe lässt sich nicht lesen</translation>
-    </message>
-    <message>
-        <source>--steps takes A-B with 1 &lt;= A &lt;= B &lt;= %1</source>
-        <translation>--steps erwartet A-B mit 1 &lt;= A &lt;= B &lt;= %1</translation>
-    </message>
-    <message>
-        <source>--pictures writes files; it goes with neither --json nor --compare</source>
-        <translation>--pictures schreibt Dateien und passt weder zu --json noch zu --compare</translation>
-    </message>
-    <message>
-        <source>cannot write the output: %1</source>
-        <translation>die Ausgabe lässt sich nicht schreiben: %1</translation>
-    </message>
-    <message>
         <source>Exponent</source>
         <translation>Exponent</translation>
     </message>
@@ -856,10 +840,6 @@ Die Zahlen kommen aus den Argumenten oder, wenn es keine gibt, von der Standarde
         <translation>Exponent: die Steigung von log(Durchschnitt) über log(n), nach der Methode der kleinsten Quadrate angepasst.</translation>
     </message>
     <message>
-        <source>--seed takes a number from 0 to 4294967295</source>
-        <translation>--seed erwartet eine Zahl von 0 bis 4294967295</translation>
-    </message>
-    <message>
         <source>Compare the seven formulas on the sequence.</source>
         <translation>Die sieben Formeln an der Folge vergleichen.</translation>
     </message>
@@ -872,14 +852,6 @@ Die Zahlen kommen aus den Argumenten oder, wenn es keine gibt, von der Standarde
         <translation>Mit --growth: die Zufallsfolgen mit dem Startwert N ziehen (Vorgabe: %1).</translation>
     </message>
     <message>
-        <source>--seed goes with --growth</source>
-        <translation>--seed gehört zu --growth</translation>
-    </message>
-    <message>
-        <source>--growth takes no numbers and goes with neither --formula, --compare nor --pictures</source>
-        <translation>--growth nimmt keine Zahlen an und passt weder zu --formula noch zu --compare noch zu --pictures</translation>
-    </message>
-    <message>
         <source>DIR</source>
         <translation>ORDNER</translation>
     </message>
@@ -888,16 +860,40 @@ Die Zahlen kommen aus den Argumenten oder, wenn es keine gibt, von der Standarde
         <translation>Mit --pictures: ORDNER ganz ersetzen, wenn er nicht leer ist.</translation>
     </message>
     <message>
-        <source>--%1 goes with --pictures</source>
-        <translation>--%1 gehört zu --pictures</translation>
+        <source>The option --%1 goes with --pictures.</source>
+        <translation>Die Option --%1 gehört zu --pictures.</translation>
     </message>
     <message>
-        <source>--compare sorts with every formula; it does not go with --formula</source>
-        <translation>--compare sortiert mit allen Formeln und passt nicht zu --formula</translation>
+        <source>The option --pictures writes files; it goes with neither --json nor --compare.</source>
+        <translation>Die Option --pictures schreibt Dateien und passt weder zu --json noch zu --compare.</translation>
     </message>
     <message>
-        <source>warning: characters other than numbers and spaces were read as spaces</source>
-        <translation>Warnung: andere Zeichen als Zahlen und Leerzeichen wurden wie Leerzeichen gelesen</translation>
+        <source>The option --seed goes with --growth.</source>
+        <translation>Die Option --seed gehört zu --growth.</translation>
+    </message>
+    <message>
+        <source>The option --growth takes no numbers and goes with neither --formula, --compare nor --pictures.</source>
+        <translation>Die Option --growth nimmt keine Zahlen an und passt weder zu --formula noch zu --compare noch zu --pictures.</translation>
+    </message>
+    <message>
+        <source>The option --compare sorts with every formula; it does not go with --formula.</source>
+        <translation>Die Option --compare sortiert mit allen Formeln und passt nicht zu --formula.</translation>
+    </message>
+    <message>
+        <source>The option --seed takes a number from 0 to 4294967295.</source>
+        <translation>Die Option --seed erwartet eine Zahl von 0 bis 4294967295.</translation>
+    </message>
+    <message>
+        <source>Cannot read standard input.</source>
+        <translation>Die Standardeingabe lässt sich nicht lesen.</translation>
+    </message>
+    <message>
+        <source>The option --steps takes A-B with 1 &lt;= A &lt;= B &lt;= %1.</source>
+        <translation>Die Option --steps erwartet A-B mit 1 &lt;= A &lt;= B &lt;= %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write the output: %1.</source>
+        <translation>Die Ausgabe lässt sich nicht schreiben: %1.</translation>
     </message>
 </context>
 </TS>
