@@ -4,6 +4,7 @@
 // vellora-trace --compare, its growth chart against vellora-trace --growth,
 // and a computation cancelled or cut short by closing.
 #include "compare.h"
+#include "growth.h"
 #include "window_fixture.h"
 
 #include <QAccessible>

@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: Vellora contributors
+// How the compare window writes a formula and its numbers, alike in its
+// table, its charts and the numbers it copies.
+#pragma once
+
+#include <QString>
+
+namespace compare_detail
+{
+
+// The formula's name, with a sign and words when it is the one in force.
+QString marked_name(int formula, int in_force);
+
+// A fitted exponent, in the window's locale.
+QString exponent_text(double exponent);
+
+// An average number of comparisons, in the window's locale.
+QString average_text(double average);
+
+} // namespace compare_detail
