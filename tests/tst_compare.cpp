@@ -40,6 +40,16 @@ void press(QKeyCombination key)
     QCoreApplication::processEvents();
 }
 
+// Pixels of the colour, every other one each way.
+int pixels_of(const QImage &image, const QColor &colour)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); y += 2)
+        for (int x = 0; x < image.width(); x += 2)
+            count += image.pixelColor(x, y) == colour;
+    return count;
+}
+
 QString joined(const QJsonArray &values)
 {
     QStringList texts;
@@ -284,26 +294,59 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(compare()->chart_name(suffix));
         QVERIFY(compare()->save_chart(path));
+        QImage image(chart(0)->viewport()->size() * 2, QImage::Format_RGB32);
         if (suffix == u"svg") {
             QSvgRenderer svg(path);
             QVERIFY(svg.isValid());
             QCOMPARE(svg.viewBoxF().size(), QSizeF(chart(0)->viewport()->size()));
+            // Drawn as the PNG is, it shows the bars too.
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            svg.render(&painter);
         } else {
-            const QImage image(path);
+            QVERIFY(image.load(path));
             QCOMPARE(image.size(), chart(0)->viewport()->size() * 2);
-            int blue = 0; // the bars of the comparisons
-            for (int y = 0; y < image.height(); y += 2)
-                for (int x = 0; x < image.width(); x += 2)
-                    blue += image.pixelColor(x, y) == QColor(0, 114, 178);
-            QVERIFY(blue > 1000);
             press(QKeyCombination(Qt::CTRL, Qt::Key_C));
             QCOMPARE(QGuiApplication::clipboard()->image(),
                      image.convertToFormat(QImage::Format_RGB32));
             QVERIFY(QGuiApplication::clipboard()->text().contains(
                 "▶ Shell's formula (in force)\t3\t25\t8\t43\t5, 2, 1"));
         }
+        QVERIFY(pixels_of(image, QColor(0, 114, 178)) > 1000); // the bars of the comparisons
         QVERIFY(!compare()->save_chart(dir.filePath("no/such/folder/chart." + suffix)));
         QCOMPARE(w->boxes.size(), 1);
+    }
+
+    void arrangement_data()
+    {
+        QTest::addColumn<QList<int>>("widths");
+        QTest::addColumn<bool>("beside");
+        QTest::newRow("wide") << QList<int>{1600} << true;
+        QTest::newRow("narrow") << QList<int>{500} << false;
+        QTest::newRow("narrowed after wide") << QList<int>{1600, 500} << false;
+        QTest::newRow("widened after narrow") << QList<int>{500, 1600} << true;
+    }
+
+    // The bar chart stands beside the table where the window is wide enough
+    // for both, and below it where it is not.
+    void arrangement()
+    {
+        QFETCH(QList<int>, widths);
+        QFETCH(bool, beside);
+        w->apply(QStringLiteral("5 3 8 1 9 2 7 4 6 0"));
+        QVERIFY(open());
+        for (int width : widths)
+            compare()->resize(width, compare()->height());
+        const auto place = [this](QWidget *widget) {
+            return QRect(widget->mapTo(compare(), QPoint()), widget->size());
+        };
+        const auto chart_beside = [&] {
+            const QRect bars = place(chart(0)), cells = place(table());
+            return bars.left() > cells.right() && bars.top() < cells.bottom();
+        };
+        const auto chart_below = [&] { return place(chart(0)).top() > place(table()).bottom(); };
+        QTRY_VERIFY(beside ? chart_beside() : chart_below());
+        QVERIFY(beside ? !chart_below() : !chart_beside());
     }
 };
 
