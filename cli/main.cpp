@@ -167,9 +167,10 @@ int output_result(QTextStream &out, const QFile &file)
                           .arg(file.errorString()));
 }
 
-// The growth as a table: a row per size, a column per formula with its name
-// over two lines, and the fitted exponents last.
-void print_growth_table(QTextStream &out, const Growth &growth)
+// The growth's cells: a column each for n, the sequences and every formula,
+// with its name over two lines, each average with its interval, and the
+// fitted exponents last.
+QVector<QStringList> growth_columns(const Growth &growth)
 {
     const auto decimals = [](double value, int places) {
         return QString::number(value, 'f', places);
@@ -190,16 +191,24 @@ void print_growth_table(QTextStream &out, const Growth &growth)
         columns[0] << num_to_str(growth.sizes.at(i));
         columns[1] << num_to_str(growth.samples.at(i));
         for (int f = 0; f < formula_count; ++f)
-            columns[f + 2] << decimals(growth.averages[f].at(i), 1);
+            columns[f + 2] << decimals(growth.averages[f].at(i), 1) + QStringLiteral(" ± ") +
+                                  decimals(growth.intervals[f].at(i), 1);
     }
     columns[0] << exponent;
     columns[1] << QString();
     for (int f = 0; f < formula_count; ++f)
         columns[f + 2] << decimals(growth.exponents[f], 2);
+    return columns;
+}
 
+// The growth as a table: a row per size, a column per formula, and the
+// fitted exponents last.
+void print_growth_table(QTextStream &out, const Growth &growth)
+{
+    const QVector<QStringList> columns = growth_columns(growth);
     out << QCoreApplication::translate("vellora-trace",
-                                       "Average number of comparisons over random sequences of n "
-                                       "numbers from 1 to n, seed %1")
+                                       "Average number of comparisons over random permutations "
+                                       "of 1 to n, seed %1")
                .arg(growth.seed)
         << "\n\n";
     QVector<qsizetype> widths;
@@ -222,11 +231,18 @@ void print_growth_table(QTextStream &out, const Growth &growth)
         << QCoreApplication::translate("vellora-trace",
                                        "Exponent: the slope of log(average) against log(n), fitted "
                                        "by least squares.")
+        << '\n'
+        << QCoreApplication::translate("vellora-trace",
+                                       "±: half the width of the average's 95% confidence "
+                                       "interval; permutations are drawn until it is within %1% "
+                                       "of the average, but at most %2.")
+               .arg(growth_precision * 100)
+               .arg(growth_max_samples)
         << '\n';
 }
 
-// --growth: the averages over random sequences drawn from the seed given, or
-// from the default one.
+// --growth: the averages over random permutations drawn from the seed given,
+// or from the default one.
 int print_growth(const QString &seed_text, bool json)
 {
     bool ok = true;
@@ -241,11 +257,14 @@ int print_growth(const QString &seed_text, bool json)
     if (json) {
         QJsonArray rows;
         for (int f = 0; f < formula_count; ++f) {
-            QJsonArray averages;
-            for (double average : growth.averages[f])
-                averages.append(average);
+            QJsonArray averages, intervals;
+            for (qsizetype i = 0; i < growth.sizes.size(); ++i) {
+                averages.append(growth.averages[f].at(i));
+                intervals.append(growth.intervals[f].at(i));
+            }
             rows.append(QJsonObject{{"formula", formulas[f].name},
                                     {"averages", averages},
+                                    {"intervals", intervals},
                                     {"exponent", growth.exponents[f]}});
         }
         out << QJsonDocument(QJsonObject{{"seed", qint64(growth.seed)},

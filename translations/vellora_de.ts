@@ -840,10 +840,6 @@ Die Zahlen kommen aus den Argumenten oder, wenn es keine gibt, von der Standarde
         <translation>Folgen</translation>
     </message>
     <message>
-        <source>Average number of comparisons over random sequences of n numbers from 1 to n, seed %1</source>
-        <translation>Durchschnittliche Anzahl der Vergleiche bei Zufallsfolgen aus n Zahlen von 1 bis n, Startwert %1</translation>
-    </message>
-    <message>
         <source>Exponent: the slope of log(average) against log(n), fitted by least squares.</source>
         <translation>Exponent: die Steigung von log(Durchschnitt) über log(n), nach der Methode der kleinsten Quadrate angepasst.</translation>
     </message>
@@ -890,6 +886,14 @@ Die Zahlen kommen aus den Argumenten oder, wenn es keine gibt, von der Standarde
     <message>
         <source>warning: characters other than numbers and spaces were read as spaces</source>
         <translation>Warnung: andere Zeichen als Zahlen und Leerzeichen wurden wie Leerzeichen gelesen</translation>
+    </message>
+    <message>
+        <source>Average number of comparisons over random permutations of 1 to n, seed %1</source>
+        <translation>Durchschnittliche Anzahl der Vergleiche bei zufälligen Permutationen von 1 bis n, Startwert %1</translation>
+    </message>
+    <message>
+        <source>±: half the width of the average&apos;s 95% confidence interval; permutations are drawn until it is within %1% of the average, but at most %2.</source>
+        <translation>±: die halbe Breite des 95-%-Konfidenzintervalls des Durchschnitts; gezogen werden Permutationen, bis sie höchstens %1 % des Durchschnitts beträgt, aber nicht mehr als %2.</translation>
     </message>
 </context>
 </TS>
