@@ -5,6 +5,7 @@
 // and a computation cancelled or cut short by closing.
 #include "compare.h"
 #include "growth.h"
+#include "growthchart.h"
 #include "window_fixture.h"
 
 #include <QAccessible>
@@ -77,6 +78,10 @@ class TestCompare : public QObject
         return get<QChartView>(page == 0 ? "barChart" : "growthChart");
     }
     QTabWidget *pages() const { return compare()->findChild<QTabWidget *>(); }
+    compare_detail::GrowthChart *growth_chart() const
+    {
+        return static_cast<compare_detail::GrowthChart *>(chart(1));
+    }
     QString in_force() const
     {
         QString marked;
@@ -209,7 +214,8 @@ private slots:
     }
 
     // The chart shows the averages and exponents vellora-trace --growth
-    // prints for the same seed, the seed in its title, and each bound.
+    // prints for the same seed, the seed in its title, and each bound; its
+    // description and tooltips give each average's interval, its note the widest.
     void growth()
     {
         QFETCH(double, seed);
@@ -233,17 +239,41 @@ private slots:
         QVERIFY(chart(1)->chart()->title().endsWith("seed " + seed_text));
         const QStringList bounds = {"Θ(n²)",      "Θ(n^(3/2))", "O(n^(4/3))", "Θ(n log² n)",
                                     "none known", "O(n^(3/2))", "none proved"};
+        double widest = 0;
         for (int f = 0; f < formula_count; ++f) {
             const auto *line = static_cast<QLineSeries *>(chart(1)->chart()->series().at(f));
             const QJsonArray averages = formulas[f]["averages"].toArray();
+            const QJsonArray intervals = formulas[f]["intervals"].toArray();
             QCOMPARE(line->count(), sizes.size());
-            for (int i = 0; i < sizes.size(); ++i)
+            QStringList said;
+            for (int i = 0; i < sizes.size(); ++i) {
                 QCOMPARE(line->at(i), QPointF(sizes[i].toDouble(), averages[i].toDouble()));
+                said << QLocale().toString(averages[i].toDouble(), 'f', 1) + " ± " +
+                            QLocale().toString(intervals[i].toDouble(), 'f', 1);
+                widest = std::max(widest, intervals[i].toDouble() / averages[i].toDouble());
+            }
+            QVERIFY(chart(1)->accessibleDescription().contains(": averages " + said.join(", ")));
             const QString exponent = QLocale().toString(formulas[f]["exponent"].toDouble(), 'f', 2);
             QVERIFY2(line->name().contains(": n^" + exponent + " (worst case: " + bounds[f]),
                      qPrintable(line->name()));
         }
+        // Pratt's last point stands apart: its tooltip a pixel or two off, none far off.
+        auto *pratt = static_cast<QLineSeries *>(chart(1)->chart()->series().at(3));
+        const QPoint at = chart(1)->mapFromScene(chart(1)->chart()->mapToScene(
+            chart(1)->chart()->mapToPosition(pratt->points().last(), pratt)));
+        const QString average = QLocale().toString(pratt->points().last().y(), 'f', 1) + " ± " +
+                                QLocale().toString(formulas[3]["intervals"][12].toDouble(), 'f', 1);
+        QCOMPARE(growth_chart()->point_text(at + QPoint(1, 2)),
+                 "Pratt's formula, n = 1000: " + average +
+                     " comparisons on average (95% confidence), over " +
+                     QString::number(expected["samples"][12].toInt()) + " random permutations");
+        QCOMPARE(growth_chart()->point_text(at + QPoint(30, 30)), QString());
         QCOMPARE(compare()->chart_name("png"), "shell-sort-growth-seed-" + seed_text + ".png");
+        QVERIFY(get("intervalNote")->isVisible());
+        QVERIFY(
+            get<QLabel>("intervalNote")
+                ->text()
+                .endsWith("The widest here: ± " + QLocale().toString(widest * 100, 'f', 2) + "%."));
     }
 
     // Esc and closing cancel; the computation's thread ends and draws

@@ -26,4 +26,14 @@ QString average_text(double average)
     return QLocale().toString(average, 'f', 1);
 }
 
+QString averaged_text(double average, double half_width)
+{
+    return QStringLiteral("%1 ± %2").arg(average_text(average), average_text(half_width));
+}
+
+QString percent_text(double share, int decimals)
+{
+    return CompareWindow::tr("%1%").arg(QLocale().toString(share * 100, 'f', decimals));
+}
+
 } // namespace compare_detail

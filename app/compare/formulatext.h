@@ -18,4 +18,10 @@ QString exponent_text(double exponent);
 // An average number of comparisons, in the window's locale.
 QString average_text(double average);
 
+// An average with half the width of its 95% confidence interval: "866.4 ± 2.8".
+QString averaged_text(double average, double half_width);
+
+// A share as a percentage, in the window's locale: "0.5%".
+QString percent_text(double share, int decimals);
+
 } // namespace compare_detail

@@ -6,9 +6,11 @@
 #include "formulatext.h"
 #include "num_to_str.h"
 
+#include <QHelpEvent>
 #include <QLegend>
 #include <QLineSeries>
 #include <QLogValueAxis>
+#include <QToolTip>
 
 namespace
 {
@@ -62,9 +64,11 @@ GrowthChart::GrowthChart(QWidget *parent) : ChartView(parent)
 
 void GrowthChart::show_growth(const std::optional<Growth> &growth, quint32 seed, int in_force)
 {
-    chart()->setTitle(CompareWindow::tr("Average number of comparisons over random sequences "
-                                        "of n numbers from 1 to n, seed %1")
-                          .arg(growth ? growth->seed : seed));
+    shown = growth;
+    chart()->setTitle(
+        CompareWindow::tr(
+            "Average number of comparisons over random permutations of 1 to n, seed %1")
+            .arg(growth ? growth->seed : seed));
     QStringList said{chart()->title()};
     if (growth)
         said << CompareWindow::tr("Sizes n: %1.").arg(joined(growth->sizes, QStringLiteral(", ")));
@@ -82,7 +86,7 @@ void GrowthChart::show_growth(const std::optional<Growth> &growth, quint32 seed,
         QStringList averages;
         for (qsizetype i = 0; i < growth->sizes.size(); ++i) {
             points << QPointF(growth->sizes[i], growth->averages[f][i]);
-            averages << average_text(growth->averages[f][i]);
+            averages << averaged_text(growth->averages[f][i], growth->intervals[f][i]);
         }
         lines[f]->replace(points);
         said << CompareWindow::tr("%1: averages %2; n^%3; worst case: %4.")
@@ -94,6 +98,43 @@ void GrowthChart::show_growth(const std::optional<Growth> &growth, quint32 seed,
         lines[f]->setPen(pen);
     }
     setAccessibleDescription(said.join(u' '));
+}
+
+QString GrowthChart::point_text(const QPoint &pos) const
+{
+    if (!shown)
+        return {};
+    double nearest = 8; // pixels, about as far as a pointer misses a line by
+    QString text;
+    for (int f = 0; f < formula_count; ++f)
+        for (qsizetype i = 0; i < shown->sizes.size(); ++i) {
+            const QPointF point(shown->sizes[i], shown->averages[f][i]);
+            const QPointF at =
+                mapFromScene(chart()->mapToScene(chart()->mapToPosition(point, lines[f])));
+            const double distance = QLineF(at, pos).length();
+            if (distance > nearest)
+                continue;
+            nearest = distance;
+            text = CompareWindow::tr("%1, n = %2: %3 comparisons on average (95% confidence), "
+                                     "over %4 random permutations")
+                       .arg(formula_name(f), num_to_str(shown->sizes[i]),
+                            averaged_text(point.y(), shown->intervals[f][i]),
+                            num_to_str(shown->samples[i]));
+        }
+    return text;
+}
+
+bool GrowthChart::viewportEvent(QEvent *event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return ChartView::viewportEvent(event);
+    const auto *help = static_cast<QHelpEvent *>(event);
+    const QString text = point_text(help->pos());
+    if (text.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), text, viewport());
+    return true;
 }
 
 } // namespace compare_detail

@@ -25,7 +25,15 @@ public:
     // if any, is drawn wider.
     void show_growth(const std::optional<Growth> &growth, quint32 seed, int in_force);
 
+    // The tooltip at pos in the viewport: the formula, n and average, with
+    // its interval, of the point nearest to it, if one is within a few pixels.
+    QString point_text(const QPoint &pos) const;
+
+protected:
+    bool viewportEvent(QEvent *event) override;
+
 private:
+    std::optional<Growth> shown;
     QLogValueAxis *sizes_axis;
     QLogValueAxis *averages_axis;
     std::array<QLineSeries *, formula_count> lines{};

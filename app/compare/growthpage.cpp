@@ -15,6 +15,31 @@
 #include <QPushButton>
 #include <QThread>
 
+#include <algorithm>
+
+namespace
+{
+
+// How many permutations the averages took, and how close they are to the
+// averages over every permutation.
+QString interval_text(const Growth &growth)
+{
+    double widest = 0;
+    for (int f = 0; f < formula_count; ++f)
+        for (qsizetype i = 0; i < growth.sizes.size(); ++i)
+            if (growth.averages[f][i] > 0)
+                widest = qMax(widest, growth.intervals[f][i] / growth.averages[f][i]);
+    const auto [fewest, most] = std::minmax_element(growth.samples.begin(), growth.samples.end());
+    return CompareWindow::tr("Each average is over %1 to %2 random permutations: as many as it "
+                             "takes for its 95% confidence interval to be within ± %3 of it, "
+                             "but at most %4. The widest here: ± %5.")
+        .arg(num_to_str(*fewest), num_to_str(*most),
+             compare_detail::percent_text(growth_precision, 1), num_to_str(growth_max_samples),
+             compare_detail::percent_text(widest, 2));
+}
+
+} // namespace
+
 namespace compare_detail
 {
 
@@ -50,6 +75,36 @@ private:
 
 GrowthPage::GrowthPage(QWidget *parent) : QWidget(parent)
 {
+    QLayout *controls = build_controls();
+    growth_chart = new GrowthChart(this);
+    growth_chart->setObjectName(QStringLiteral("growthChart"));
+    growth_chart->show_growth(std::nullopt, growth_default_seed, in_force);
+
+    auto *note = new QLabel(
+        CompareWindow::tr(
+            "n^e: the power of n that fits the averages best for n from 10 to 1000 (least "
+            "squares on the log–log axes). The worst cases of the help page are bounds for the "
+            "least favourable sequences as n grows large; averages over random permutations of "
+            "at most a thousand numbers need not reach them."),
+        this);
+    // Until there are averages, there is nothing to say of their intervals.
+    interval_note = new QLabel(this);
+    interval_note->setObjectName(QStringLiteral("intervalNote"));
+    interval_note->hide();
+    for (QLabel *label : {note, interval_note}) {
+        label->setWordWrap(true);
+        label->setTextFormat(Qt::PlainText);
+    }
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(controls);
+    layout->addWidget(growth_chart, 1);
+    layout->addWidget(note);
+    layout->addWidget(interval_note);
+}
+
+QLayout *GrowthPage::build_controls()
+{
     auto *seed_label = new QLabel(CompareWindow::tr("Seed:"), this);
     seed_box = new QDoubleSpinBox(this);
     seed_box->setObjectName(QStringLiteral("seedBox"));
@@ -72,30 +127,13 @@ GrowthPage::GrowthPage(QWidget *parent) : QWidget(parent)
             &GrowthPage::start);
     connect(cancel_button, &QPushButton::clicked, this, &GrowthPage::cancel);
 
-    growth_chart = new GrowthChart(this);
-    growth_chart->setObjectName(QStringLiteral("growthChart"));
-    growth_chart->show_growth(std::nullopt, growth_default_seed, in_force);
-
-    auto *note = new QLabel(
-        CompareWindow::tr(
-            "n^e: the power of n that fits the averages best for n from 10 to 1000 (least "
-            "squares on the log–log axes). The worst cases of the help page are bounds for the "
-            "least favourable sequences as n grows large; averages over random sequences of at "
-            "most a thousand numbers need not reach them."),
-        this);
-    note->setWordWrap(true);
-    note->setTextFormat(Qt::PlainText);
-
     auto *controls = new QHBoxLayout;
     controls->addWidget(seed_label);
     controls->addWidget(seed_box);
     controls->addWidget(compute_button);
     controls->addWidget(progress, 1);
     controls->addWidget(cancel_button);
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(controls);
-    layout->addWidget(growth_chart, 1);
-    layout->addWidget(note);
+    return controls;
 }
 
 GrowthPage::~GrowthPage()
@@ -161,6 +199,8 @@ void GrowthPage::finished(GrowthRun *ended)
         if (ended->result) {
             growth = std::move(ended->result);
             growth_chart->show_growth(growth, growth->seed, in_force);
+            interval_note->setText(interval_text(*growth));
+            interval_note->show();
             progress->setValue(100);
             progress->setFormat(CompareWindow::tr("Done"));
             emit drawn();

@@ -12,6 +12,7 @@
 
 class QChartView;
 class QDoubleSpinBox;
+class QLabel;
 class QProgressBar;
 class QPushButton;
 
@@ -56,6 +57,7 @@ signals:
 
 private:
     friend class GrowthRun;
+    QLayout *build_controls();
     void show_progress(GrowthRun *from, int percent);
     void finished(GrowthRun *ended);
 
@@ -66,6 +68,7 @@ private:
     QProgressBar *progress;
     QPushButton *cancel_button;
     GrowthChart *growth_chart;
+    QLabel *interval_note;
     GrowthRun *run = nullptr; // the latest computation, until it ends
     bool cancelled_by_user = false;
 };
