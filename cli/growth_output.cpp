@@ -23,7 +23,7 @@ QString decimals(double value, int places)
 }
 
 // A column per size and sample count, then one per formula with its name over
-// two lines, and the fitted exponents last.
+// two lines, each average with its interval, and the fitted exponents last.
 QVector<QStringList> growth_columns(const Growth &growth)
 {
     QVector<QStringList> columns(formula_count + 2);
@@ -41,7 +41,8 @@ QVector<QStringList> growth_columns(const Growth &growth)
         columns[0] << num_to_str(growth.sizes.at(i));
         columns[1] << num_to_str(growth.samples.at(i));
         for (int f = 0; f < formula_count; ++f)
-            columns[f + 2] << decimals(growth.averages[f].at(i), 1);
+            columns[f + 2] << decimals(growth.averages[f].at(i), 1) + QStringLiteral(" ± ") +
+                                  decimals(growth.intervals[f].at(i), 1);
     }
     columns[0] << QCoreApplication::translate("vellora-trace", "Exponent");
     columns[1] << QString();
@@ -56,8 +57,8 @@ void print_growth_table(QTextStream &out, const Growth &growth)
 {
     const QVector<QStringList> columns = growth_columns(growth);
     out << QCoreApplication::translate("vellora-trace",
-                                       "Average number of comparisons over random sequences of n "
-                                       "numbers from 1 to n, seed %1")
+                                       "Average number of comparisons over random permutations "
+                                       "of 1 to n, seed %1")
                .arg(growth.seed)
         << "\n\n";
     QVector<qsizetype> widths;
@@ -80,6 +81,13 @@ void print_growth_table(QTextStream &out, const Growth &growth)
         << QCoreApplication::translate("vellora-trace",
                                        "Exponent: the slope of log(average) against log(n), fitted "
                                        "by least squares.")
+        << '\n'
+        << QCoreApplication::translate("vellora-trace",
+                                       "±: half the width of the average's 95% confidence "
+                                       "interval; permutations are drawn until it is within %1% "
+                                       "of the average, but at most %2.")
+               .arg(growth_precision * 100)
+               .arg(growth_max_samples)
         << '\n';
 }
 
@@ -87,11 +95,14 @@ void print_growth_json(QTextStream &out, const Growth &growth)
 {
     QJsonArray rows;
     for (int f = 0; f < formula_count; ++f) {
-        QJsonArray averages;
-        for (double average : growth.averages[f])
-            averages.append(average);
+        QJsonArray averages, intervals;
+        for (qsizetype i = 0; i < growth.sizes.size(); ++i) {
+            averages.append(growth.averages[f].at(i));
+            intervals.append(growth.intervals[f].at(i));
+        }
         rows.append(QJsonObject{{"formula", formulas[f].name},
                                 {"averages", averages},
+                                {"intervals", intervals},
                                 {"exponent", growth.exponents[f]}});
     }
     out << QJsonDocument(QJsonObject{{"seed", qint64(growth.seed)},

@@ -364,7 +364,8 @@ private slots:
     }
 
     // The same seed draws the same sample, another seed another; without one
-    // the default seed is used, and the table shows what the JSON holds.
+    // the default seed is used, and the table shows what the JSON holds, each
+    // average with the half-width of its interval.
     void growth()
     {
         const Run first = run_trace({"--growth", "--json", "--seed", "7"});
@@ -376,15 +377,28 @@ private slots:
 
         const QJsonArray formulas = object(first.out)["formulas"].toArray();
         QCOMPARE(formulas.size(), 7);
-        QStringList exponents;
+        QStringList exponents, first_row;
         for (int f = 0; f < formulas.size(); ++f) {
             QCOMPARE(formulas[f]["formula"].toString(), names[f]);
             exponents << QString::number(formulas[f]["exponent"].toDouble(), 'f', 2);
+            const QJsonArray averages = formulas[f]["averages"].toArray();
+            const QJsonArray intervals = formulas[f]["intervals"].toArray();
+            QCOMPARE(intervals.size(), averages.size());
+            first_row << QString::number(averages[0].toDouble(), 'f', 1) + " ± " +
+                             QString::number(intervals[0].toDouble(), 'f', 1);
         }
         const QString table = QString::fromUtf8(run_trace({"--growth", "--seed", "7"}).out);
-        QVERIFY2(table.startsWith("Average number of comparisons over random sequences of n "
-                                  "numbers from 1 to n, seed 7\n"),
+        QVERIFY2(table.startsWith("Average number of comparisons over random permutations of 1 "
+                                  "to n, seed 7\n"),
                  qPrintable(table));
+        const QStringList lines = table.split(u'\n');
+        const auto n_10 = std::find_if(lines.begin(), lines.end(), [](const QString &line) {
+            return line.simplified().startsWith("10 ");
+        });
+        QVERIFY2(n_10 != lines.end(), qPrintable(table));
+        QCOMPARE(n_10->simplified(), "10 " +
+                                         QString::number(object(first.out)["samples"][0].toInt()) +
+                                         ' ' + first_row.join(' '));
         QVERIFY2(table.contains(QRegularExpression("\nExponent +" + exponents.join(" +") + "\n")),
                  qPrintable(table));
     }

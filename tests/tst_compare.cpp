@@ -4,6 +4,8 @@
 // vellora-trace --compare, its growth chart against vellora-trace --growth,
 // and a computation cancelled or cut short by closing.
 #include "compare.h"
+#include "growth.h"
+#include "growthchart.h"
 #include "window_fixture.h"
 
 #include <QAccessible>
@@ -39,6 +41,16 @@ void press(QKeyCombination key)
     QCoreApplication::processEvents();
 }
 
+// Pixels of the colour, every other one each way.
+int pixels_of(const QImage &image, const QColor &colour)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); y += 2)
+        for (int x = 0; x < image.width(); x += 2)
+            count += image.pixelColor(x, y) == colour;
+    return count;
+}
+
 QString joined(const QJsonArray &values)
 {
     QStringList texts;
@@ -66,6 +78,10 @@ class TestCompare : public QObject
         return get<QChartView>(page == 0 ? "barChart" : "growthChart");
     }
     QTabWidget *pages() const { return compare()->findChild<QTabWidget *>(); }
+    compare_detail::GrowthChart *growth_chart() const
+    {
+        return static_cast<compare_detail::GrowthChart *>(chart(1));
+    }
     QString in_force() const
     {
         QString marked;
@@ -198,7 +214,8 @@ private slots:
     }
 
     // The chart shows the averages and exponents vellora-trace --growth
-    // prints for the same seed, the seed in its title, and each bound.
+    // prints for the same seed, the seed in its title, and each bound; its
+    // description and tooltips give each average's interval, its note the widest.
     void growth()
     {
         QFETCH(double, seed);
@@ -222,17 +239,41 @@ private slots:
         QVERIFY(chart(1)->chart()->title().endsWith("seed " + seed_text));
         const QStringList bounds = {"Θ(n²)",      "Θ(n^(3/2))", "O(n^(4/3))", "Θ(n log² n)",
                                     "none known", "O(n^(3/2))", "none proved"};
+        double widest = 0;
         for (int f = 0; f < formula_count; ++f) {
             const auto *line = static_cast<QLineSeries *>(chart(1)->chart()->series().at(f));
             const QJsonArray averages = formulas[f]["averages"].toArray();
+            const QJsonArray intervals = formulas[f]["intervals"].toArray();
             QCOMPARE(line->count(), sizes.size());
-            for (int i = 0; i < sizes.size(); ++i)
+            QStringList said;
+            for (int i = 0; i < sizes.size(); ++i) {
                 QCOMPARE(line->at(i), QPointF(sizes[i].toDouble(), averages[i].toDouble()));
+                said << QLocale().toString(averages[i].toDouble(), 'f', 1) + " ± " +
+                            QLocale().toString(intervals[i].toDouble(), 'f', 1);
+                widest = std::max(widest, intervals[i].toDouble() / averages[i].toDouble());
+            }
+            QVERIFY(chart(1)->accessibleDescription().contains(": averages " + said.join(", ")));
             const QString exponent = QLocale().toString(formulas[f]["exponent"].toDouble(), 'f', 2);
             QVERIFY2(line->name().contains(": n^" + exponent + " (worst case: " + bounds[f]),
                      qPrintable(line->name()));
         }
+        // Pratt's last point stands apart: its tooltip a pixel or two off, none far off.
+        auto *pratt = static_cast<QLineSeries *>(chart(1)->chart()->series().at(3));
+        const QPoint at = chart(1)->mapFromScene(chart(1)->chart()->mapToScene(
+            chart(1)->chart()->mapToPosition(pratt->points().last(), pratt)));
+        const QString average = QLocale().toString(pratt->points().last().y(), 'f', 1) + " ± " +
+                                QLocale().toString(formulas[3]["intervals"][12].toDouble(), 'f', 1);
+        QCOMPARE(growth_chart()->point_text(at + QPoint(1, 2)),
+                 "Pratt's formula, n = 1000: " + average +
+                     " comparisons on average (95% confidence), over " +
+                     QString::number(expected["samples"][12].toInt()) + " random permutations");
+        QCOMPARE(growth_chart()->point_text(at + QPoint(30, 30)), QString());
         QCOMPARE(compare()->chart_name("png"), "shell-sort-growth-seed-" + seed_text + ".png");
+        QVERIFY(get("intervalNote")->isVisible());
+        QVERIFY(
+            get<QLabel>("intervalNote")
+                ->text()
+                .endsWith("The widest here: ± " + QLocale().toString(widest * 100, 'f', 2) + "%."));
     }
 
     // Esc and closing cancel; the computation's thread ends and draws
@@ -283,26 +324,59 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(compare()->chart_name(suffix));
         QVERIFY(compare()->save_chart(path));
+        QImage image(chart(0)->viewport()->size() * 2, QImage::Format_RGB32);
         if (suffix == u"svg") {
             QSvgRenderer svg(path);
             QVERIFY(svg.isValid());
             QCOMPARE(svg.viewBoxF().size(), QSizeF(chart(0)->viewport()->size()));
+            // Drawn as the PNG is, it shows the bars too.
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            svg.render(&painter);
         } else {
-            const QImage image(path);
+            QVERIFY(image.load(path));
             QCOMPARE(image.size(), chart(0)->viewport()->size() * 2);
-            int blue = 0; // the bars of the comparisons
-            for (int y = 0; y < image.height(); y += 2)
-                for (int x = 0; x < image.width(); x += 2)
-                    blue += image.pixelColor(x, y) == QColor(0, 114, 178);
-            QVERIFY(blue > 1000);
             press(QKeyCombination(Qt::CTRL, Qt::Key_C));
             QCOMPARE(QGuiApplication::clipboard()->image(),
                      image.convertToFormat(QImage::Format_RGB32));
             QVERIFY(QGuiApplication::clipboard()->text().contains(
                 "▶ Shell's formula (in force)\t3\t25\t8\t43\t5, 2, 1"));
         }
+        QVERIFY(pixels_of(image, QColor(0, 114, 178)) > 1000); // the bars of the comparisons
         QVERIFY(!compare()->save_chart(dir.filePath("no/such/folder/chart." + suffix)));
         QCOMPARE(w->boxes.size(), 1);
+    }
+
+    void arrangement_data()
+    {
+        QTest::addColumn<QList<int>>("widths");
+        QTest::addColumn<bool>("beside");
+        QTest::newRow("wide") << QList<int>{1600} << true;
+        QTest::newRow("narrow") << QList<int>{500} << false;
+        QTest::newRow("narrowed after wide") << QList<int>{1600, 500} << false;
+        QTest::newRow("widened after narrow") << QList<int>{500, 1600} << true;
+    }
+
+    // The bar chart stands beside the table where the window is wide enough
+    // for both, and below it where it is not.
+    void arrangement()
+    {
+        QFETCH(QList<int>, widths);
+        QFETCH(bool, beside);
+        w->apply(QStringLiteral("5 3 8 1 9 2 7 4 6 0"));
+        QVERIFY(open());
+        for (int width : widths)
+            compare()->resize(width, compare()->height());
+        const auto place = [this](QWidget *widget) {
+            return QRect(widget->mapTo(compare(), QPoint()), widget->size());
+        };
+        const auto chart_beside = [&] {
+            const QRect bars = place(chart(0)), cells = place(table());
+            return bars.left() > cells.right() && bars.top() < cells.bottom();
+        };
+        const auto chart_below = [&] { return place(chart(0)).top() > place(table()).bottom(); };
+        QTRY_VERIFY(beside ? chart_beside() : chart_below());
+        QVERIFY(beside ? !chart_below() : !chart_beside());
     }
 };
 

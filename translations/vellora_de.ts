@@ -142,10 +142,6 @@
         <translation>Liniendiagramm: Vergleiche im Durchschnitt über n, doppelt logarithmisch</translation>
     </message>
     <message>
-        <source>Average number of comparisons over random sequences of n numbers from 1 to n, seed %1</source>
-        <translation>Durchschnittliche Anzahl der Vergleiche auf Zufallsfolgen aus n Zahlen von 1 bis n, Startwert %1</translation>
-    </message>
-    <message>
         <source>Sizes n: %1.</source>
         <translation>Längen n: %1.</translation>
     </message>
@@ -224,10 +220,6 @@
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <source>n^e: the power of n that fits the averages best for n from 10 to 1000 (least squares on the log–log axes). The worst cases of the help page are bounds for the least favourable sequences as n grows large; averages over random sequences of at most a thousand numbers need not reach them.</source>
-        <translation>n^e: die Potenz von n, die am besten zu den Durchschnitten für n von 10 bis 1000 passt (kleinste Quadrate auf den doppelt logarithmischen Achsen). Die ungünstigsten Fälle der Hilfeseite sind Schranken für die ungünstigsten Folgen, wenn n groß wird; Durchschnitte über Zufallsfolgen aus höchstens tausend Zahlen müssen sie nicht erreichen.</translation>
-    </message>
-    <message>
         <source>Growth with n</source>
         <translation>Wachstum mit n</translation>
     </message>
@@ -262,6 +254,26 @@
     <message>
         <source>Exponent</source>
         <translation>Exponent</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Average number of comparisons over random permutations of 1 to n, seed %1</source>
+        <translation>Durchschnittliche Anzahl der Vergleiche auf zufälligen Permutationen von 1 bis n, Startwert %1</translation>
+    </message>
+    <message>
+        <source>%1, n = %2: %3 comparisons on average (95% confidence), over %4 random permutations</source>
+        <translation>%1, n = %2: im Durchschnitt %3 Vergleiche (95 % Konfidenz), über %4 zufällige Permutationen</translation>
+    </message>
+    <message>
+        <source>Each average is over %1 to %2 random permutations: as many as it takes for its 95% confidence interval to be within ± %3 of it, but at most %4. The widest here: ± %5.</source>
+        <translation>Jeder Durchschnitt stammt aus %1 bis %2 zufälligen Permutationen: so vielen, bis sein 95-%-Konfidenzintervall nicht weiter als ± %3 von ihm abweicht, höchstens aber %4. Das breiteste hier: ± %5.</translation>
+    </message>
+    <message>
+        <source>n^e: the power of n that fits the averages best for n from 10 to 1000 (least squares on the log–log axes). The worst cases of the help page are bounds for the least favourable sequences as n grows large; averages over random permutations of at most a thousand numbers need not reach them.</source>
+        <translation>n^e: die Potenz von n, die am besten zu den Durchschnitten für n von 10 bis 1000 passt (kleinste Quadrate auf den doppelt logarithmischen Achsen). Die ungünstigsten Fälle der Hilfeseite sind Schranken für die ungünstigsten Folgen, wenn n groß wird; Durchschnitte über zufällige Permutationen von höchstens tausend Zahlen müssen sie nicht erreichen.</translation>
     </message>
 </context>
 <context>
@@ -832,10 +844,6 @@ Die Zahlen kommen aus den Argumenten oder, wenn es keine gibt, von der Standarde
         <translation>Folgen</translation>
     </message>
     <message>
-        <source>Average number of comparisons over random sequences of n numbers from 1 to n, seed %1</source>
-        <translation>Durchschnittliche Anzahl der Vergleiche bei Zufallsfolgen aus n Zahlen von 1 bis n, Startwert %1</translation>
-    </message>
-    <message>
         <source>Exponent: the slope of log(average) against log(n), fitted by least squares.</source>
         <translation>Exponent: die Steigung von log(Durchschnitt) über log(n), nach der Methode der kleinsten Quadrate angepasst.</translation>
     </message>
@@ -894,6 +902,14 @@ Die Zahlen kommen aus den Argumenten oder, wenn es keine gibt, von der Standarde
     <message>
         <source>Cannot write the output: %1.</source>
         <translation>Die Ausgabe lässt sich nicht schreiben: %1.</translation>
+    </message>
+    <message>
+        <source>Average number of comparisons over random permutations of 1 to n, seed %1</source>
+        <translation>Durchschnittliche Anzahl der Vergleiche bei zufälligen Permutationen von 1 bis n, Startwert %1</translation>
+    </message>
+    <message>
+        <source>±: half the width of the average&apos;s 95% confidence interval; permutations are drawn until it is within %1% of the average, but at most %2.</source>
+        <translation>±: die halbe Breite des 95-%-Konfidenzintervalls des Durchschnitts; gezogen werden Permutationen, bis sie höchstens %1 % des Durchschnitts beträgt, aber nicht mehr als %2.</translation>
     </message>
 </context>
 </TS>

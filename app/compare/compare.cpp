@@ -1,0 +1,225 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: Vellora contributors
+#include "compare.h"
+
+#include "chartaccessible.h"
+#include "chartpicture.h"
+#include "costspage.h"
+#include "growthpage.h"
+#include "mainwindow.h"
+#include "visualizer.h"
+
+#include <QAction>
+#include <QBoxLayout>
+#include <QChartView>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabWidget>
+#include <QtConcurrent>
+
+using namespace compare_detail;
+
+CompareWindow::CompareWindow(const Visualizer *vis, QWidget *parent)
+    : QWidget(parent, Qt::Window), vis(vis)
+{
+    install_chart_accessibility();
+    setWindowTitle(tr("Vellora – Compare the formulas"));
+
+    pages = new QTabWidget(this);
+    costs_page = new CostsPage(pages);
+    pages->addTab(costs_page, tr("On this sequence"));
+    growth_page = new GrowthPage(pages);
+    pages->addTab(growth_page, tr("Growth with n"));
+    connect(growth_page, &GrowthPage::drawn, this, &CompareWindow::growth_drawn);
+    // A window closed and opened again at once computes anew.
+    connect(growth_page, &GrowthPage::stopped, this, &CompareWindow::page_shown);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(pages);
+    layout->addLayout(build_buttons());
+    connect(pages, &QTabWidget::currentChanged, this, &CompareWindow::page_shown);
+    connect(&costs_watcher, &QFutureWatcher<Costs>::finished, this, &CompareWindow::show_costs);
+    build_keys();
+
+    const QSize room = parent != nullptr && parent->screen() != nullptr
+                           ? parent->screen()->availableSize()
+                           : QSize(1280, 800);
+    resize(qMin(1180, room.width() * 9 / 10), qMin(680, room.height() * 9 / 10));
+}
+
+QLayout *CompareWindow::build_buttons()
+{
+    auto *copy_button = new QPushButton(tr("Copy picture"), this);
+    auto *save_button = new QPushButton(tr("Save picture…"), this);
+    auto *close_button = new QPushButton(tr("Close"), this);
+    copy_button->setToolTip(QKeySequence(QKeySequence::Copy).toString(QKeySequence::NativeText));
+    save_button->setToolTip(QKeySequence(QKeySequence::Save).toString(QKeySequence::NativeText));
+    connect(copy_button, &QPushButton::clicked, this, &CompareWindow::copy_chart);
+    connect(save_button, &QPushButton::clicked, this, &CompareWindow::save_chart_as);
+    connect(close_button, &QPushButton::clicked, this, &QWidget::close);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(copy_button);
+    buttons->addWidget(save_button);
+    buttons->addStretch();
+    buttons->addWidget(close_button);
+    return buttons;
+}
+
+void CompareWindow::build_keys()
+{
+    const auto key = [this](const QKeySequence &keys, void (CompareWindow::*what)()) {
+        auto *action = new QAction(this);
+        action->setShortcut(keys);
+        connect(action, &QAction::triggered, this, what);
+        addAction(action);
+    };
+    key(QKeySequence::Copy, &CompareWindow::copy_chart);
+    key(QKeySequence::Save, &CompareWindow::save_chart_as);
+    auto *escape = new QAction(this);
+    escape->setShortcut(Qt::Key_Escape);
+    connect(escape, &QAction::triggered, this, [this] {
+        if (computing())
+            cancel_growth();
+        else
+            close();
+    });
+    addAction(escape);
+}
+
+void CompareWindow::refresh()
+{
+    if (isHidden())
+        return;
+    const QVector<qint32> now = initial_sequence(*vis);
+    if (now != sequence) {
+        sequence = now;
+        // A trace of a thousand numbers per formula takes tens of
+        // milliseconds: off the window's thread. A newer sequence's costs
+        // replace these unseen.
+        costs_watcher.setFuture(QtConcurrent::run(costs_of, sequence));
+    }
+    mark(formula_index(vis->stepgen));
+}
+
+void CompareWindow::show_costs()
+{
+    costs_page->show_costs(sequence, costs_watcher.result());
+    in_force = -2; // marked anew below
+    mark(formula_index(vis->stepgen));
+    arrange();
+}
+
+void CompareWindow::arrange()
+{
+    costs_page->arrange(pages->width());
+}
+
+void CompareWindow::mark(int force)
+{
+    if (force == in_force || !costs_page->shows_costs())
+        return;
+    in_force = force;
+    costs_page->mark(in_force);
+    growth_page->mark(in_force);
+}
+
+void CompareWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    refresh();
+    page_shown();
+}
+
+void CompareWindow::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    arrange();
+}
+
+void CompareWindow::closeEvent(QCloseEvent *event)
+{
+    // Reopened, the growth page computes again.
+    growth_page->stop();
+    QWidget::closeEvent(event);
+}
+
+void CompareWindow::page_shown()
+{
+    if (pages->currentWidget() == growth_page && growth_page->waiting() && !isHidden())
+        start_growth();
+}
+
+void CompareWindow::start_growth()
+{
+    growth_page->start();
+}
+
+void CompareWindow::cancel_growth()
+{
+    growth_page->cancel();
+}
+
+bool CompareWindow::computing() const
+{
+    return growth_page->computing();
+}
+
+QChartView *CompareWindow::shown_chart() const
+{
+    // A chart lays out its legend and axes anew once the events queued so
+    // far are handled; a picture taken sooner would show what was there before.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    return pages->currentWidget() == costs_page ? costs_page->chart() : growth_page->chart();
+}
+
+QImage CompareWindow::chart_image() const
+{
+    return compare_detail::chart_image(shown_chart());
+}
+
+QString CompareWindow::chart_name(const QString &suffix) const
+{
+    if (pages->currentWidget() == costs_page)
+        return QStringLiteral("shell-sort-formulas-compared.") + suffix;
+    return QStringLiteral("shell-sort-growth-seed-%1.%2").arg(growth_page->seed()).arg(suffix);
+}
+
+bool CompareWindow::save_chart(const QString &path)
+{
+    QString error;
+    if (save_chart_picture(shown_chart(), path, &error))
+        return true;
+    show_message_and_wait(
+        QMessageBox::Critical, QCoreApplication::translate("MainWindow", "Error"),
+        QCoreApplication::translate("MainWindow", "The picture could not be saved as %1:\n%2")
+            .arg(QDir::toNativeSeparators(path), error));
+    return false;
+}
+
+QString CompareWindow::shown_numbers() const
+{
+    return pages->currentWidget() == costs_page ? costs_page->numbers() : growth_page->numbers();
+}
+
+void CompareWindow::copy_chart()
+{
+    // A picture for slides, and the numbers for a spreadsheet.
+    auto *data = new QMimeData;
+    data->setImageData(chart_image());
+    data->setText(shown_numbers());
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+void CompareWindow::save_chart_as()
+{
+    const QString path =
+        ask_picture_path(this, [this](const QString &suffix) { return chart_name(suffix); });
+    if (!path.isEmpty())
+        save_chart(path);
+}

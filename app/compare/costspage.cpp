@@ -1,0 +1,225 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: Vellora contributors
+#include "costspage.h"
+
+#include "barchart.h"
+#include "compare.h"
+#include "formulatext.h"
+#include "num_to_str.h"
+
+#include <QBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableWidget>
+
+namespace
+{
+
+using compare_detail::Cost;
+
+// The table's columns, in order. A new one needs its header and its cell
+// below, which the compiler asks for.
+enum class Column { formula, passes, comparisons, swaps, steps, gaps, count };
+constexpr int column_count = int(Column::count);
+
+// Sequences longer than this show their beginning.
+constexpr int shown_numbers_max = 40;
+
+// The least room for the gaps, which are cut short, and for the chart beside the table.
+constexpr int gaps_least_width = 150;
+constexpr int chart_least_width = 400;
+
+QString header(Column column)
+{
+    switch (column) {
+    case Column::formula:
+        return CompareWindow::tr("Formula");
+    case Column::passes:
+        return CompareWindow::tr("Passes");
+    case Column::comparisons:
+        return CompareWindow::tr("Comparisons\n(operations)");
+    case Column::swaps:
+        return CompareWindow::tr("Swaps");
+    case Column::steps:
+        return CompareWindow::tr("Steps");
+    case Column::gaps:
+        return CompareWindow::tr("Gaps");
+    case Column::count:
+        break;
+    }
+    return {};
+}
+
+// The name of the formula is marked apart, as it changes with the formula in force.
+QString cell(Column column, const Cost &cost)
+{
+    switch (column) {
+    case Column::passes:
+        return num_to_str(qint32(cost.gaps.size()));
+    case Column::comparisons:
+        return num_to_str(cost.comparisons);
+    case Column::swaps:
+        return num_to_str(cost.swaps);
+    case Column::steps:
+        return num_to_str(cost.steps);
+    case Column::gaps:
+        return joined(cost.gaps, QStringLiteral(", "));
+    case Column::formula:
+    case Column::count:
+        break;
+    }
+    return {};
+}
+
+bool is_count(Column column)
+{
+    return column != Column::formula && column != Column::gaps;
+}
+
+} // namespace
+
+namespace compare_detail
+{
+
+CostsPage::CostsPage(QWidget *parent) : QWidget(parent)
+{
+    sequence_label = new QLabel(this);
+    sequence_label->setWordWrap(true);
+    sequence_label->setTextFormat(Qt::PlainText);
+    sequence_label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    build_table();
+    table_note = new QLabel(this);
+    table_note->setWordWrap(true);
+    table_note->setTextFormat(Qt::PlainText);
+
+    bars = new BarChart(this);
+    bars->setObjectName(QStringLiteral("barChart"));
+
+    auto *left = new QWidget(this);
+    auto *left_layout = new QVBoxLayout(left);
+    left_layout->setContentsMargins(0, 0, 0, 0);
+    left_layout->addWidget(table);
+    left_layout->addWidget(table_note);
+    left_layout->addStretch();
+    sides = new QBoxLayout(QBoxLayout::LeftToRight);
+    sides->addWidget(left, 3);
+    sides->addWidget(bars, 2);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(sequence_label);
+    layout->addLayout(sides, 1);
+}
+
+void CostsPage::build_table()
+{
+    table = new QTableWidget(formula_count, column_count, this);
+    table->setObjectName(QStringLiteral("costTable"));
+    QStringList headers;
+    for (int c = 0; c < column_count; ++c)
+        headers << header(Column(c));
+    table->setHorizontalHeaderLabels(headers);
+    table->setAccessibleName(CompareWindow::tr("Cost of each formula on this sequence"));
+    table->verticalHeader()->hide();
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->setTabKeyNavigation(false);
+    table->setWordWrap(false);
+    table->setTextElideMode(Qt::ElideRight);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setSectionResizeMode(int(Column::gaps), QHeaderView::Stretch);
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Every formula's row fits, and a long list of gaps is cut short with its
+    // whole in a tooltip.
+    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    table->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+}
+
+void CostsPage::show_costs(const QVector<qint32> &sequence, const Costs &shown)
+{
+    costs = shown;
+    for (int f = 0; f < formula_count; ++f) {
+        for (int c = 0; c < column_count; ++c) {
+            const auto column = Column(c);
+            auto *item = new QTableWidgetItem(cell(column, costs[f]));
+            if (is_count(column))
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            if (column == Column::gaps)
+                item->setToolTip(item->text());
+            table->setItem(f, c, item);
+        }
+    }
+    show_sequence(sequence);
+}
+
+void CostsPage::show_sequence(const QVector<qint32> &sequence)
+{
+    if (sequence.size() <= shown_numbers_max)
+        sequence_label->setText(
+            CompareWindow::tr("Sequence: %1").arg(joined(sequence, QStringLiteral(" "))));
+    else
+        sequence_label->setText(
+            CompareWindow::tr("Sequence of %1 numbers: %2 …")
+                .arg(num_to_str(qint32(sequence.size())),
+                     joined(sequence.mid(0, shown_numbers_max), QStringLiteral(" "))));
+}
+
+bool CostsPage::shows_costs() const
+{
+    return table->item(0, 0) != nullptr;
+}
+
+void CostsPage::mark(int in_force)
+{
+    for (int f = 0; f < formula_count; ++f) {
+        table->item(f, int(Column::formula))->setText(marked_name(f, in_force));
+        QFont font = table->font();
+        font.setBold(f == in_force);
+        for (int c = 0; c < column_count; ++c)
+            table->item(f, c)->setFont(font);
+    }
+    table_note->setText(
+        CompareWindow::tr("Comparisons are what the main window's status panel counts as "
+                          "operations; each gap makes one pass.") +
+        (in_force != -1
+             ? u'\n' + CompareWindow::tr("In force: %1, marked ▶.").arg(formula_name(in_force))
+             : QString()));
+    table->setAccessibleDescription(table_note->text());
+    bars->show_costs(costs, in_force);
+}
+
+void CostsPage::arrange(int width)
+{
+    int needed = 2 * table->frameWidth() + gaps_least_width + chart_least_width;
+    for (int c = 0; c < column_count; ++c)
+        if (Column(c) != Column::gaps)
+            needed += table->horizontalHeader()->sectionSize(c);
+    const bool beside = width >= needed;
+    sides->setDirection(beside ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
+    sides->setStretch(0, beside ? 3 : 0);
+}
+
+QChartView *CostsPage::chart() const
+{
+    return bars;
+}
+
+QString CostsPage::numbers() const
+{
+    QStringList lines;
+    QStringList cells;
+    for (int c = 0; c < table->columnCount(); ++c)
+        cells << table->horizontalHeaderItem(c)->text().replace(u'\n', u' ');
+    lines << cells.join(u'\t');
+    for (int r = 0; r < table->rowCount(); ++r) {
+        cells.clear();
+        for (int c = 0; c < table->columnCount(); ++c)
+            cells << table->item(r, c)->text();
+        lines << cells.join(u'\t');
+    }
+    return lines.join(u'\n');
+}
+
+} // namespace compare_detail
