@@ -3,7 +3,8 @@
 // The window without a mouse: the first key steps the trace, Tab goes through
 // the window in reading order, the focus shows everywhere, and playback starts
 // and stops from the keys; and what the canvas tells a screen reader.
-#include "accessibility.h"
+#include "access/accessibility.h"
+#include "access/steps.h"
 #include "window_fixture.h"
 
 namespace
