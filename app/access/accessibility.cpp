@@ -24,6 +24,11 @@ QString Accessibility::speed_name()
     return tr("Speed: seconds per step");
 }
 
+void Accessibility::listen(QAccessible::UpdateHandler listener)
+{
+    set_listener(listener);
+}
+
 Accessibility::Accessibility(QWidget *window, Ui_MainWindow *ui, Visualizer *vis)
     : QObject(window), window(window), canvas(ui->Canvas), vis(vis)
 {
@@ -32,7 +37,7 @@ Accessibility::Accessibility(QWidget *window, Ui_MainWindow *ui, Visualizer *vis
 
     QComboBox *formulas = ui->chosenFormula;
     connect(formulas, &QComboBox::currentIndexChanged, this, [formulas] {
-        if (QAccessible::isActive() && formulas->hasFocus() && !formulas->view()->isVisible())
+        if (listening() && formulas->hasFocus() && !formulas->view()->isVisible())
             if (auto *list =
                     dynamic_cast<ChoiceList *>(QAccessible::queryAccessibleInterface(formulas)))
                 list->chosen();
@@ -42,7 +47,7 @@ Accessibility::Accessibility(QWidget *window, Ui_MainWindow *ui, Visualizer *vis
 void Accessibility::step_shown(const StepWords &words)
 {
     set_shown_sentence(vis, vis->cur_step, words.sentence);
-    if (!QAccessible::isActive())
+    if (!listening())
         return;
     QGraphicsView *view = canvas;
     if (QWidget *active = QApplication::activeWindow(); active != nullptr && active != window)
@@ -54,7 +59,7 @@ void Accessibility::step_shown(const StepWords &words)
 
 void Accessibility::say(QWidget *window, const QString &text)
 {
-    if (!QAccessible::isActive())
+    if (!listening())
         return;
     if (auto *speaking =
             dynamic_cast<SpeakingWindow *>(QAccessible::queryAccessibleInterface(window)))
@@ -63,12 +68,11 @@ void Accessibility::say(QWidget *window, const QString &text)
 
 void Accessibility::tell(QGraphicsView *view)
 {
-    if (!QAccessible::isActive())
+    if (!listening())
         return;
     auto *list = dynamic_cast<StepList *>(QAccessible::queryAccessibleInterface(view));
     const Visualizer *vis = list != nullptr ? list->trace() : nullptr;
     if (vis == nullptr || vis->steps.isEmpty())
         return;
-    QAccessibleEvent focus(list->item(vis->cur_step), QAccessible::Focus);
-    QAccessible::updateAccessibility(&focus);
+    move_focus(list->item(vis->cur_step));
 }

@@ -8,6 +8,7 @@
 // (steps.h), and each step shown moves the accessible focus to its item.
 #pragma once
 
+#include <QAccessible>
 #include <QObject>
 
 class QGraphicsView;
@@ -36,6 +37,11 @@ public:
     static void tell(QGraphicsView *view);
     // Has a window that can speak (the race) say the text.
     static void say(QWidget *window, const QString &text);
+
+    // Has listener hear every step, choice and line told to screen readers,
+    // whether one listens or not; nullptr ends it. For tests, as the
+    // offscreen platform has no screen readers.
+    static void listen(QAccessible::UpdateHandler listener);
 
     // The texts of the speed slider, for measuring what the form must hold.
     static QString speed_name();

@@ -9,6 +9,8 @@
 namespace
 {
 
+QAccessible::UpdateHandler listener = nullptr;
+
 class Said : public Part
 {
 public:
@@ -32,6 +34,24 @@ private:
 
 } // namespace
 
+bool listening()
+{
+    return QAccessible::isActive() || listener != nullptr;
+}
+
+void set_listener(QAccessible::UpdateHandler handler)
+{
+    listener = handler;
+}
+
+void move_focus(QAccessibleInterface *item)
+{
+    QAccessibleEvent focus(item, QAccessible::Focus);
+    QAccessible::updateAccessibility(&focus);
+    if (listener != nullptr)
+        listener(&focus);
+}
+
 Voice::~Voice()
 {
     forget();
@@ -42,8 +62,7 @@ void Voice::say(QAccessibleInterface *owner, const QString &text)
     forget();
     auto *item = new Said(owner, text);
     said = QAccessible::registerAccessibleInterface(item);
-    QAccessibleEvent focus(item, QAccessible::Focus);
-    QAccessible::updateAccessibility(&focus);
+    move_focus(item);
 }
 
 QAccessibleInterface *Voice::item() const

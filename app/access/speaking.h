@@ -8,6 +8,14 @@
 #include <QAccessibleWidget>
 #include <QString>
 
+// Whether anyone listens: a screen reader, or a test in its place. Qt sends
+// nothing while no screen reader listens, and the offscreen platform has
+// none: a listener set here hears every move_focus as well.
+bool listening();
+void set_listener(QAccessible::UpdateHandler listener);
+// Moves the accessible focus to the item, which Orca speaks.
+void move_focus(QAccessibleInterface *item);
+
 // Something said by an interface: the item of what was said before is forgotten.
 class Voice
 {
