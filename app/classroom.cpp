@@ -4,7 +4,7 @@
 // full-screen presentation, pictures of a step, and the predict mode.
 #include "mainwindow.h"
 
-#include "accessibility.h"
+#include "access/accessibility.h"
 #include "compare.h"
 #include "examples.h"
 #include "paneview.h"

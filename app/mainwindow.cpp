@@ -2,8 +2,9 @@
 // SPDX-FileCopyrightText: Vellora contributors
 #include "mainwindow.h"
 
-#include "accessibility.h"
+#include "access/accessibility.h"
 #include "formulas.h"
+#include "keyboard.h"
 #include "legibility.h"
 #include "paneview.h"
 #include "presentation.h"
@@ -126,6 +127,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     // The window writes the status panel itself, from the words it hands every view.
     vis = new Visualizer(this, scene, nullptr, shell_gaps, QVector<qint32>());
     access = new Accessibility(this, ui, vis);
+    new Keyboard(this, ui);
     panes = new PaneView(vis, ui->Canvas, window_scale());
 
     srand(unsigned(time(nullptr)));

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: Vellora contributors
 #include "race.h"
 
-#include "accessibility.h"
+#include "access/accessibility.h"
 #include "formulas.h"
 #include "num_to_str.h"
 #include "paneview.h"

@@ -3,17 +3,57 @@
 // The window without a mouse: the first key steps the trace, Tab goes through
 // the window in reading order, the focus shows everywhere, and playback starts
 // and stops from the keys; and what the canvas tells a screen reader.
-#include "accessibility.h"
+#include "access/accessibility.h"
+#include "access/steps.h"
+#include "paneview.h"
 #include "window_fixture.h"
 
 namespace
 {
 
-void press(QWidget *target, Qt::Key key)
+void press(QWidget *target, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
-    QTest::keyClick(target, key);
+    QTest::keyClick(target, key, modifiers);
     QCoreApplication::processEvents();
 }
+
+// A Focus event sent to screen readers: the name of the item it is for, and
+// the item's place among its parent's children.
+struct Told {
+    QString name;
+    int index;
+};
+
+QList<Told> &told()
+{
+    static QList<Told> list;
+    return list;
+}
+
+void record_focus(QAccessibleEvent *event)
+{
+    if (event->type() != QAccessible::Focus)
+        return;
+    QAccessibleInterface *item = event->accessibleInterface();
+    QAccessibleInterface *parent = item != nullptr ? item->parent() : nullptr;
+    told() << Told{item != nullptr ? item->text(QAccessible::Name) : QString(),
+                   parent != nullptr ? parent->indexOfChild(item) : -1};
+}
+
+// A screen reader listening for as long as it lives: what it is told is
+// recorded in told().
+struct Listening {
+    Listening()
+    {
+        told().clear();
+        Accessibility::listen(record_focus);
+    }
+    ~Listening()
+    {
+        Accessibility::listen(nullptr);
+        told().clear();
+    }
+};
 
 } // namespace
 
@@ -100,6 +140,60 @@ private slots:
         QCOMPARE(w->get<QLineEdit>("userDefLine")->text(), QStringLiteral("4 2"));
     }
 
+    void esc_stops_playback_data()
+    {
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("the canvas") << "Canvas";
+        QTest::newRow("the status panel") << "sortStatus";
+        QTest::newRow("the Play button") << "playButton";
+        // Disabled during playback, which hands their focus on.
+        QTest::newRow("the Next step button") << "nextStep";
+        QTest::newRow("the Apply button") << "applyButton";
+        QTest::newRow("the speed slider") << "playSpeed";
+        QTest::newRow("the step box") << "jumpStepNum";
+        QTest::newRow("the formula list") << "chosenFormula";
+    }
+
+    // Esc stops a playback where it is, wherever the focus was when it began.
+    void esc_stops_playback()
+    {
+        QFETCH(QString, focus);
+        QRandomGenerator rng(7);
+        w->apply(typed_numbers(rng, 40));
+        w->get<QSlider>("playSpeed")->setValue(300); // 330 ms a step
+        QWidget *start = w->get(focus.toLatin1().constData());
+        start->setFocus();
+        QCOMPARE(QApplication::focusWidget(), start);
+
+        QString focus_at_esc;
+        int step_at_esc = -1;
+        bool playing_at_esc = false;
+        bool stopped = false;
+        QTimer::singleShot(500, w->window, [&] {
+            QWidget *focused = QApplication::focusWidget();
+            focus_at_esc = focused != nullptr ? focused->objectName() : QStringLiteral("nothing");
+            step_at_esc = w->vis->cur_step;
+            playing_at_esc = w->window->is_playing();
+            QTest::keyClick(focused != nullptr ? focused : w->window.data(), Qt::Key_Escape);
+            stopped = !w->window->is_playing();
+        });
+        // A playback Esc leaves running is stopped here, so that the test ends.
+        QTimer rescue;
+        rescue.setSingleShot(true);
+        connect(&rescue, &QTimer::timeout, w->window, [this] {
+            if (w->window->is_playing())
+                w->window->play();
+        });
+        rescue.start(3000);
+        w->window->play(); // returns when the playback ends
+        QVERIFY(playing_at_esc);
+        QVERIFY2(stopped,
+                 qPrintable(QStringLiteral("Esc left the playback running, the focus on ") +
+                            focus_at_esc));
+        QCOMPARE(w->vis->cur_step, step_at_esc);
+        QCOMPARE(w->get<QPushButton>("playButton")->text(), QStringLiteral("Play"));
+    }
+
     // Each step is told by an item of the canvas's list named by what the
     // status panel says; an answer makes a new one, and the items a screen
     // reader knew stay valid when it asks about the step it left.
@@ -123,6 +217,137 @@ private slots:
         QCOMPARE(list->child(3)->text(QAccessible::Name), w->vis->steps[3].text);
         QCOMPARE(QAccessible::accessibleInterface(known), verdict);
         QVERIFY(verdict->isValid() && question->isValid());
+    }
+
+    // Every step's item can be selected; the step on display alone is
+    // focused and selected, wherever the trace stands.
+    void step_item_states()
+    {
+        QRandomGenerator rng(11);
+        w->apply(typed_numbers(rng, 40));
+        QAccessibleInterface *list = QAccessible::queryAccessibleInterface(w->get("Canvas"));
+        const int steps = int(w->vis->steps.size());
+        for (int round = 0; round < 20; ++round) {
+            const int current = rng.bounded(steps);
+            w->window->step_to(current - w->vis->cur_step);
+            QCOMPARE(w->vis->cur_step, current);
+            for (int step : {0, current - 1, current, current + 1, rng.bounded(steps), steps - 1}) {
+                if (step < 0 || step >= steps)
+                    continue;
+                const QAccessible::State state = list->child(step)->state();
+                const QByteArray where = "step " + QByteArray::number(step) + ", with step " +
+                                         QByteArray::number(current) + " on display";
+                QVERIFY2(state.selectable && state.focusable, where.constData());
+                QCOMPARE(bool(state.focused), step == current);
+                QCOMPARE(bool(state.selected), step == current);
+            }
+            QCOMPARE(list->indexOfChild(list->focusChild()), current);
+        }
+    }
+
+    void unrelated_interfaces_data()
+    {
+        QTest::addColumn<QString>("stranger");
+        QTest::newRow("a step of another view of the trace") << "other step";
+        QTest::newRow("the step on display in another view") << "other current";
+        QTest::newRow("a line of the step on display") << "row";
+        QTest::newRow("the canvas's viewport") << "viewport";
+        QTest::newRow("the panes over the canvas") << "panes";
+        QTest::newRow("the canvas itself") << "canvas";
+        QTest::newRow("a button") << "button";
+        QTest::newRow("no interface") << "none";
+    }
+
+    // The canvas's list finds its own step items, each at its step, and
+    // nothing else: not even the items of another view of the same trace.
+    void unrelated_interfaces()
+    {
+        QFETCH(QString, stranger);
+        w->apply(QStringLiteral("9 3 7 1 8 2 6 10 5 4"));
+        w->window->step_to(5);
+        QAccessibleInterface *list = QAccessible::queryAccessibleInterface(w->get("Canvas"));
+        QGraphicsView other(w->vis->scene);
+        QAccessibleInterface *others = QAccessible::queryAccessibleInterface(&other);
+        QCOMPARE(others->role(), QAccessible::List);
+        QCOMPARE(others->childCount(), list->childCount());
+
+        QAccessibleInterface *asked = nullptr;
+        if (stranger == u"other step") {
+            asked = others->child(3);
+            QCOMPARE(others->indexOfChild(asked), 3);
+        } else if (stranger == u"other current") {
+            asked = others->focusChild();
+            QCOMPARE(others->indexOfChild(asked), 5);
+        } else if (stranger == u"row") {
+            asked = list->focusChild()->child(0);
+        } else if (stranger == u"viewport") {
+            asked =
+                QAccessible::queryAccessibleInterface(w->get<QGraphicsView>("Canvas")->viewport());
+        } else if (stranger == u"panes") {
+            asked = QAccessible::queryAccessibleInterface(w->window->findChild<PaneView *>());
+        } else if (stranger == u"canvas") {
+            asked = list;
+        } else if (stranger == u"button") {
+            asked = QAccessible::queryAccessibleInterface(w->get("nextStep"));
+        }
+        QCOMPARE(asked == nullptr, stranger == u"none");
+        QCOMPARE(list->indexOfChild(asked), -1);
+        for (int step : {0, 3, 5, list->childCount() - 1})
+            QCOMPARE(list->indexOfChild(list->child(step)), step);
+    }
+
+    void focus_on_the_step_shown_data()
+    {
+        QTest::addColumn<QString>("move");
+        QTest::newRow("Right key") << "Right";
+        QTest::newRow("Left key") << "Left";
+        QTest::newRow("Page Down key") << "PgDown";
+        QTest::newRow("Ctrl+Right keys") << "Ctrl+Right";
+        QTest::newRow("Ctrl+Left keys") << "Ctrl+Left";
+        QTest::newRow("End key") << "End";
+        QTest::newRow("Home key") << "Home";
+        QTest::newRow("Next step button") << "nextStep";
+        QTest::newRow("Previous step button") << "prevStep";
+        QTest::newRow("Next subsequence button") << "nextSubseq";
+        QTest::newRow("Jump with a number in the step box") << "jumpButton";
+        QTest::newRow("an answer in the predict mode") << "answer";
+    }
+
+    // Each move tells screen readers the step it lands on: the last Focus
+    // event is for that step's item, named as the status panel says.
+    void focus_on_the_step_shown()
+    {
+        QFETCH(QString, move);
+        w->apply(QStringLiteral("9 3 7 1 8 2 6 10 5 4"));
+        if (move == u"answer") {
+            press(w->get("Canvas"), Qt::Key_P);
+            for (int i = 0; i < 3; ++i)
+                press(w->get("Canvas"), Qt::Key_Right);
+        } else {
+            w->window->step_to(9);
+        }
+        w->get<QSpinBox>("jumpStepNum")->setValue(14);
+        w->get("Canvas")->setFocus();
+        const int from = w->vis->cur_step;
+        const QString sentence_before = w->status().section(QStringLiteral("\n\n"), 0, 0);
+
+        Listening listening;
+        if (move == u"answer") {
+            press(w->get("Canvas"), Qt::Key_K);
+        } else if (QWidget *button = w->get(move.toLatin1().constData())) {
+            QTest::mouseClick(button, Qt::LeftButton);
+        } else {
+            const QKeyCombination key = QKeySequence(move)[0];
+            press(w->get("Canvas"), key.key(), key.keyboardModifiers());
+        }
+        QCoreApplication::processEvents();
+
+        const QString sentence = w->status().section(QStringLiteral("\n\n"), 0, 0);
+        QVERIFY(w->vis->cur_step != from || sentence != sentence_before);
+        QVERIFY(!told().isEmpty());
+        const Told last = told().constLast();
+        QCOMPARE(last.index, w->vis->cur_step);
+        QCOMPARE(last.name, sentence);
     }
 
     void canvas_description_data()

@@ -1,0 +1,101 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: Vellora contributors
+#include "keyboard.h"
+
+#include "access/focus_ring.h"
+#include "mainwindow.h"
+#include "ui_mainwindow.h"
+#include "words.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QKeyEvent>
+
+Keyboard::Keyboard(MainWindow *window, Ui_MainWindow *ui) : QObject(window), window(window), ui(ui)
+{
+    name_controls();
+    keep_about_legible();
+    order_tabs();
+    show_focus();
+    play_on_space();
+    // The first Right steps the trace.
+    ui->Canvas->setFocus();
+    add_stop_key();
+}
+
+void Keyboard::name_controls()
+{
+    ui->label->setBuddy(ui->chosenFormula);
+    ui->label_3->setBuddy(ui->jumpStepNum);
+    // Translated with the rest of what screen readers hear.
+    ui->jumpStepNum->setAccessibleName(QCoreApplication::translate("Accessibility", "Step number"));
+    ui->randomSeqSize->setAccessibleName(
+        QCoreApplication::translate("Accessibility", "Size of the sequence"));
+    ui->userDefLine->setAccessibleName(MainWindow::typed_caption());
+    ui->Canvas->setToolTip(canvas_legend());
+}
+
+void Keyboard::keep_about_legible()
+{
+    // The about text is disabled, but must still be read: 5.5:1 on the
+    // window's background instead of the style's 1.6:1.
+    QPalette about = ui->label_6->palette();
+    about.setColor(QPalette::Disabled, QPalette::WindowText, QColor(96, 96, 96));
+    ui->label_6->setPalette(about);
+}
+
+void Keyboard::order_tabs()
+{
+    // Top to bottom, left to right; the typed sequence right after the choice of it.
+    const QList<QWidget *> order = {ui->Canvas,        ui->sortStatus,     ui->prevStep,
+                                    ui->nextStep,      ui->prevSubseq,     ui->nextSubseq,
+                                    ui->firstSlide,    ui->lastSlide,      ui->playSpeed,
+                                    ui->playButton,    ui->jumpStepNum,    ui->jumpButton,
+                                    ui->chosenFormula, ui->randomGenRadio, ui->userDefineRadio,
+                                    ui->randomSeqSize, ui->userDefLine,    ui->applyButton};
+    for (int i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    ui->Canvas->setFocusPolicy(Qt::StrongFocus);
+    ui->sortStatus->setTabChangesFocus(true);
+}
+
+// The canvas and the status panel, which the style draws alike with and
+// without the focus.
+void Keyboard::show_focus()
+{
+    new FocusRing(ui->Canvas);
+    new FocusRing(ui->sortStatus);
+}
+
+// Where Space would type nothing and press no button.
+void Keyboard::play_on_space()
+{
+    ui->Canvas->installEventFilter(this);
+    ui->sortStatus->installEventFilter(this);
+}
+
+// Esc stops a playback wherever the focus is in the window.
+void Keyboard::add_stop_key()
+{
+    auto *stop = new QAction(window);
+    stop->setShortcut(Qt::Key_Escape);
+    window->addAction(stop);
+    connect(stop, &QAction::triggered, window, [window = window] {
+        if (window->is_playing())
+            window->play();
+    });
+}
+
+bool Keyboard::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        // Space plays and stops.
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Space && key->modifiers() == Qt::NoModifier) {
+            if (!key->isAutoRepeat())
+                window->play();
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
