@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: Vellora contributors
 #include "chartview.h"
 
+#include "access/focus_ring.h"
+
 #include <QChart>
 #include <QGraphicsLayout>
 #include <QPainter>
@@ -36,8 +38,7 @@ void ChartView::paintEvent(QPaintEvent *event)
     if (!hasFocus())
         return;
     QPainter painter(viewport());
-    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
-    painter.drawRect(QRectF(viewport()->rect()).adjusted(1, 1, -1, -1));
+    paint_focus_ring(&painter, viewport()->rect(), palette());
 }
 
 } // namespace compare_detail
