@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: Vellora contributors
 // Teaching in a room: the canvas menu, the full-screen presentation, pictures
 // of a step, the predict mode and F1.
+#include "classroom.h"
 #include "formulas.h"
 #include "picture.h"
 #include "presentation.h"
@@ -52,6 +53,7 @@ class TestClassroom : public QObject
     std::optional<WindowFixture> w;
 
     PresentationView *presentation() const { return w->window->findChild<PresentationView *>(); }
+    Classroom *classroom() const { return w->window->findChild<Classroom *>(); }
 
     QString presented() const { return presentation()->findChild<QLabel *>("statusText")->text(); }
     // The score line of the presentation, empty while it shows none.
@@ -290,14 +292,14 @@ private slots:
     {
         QFETCH(QString, suffix);
         w->window->step_to(29 - 1);
-        QCOMPARE(w->window->picture_name(suffix), "shell-sort-step-029-of-049." + suffix);
+        QCOMPARE(classroom()->picture_name(suffix), "shell-sort-step-029-of-049." + suffix);
         const TraceStep &step = w->vis->steps[w->vis->cur_step];
         QVERIFY(step.pos_b != -1);
         const QRectF scene = w->vis->scene->sceneRect();
 
         QTemporaryDir dir;
-        const QString path = dir.filePath(w->window->picture_name(suffix));
-        QVERIFY(w->window->save_picture(path));
+        const QString path = dir.filePath(classroom()->picture_name(suffix));
+        QVERIFY(classroom()->save_picture(path));
         QImage image;
         if (suffix == u"svg") {
             QFile file(path);
@@ -325,7 +327,7 @@ private slots:
         QCOMPARE(image.pixelColor(2 * unit * step.pos_a + 4, 2 * 50 + 4), QColor(160, 160, 164));
 
         const QString unwritable = dir.filePath("no/such/folder/step." + suffix);
-        QVERIFY(!w->window->save_picture(unwritable));
+        QVERIFY(!classroom()->save_picture(unwritable));
         QCOMPARE(w->boxes.size(), 1);
         QVERIFY(w->boxes[0].startsWith("Critical Error: The picture could not be saved as " +
                                        QDir::toNativeSeparators(unwritable)));
@@ -343,8 +345,8 @@ private slots:
         const TraceStep &step = w->vis->steps[w->vis->cur_step];
         QVERIFY(step.pos_b - step.pos_a == 500);
         QTemporaryDir dir;
-        QVERIFY(w->window->save_picture(dir.filePath("step.png")));
-        QVERIFY(w->window->save_picture(dir.filePath("step.svg")));
+        QVERIFY(classroom()->save_picture(dir.filePath("step.png")));
+        QVERIFY(classroom()->save_picture(dir.filePath("step.svg")));
         const QImage png(dir.filePath("step.png"));
         QVERIFY(png.width() > 1000 && png.width() <= 4096);
         press(QKeyCombination(Qt::CTRL, Qt::Key_C));
