@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: Vellora contributors
-// Teaching in a room: the canvas menu, the full-screen presentation, pictures
-// of a step, the predict mode and F1.
+// Teaching in a room: the canvas menu, the full-screen presentation, the race,
+// pictures of a step, the predict mode and F1.
+#include "access/accessibility.h"
+#include "classroom.h"
 #include "formulas.h"
+#include "paneview.h"
 #include "picture.h"
 #include "presentation.h"
 #include "race.h"
@@ -43,6 +46,27 @@ void press(const char *keys)
         press(QKeySequence(key)[0]);
 }
 
+// What a window says to screen readers: the names of its items that the
+// accessible focus moves to, which a screen reader speaks.
+QAccessibleInterface *speaker = nullptr;
+QStringList said;
+
+void hear(QAccessibleEvent *event)
+{
+    QAccessibleInterface *item = event->accessibleInterface();
+    if (event->type() == QAccessible::Focus && item != nullptr && item->parent() == speaker)
+        said << item->text(QAccessible::Name);
+}
+
+// Starts the race of the formula in force against the next one, on the
+// sequence on display, from the presentation.
+RaceView *start_race(MainWindow *window)
+{
+    press("F5 R");
+    auto *race = window->findChild<RaceView *>();
+    return race != nullptr && race->isActiveWindow() ? race : nullptr;
+}
+
 } // namespace
 
 class TestClassroom : public QObject
@@ -52,6 +76,7 @@ class TestClassroom : public QObject
     std::optional<WindowFixture> w;
 
     PresentationView *presentation() const { return w->window->findChild<PresentationView *>(); }
+    Classroom *classroom() const { return w->window->findChild<Classroom *>(); }
 
     QString presented() const { return presentation()->findChild<QLabel *>("statusText")->text(); }
     // The score line of the presentation, empty while it shows none.
@@ -290,14 +315,14 @@ private slots:
     {
         QFETCH(QString, suffix);
         w->window->step_to(29 - 1);
-        QCOMPARE(w->window->picture_name(suffix), "shell-sort-step-029-of-049." + suffix);
+        QCOMPARE(classroom()->picture_name(suffix), "shell-sort-step-029-of-049." + suffix);
         const TraceStep &step = w->vis->steps[w->vis->cur_step];
         QVERIFY(step.pos_b != -1);
         const QRectF scene = w->vis->scene->sceneRect();
 
         QTemporaryDir dir;
-        const QString path = dir.filePath(w->window->picture_name(suffix));
-        QVERIFY(w->window->save_picture(path));
+        const QString path = dir.filePath(classroom()->picture_name(suffix));
+        QVERIFY(classroom()->save_picture(path));
         QImage image;
         if (suffix == u"svg") {
             QFile file(path);
@@ -325,7 +350,7 @@ private slots:
         QCOMPARE(image.pixelColor(2 * unit * step.pos_a + 4, 2 * 50 + 4), QColor(160, 160, 164));
 
         const QString unwritable = dir.filePath("no/such/folder/step." + suffix);
-        QVERIFY(!w->window->save_picture(unwritable));
+        QVERIFY(!classroom()->save_picture(unwritable));
         QCOMPARE(w->boxes.size(), 1);
         QVERIFY(w->boxes[0].startsWith("Critical Error: The picture could not be saved as " +
                                        QDir::toNativeSeparators(unwritable)));
@@ -343,8 +368,8 @@ private slots:
         const TraceStep &step = w->vis->steps[w->vis->cur_step];
         QVERIFY(step.pos_b - step.pos_a == 500);
         QTemporaryDir dir;
-        QVERIFY(w->window->save_picture(dir.filePath("step.png")));
-        QVERIFY(w->window->save_picture(dir.filePath("step.svg")));
+        QVERIFY(classroom()->save_picture(dir.filePath("step.png")));
+        QVERIFY(classroom()->save_picture(dir.filePath("step.svg")));
         const QImage png(dir.filePath("step.png"));
         QVERIFY(png.width() > 1000 && png.width() <= 4096);
         press(QKeyCombination(Qt::CTRL, Qt::Key_C));
@@ -432,6 +457,115 @@ private slots:
         QTRY_VERIFY(presentation()->isActiveWindow());
         QCOMPARE(w->vis->cur_step, shown);
         QTRY_VERIFY(w->window->findChild<RaceView *>() == nullptr);
+    }
+
+    void race_says_each_lane_data()
+    {
+        QTest::addColumn<int>("formula"); // in force
+        QTest::addColumn<QString>("keys");
+        QTest::newRow("Shell's against Hibbard's: their first gaps") << 0 << "Right";
+        QTest::newRow("Hibbard's against Sedgewick's: into the first pass")
+            << 1 << "Right Right Right Right";
+        QTest::newRow("Pratt's against Fibonacci: a step back")
+            << 3 << "Right Right Right Right Left";
+        QTest::newRow("Fibonacci against another, chosen with Down")
+            << 4 << "Down Right Right Right";
+        QTest::newRow("Ciura's against another, chosen with Up") << 6 << "Up Up Right Right Right";
+    }
+
+    // Each key has the race tell screen readers one line that names each
+    // lane's formula with what that lane's own step says, the formula in
+    // force first.
+    void race_says_each_lane()
+    {
+        QFETCH(int, formula);
+        QFETCH(QString, keys);
+        w->get<QComboBox>("chosenFormula")->setCurrentIndex(formula);
+        w->click("applyButton");
+        RaceView *race = start_race(w->window);
+        QVERIFY(race);
+        speaker = QAccessible::queryAccessibleInterface(race);
+        said.clear();
+        Accessibility::listen(hear);
+        const auto deaf = qScopeGuard([] { Accessibility::listen(nullptr); });
+        QString sentences[2];
+        for (const QString &key : keys.split(u' ')) {
+            press(QKeySequence(key)[0]);
+            QCOMPARE(said.size(), 1);
+            const QString line = said.takeFirst();
+            const QString names[2] = {formula_name(race->formula(0)),
+                                      formula_name(race->formula(1))};
+            const qsizetype second = line.indexOf(names[1], names[0].size());
+            QVERIFY2(line.startsWith(names[0]) && second > 0, qPrintable(line));
+            const QString lanes[2] = {line.left(second).trimmed(), line.mid(second)};
+            for (int lane = 0; lane < 2; ++lane) {
+                const Visualizer &racer = race->racer(lane);
+                sentences[lane] = racer.steps.at(racer.cur_step).text;
+                QVERIFY2(lanes[lane].endsWith(QStringLiteral(": ") + sentences[lane]),
+                         qPrintable(QStringLiteral("lane %1: %2").arg(lane).arg(lanes[lane])));
+            }
+        }
+        // Else the row could not tell one lane's sentence from the other's.
+        QVERIFY2(sentences[0] != sentences[1], qPrintable(sentences[0]));
+    }
+
+    void race_lanes_keep_their_scale_data()
+    {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<int>("formula"); // in force
+        QTest::newRow("10 numbers, Shell's against Hibbard's: whole pictures") << 10 << 0;
+        QTest::newRow("25 numbers, Sedgewick's against Pratt's: whole pictures") << 25 << 2;
+        QTest::newRow("300 numbers, Knuth against Ciura's: in panes") << 300 << 5;
+        QTest::newRow("1000 numbers, Hibbard's against Sedgewick's: in panes") << 1000 << 1;
+    }
+
+    // On a full HD screen both lanes lie on the screen, and each shows the
+    // boxes its step is about at 40 pixels or more, as the presentation does:
+    // at every step, at the end, and for another second formula.
+    void race_lanes_keep_their_scale()
+    {
+        QFETCH(int, n);
+        QFETCH(int, formula);
+        QRandomGenerator rng{quint32(n * 10 + formula)};
+        w->get<QComboBox>("chosenFormula")->setCurrentIndex(formula);
+        w->apply(typed_numbers(rng, n));
+        RaceView *race = start_race(w->window);
+        QVERIFY(race);
+        const QRect screen(0, 0, 1920, 1080);
+        race->setGeometry(screen);
+        QCoreApplication::processEvents();
+        const auto complaint = [&]() -> QString {
+            if (race->geometry() != screen)
+                return QStringLiteral("the race is %1 by %2 pixels")
+                    .arg(race->width())
+                    .arg(race->height());
+            for (int lane = 0; lane < 2; ++lane) {
+                const Visualizer &racer = race->racer(lane);
+                const QList<QGraphicsView *> views = race->findChildren<QGraphicsView *>();
+                const auto view = std::find_if(views.cbegin(), views.cend(), [&](auto *view) {
+                    return view->scene() == racer.scene;
+                });
+                if (view == views.cend())
+                    return QStringLiteral("lane %1 has no view").arg(lane);
+                if (!screen.contains(QRect((*view)->mapTo(race, QPoint()), (*view)->size())))
+                    return QStringLiteral("lane %1 leaves the screen").arg(lane);
+                const PaneLayout &layout = (*view)->findChild<PaneView *>()->layout();
+                if (const QString missed = unseen(racer, *view, layout, 40); !missed.isEmpty())
+                    return QStringLiteral("lane %1: %2").arg(lane).arg(missed);
+            }
+            return QString();
+        };
+        QString wrong = complaint();
+        for (int i = 0; i < 60 && wrong.isEmpty(); ++i) {
+            press(Qt::Key_Right);
+            wrong = complaint();
+        }
+        for (const char *key : {"End", "Down", "Right", "Right"}) {
+            if (wrong.isEmpty())
+                press(QKeySequence(QLatin1String(key))[0]);
+            wrong = wrong.isEmpty() ? complaint() : wrong;
+        }
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
     }
 
     // A scripted session: questions, verdicts and the score; moving back, jumps

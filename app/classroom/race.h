@@ -6,25 +6,23 @@
 // force; Up and Down choose the second. The trace on display is left as it is.
 #pragma once
 
+#include "fullscreen.h"
+
 #include <QVector>
-#include <QWidget>
 
 class PaneView;
 class QGraphicsView;
 class QLabel;
-class QScreen;
 class QTimer;
 class Visualizer;
 
-class RaceView : public QWidget
+class RaceView : public FullScreenView
 {
     Q_OBJECT
 
 public:
     // A race of the formula in force against the next one on the sequence.
     RaceView(const QVector<qint32> &sequence, int formula, QWidget *parent);
-
-    void present_on(QScreen *screen);
 
     // Both one step forward or back, or to the first or last step.
     void step(int by);
@@ -52,7 +50,7 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
+    void rescale() override;
 
 private:
     struct Lane {
@@ -66,7 +64,6 @@ private:
 
     void start(int lane, int formula);
     void show_steps();
-    void rescale();
 
     QVector<qint32> sequence;
     Lane lanes[2];

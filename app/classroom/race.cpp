@@ -15,7 +15,6 @@
 #include <QGraphicsView>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QtMath>
@@ -31,16 +30,8 @@ bool at_last(const Visualizer &vis)
 } // namespace
 
 RaceView::RaceView(const QVector<qint32> &sequence, int formula, QWidget *parent)
-    : QWidget(parent, Qt::Window), sequence(sequence)
+    : FullScreenView(tr("Vellora – Race"), parent), sequence(sequence)
 {
-    setWindowTitle(tr("Vellora – Race"));
-    setCursor(Qt::BlankCursor);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, Qt::white);
-    colours.setColor(QPalette::WindowText, Qt::black);
-    setPalette(colours);
-    setAutoFillBackground(true);
-
     auto *layout = new QVBoxLayout(this);
     layout->addStretch(1);
     for (Lane &lane : lanes) {
@@ -86,14 +77,6 @@ void RaceView::start(int lane, int formula)
         each.panes->centre();
     }
     show_steps();
-}
-
-void RaceView::present_on(QScreen *screen)
-{
-    setScreen(screen);
-    setGeometry(screen->geometry());
-    showFullScreen();
-    activateWindow();
 }
 
 void RaceView::step(int by)
@@ -221,12 +204,6 @@ void RaceView::keyPressEvent(QKeyEvent *event)
     default:
         QWidget::keyPressEvent(event);
     }
-}
-
-void RaceView::resizeEvent(QResizeEvent *event)
-{
-    QWidget::resizeEvent(event);
-    rescale();
 }
 
 void RaceView::rescale()

@@ -7,11 +7,10 @@
 #include "visualizer.h"
 #include "words.h"
 
+#include <QEvent>
 #include <QGraphicsScene>
 #include <QGraphicsView>
 #include <QLabel>
-#include <QResizeEvent>
-#include <QScreen>
 #include <QVBoxLayout>
 #include <QtMath>
 
@@ -23,16 +22,12 @@ constexpr qreal smallest_box = 40; // pixels, still legible from the back of a h
 } // namespace
 
 PresentationView::PresentationView(Visualizer *vis, QWidget *parent)
-    : QWidget(parent, Qt::Window), vis(vis)
+    : FullScreenView(tr("Vellora – Presentation"), parent), vis(vis)
 {
-    setWindowTitle(tr("Vellora – Presentation"));
-    setCursor(Qt::BlankCursor);
+    // The view's background too is white, whatever the desktop's colours.
     QPalette colours = palette();
-    colours.setColor(QPalette::Window, Qt::white);
     colours.setColor(QPalette::Base, Qt::white);
-    colours.setColor(QPalette::WindowText, Qt::black);
     setPalette(colours);
-    setAutoFillBackground(true);
 
     view = new QGraphicsView(vis->scene, this);
     view->setFrameShape(QFrame::NoFrame);
@@ -50,6 +45,19 @@ PresentationView::PresentationView(Visualizer *vis, QWidget *parent)
     text->setWordWrap(true);
     text->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
+    auto *layout = new QVBoxLayout(this);
+    layout->addStretch(1);
+    layout->addWidget(view);
+    layout->addLayout(make_notes());
+    layout->addWidget(text, 2);
+
+    make_blank();
+
+    connect(vis->scene, &QGraphicsScene::sceneRectChanged, this, [this] { rescale(); });
+}
+
+QBoxLayout *PresentationView::make_notes()
+{
     // What the colours and marks mean, for whoever cannot tell the colours apart.
     legend = new QLabel(canvas_legend(true), this);
     legend->setObjectName(QStringLiteral("legend"));
@@ -66,21 +74,17 @@ PresentationView::PresentationView(Visualizer *vis, QWidget *parent)
     notes->setSpacing(0);
     notes->addWidget(legend);
     notes->addWidget(score);
+    return notes;
+}
 
-    auto *layout = new QVBoxLayout(this);
-    layout->addStretch(1);
-    layout->addWidget(view);
-    layout->addLayout(notes);
-    layout->addWidget(text, 2);
-
+void PresentationView::make_blank()
+{
     blank = new QWidget(this);
     QPalette black = blank->palette();
     black.setColor(QPalette::Window, Qt::black);
     blank->setPalette(black);
     blank->setAutoFillBackground(true);
     blank->hide();
-
-    connect(vis->scene, &QGraphicsScene::sceneRectChanged, this, [this] { rescale(); });
 }
 
 void PresentationView::set_words(const StepWords &words)
@@ -94,15 +98,6 @@ qreal PresentationView::scale_for(const QSizeF &picture, const QSize &screen, qr
     qreal scale = (screen.width() - 2 * margin) / qMax<qreal>(picture.width(), 1);
     scale = qMin(scale, screen.height() * height_share / rows::height);
     return qMax(scale, smallest_box / rows::box_size);
-}
-
-void PresentationView::present_on(QScreen *screen)
-{
-    setScreen(screen);
-    setGeometry(screen->geometry());
-    showFullScreen();
-    activateWindow();
-    rescale();
 }
 
 void PresentationView::follow()
@@ -142,7 +137,6 @@ void PresentationView::changeEvent(QEvent *event)
 
 void PresentationView::resizeEvent(QResizeEvent *event)
 {
-    QWidget::resizeEvent(event);
     blank->setGeometry(rect());
     QFont font = text->font();
     font.setPixelSize(qMax(12, height() / 24));
@@ -151,7 +145,7 @@ void PresentationView::resizeEvent(QResizeEvent *event)
     legend->setFont(font);
     score->setFont(font);
     layout()->setSpacing(height() / 20);
-    rescale();
+    FullScreenView::resizeEvent(event);
 }
 
 void PresentationView::rescale()

@@ -5,18 +5,17 @@
 // two views: everything shown comes from the window's scene and status panel.
 #pragma once
 
-#include <QWidget>
+#include "fullscreen.h"
 
 class PaneView;
 struct PaneLayout;
-class QGraphicsScene;
+class QBoxLayout;
 class QGraphicsView;
 class QLabel;
-class QScreen;
 class Visualizer;
 struct StepWords;
 
-class PresentationView : public QWidget
+class PresentationView : public FullScreenView
 {
     Q_OBJECT
 
@@ -26,8 +25,6 @@ public:
     // The words of the step on display, below the picture.
     void set_words(const StepWords &words);
 
-    // Fills the screen with the presentation.
-    void present_on(QScreen *screen);
     // Keeps in view the boxes the step on display is about.
     void follow();
     const PaneLayout &pane_layout() const;
@@ -53,8 +50,13 @@ protected:
     void changeEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
+    void rescale() override;
+
 private:
-    void rescale();
+    // The words below the picture: the legend, the score, the step's text.
+    QBoxLayout *make_notes();
+    // The black that covers everything while the screen is blanked.
+    void make_blank();
 
     Visualizer *vis;
     QGraphicsView *view;
