@@ -3,6 +3,7 @@
 #include "mainwindow.h"
 
 #include "access/accessibility.h"
+#include "access/screen_reader.h"
 #include "classroom.h"
 #include "dialogs.h"
 #include "formulas.h"
@@ -364,7 +365,12 @@ void MainWindow::play()
     // A sleep left over from an earlier playback ends at once.
     sleeper->interrupt();
     sleeper->wait();
-    sleeper->delay_ms = playback_delay();
+    // A screen reader is let finish the sentence of each step.
+    const auto pause = [this] {
+        return ScreenReader::instance()->pause_ms(playback_delay(),
+                                                  step_words(*vis, classroom->sentence()).sentence);
+    };
+    sleeper->delay_ms = pause();
     sleeper->rearm();
     // The end of every sleep posts an event here, which wakes the loop below.
     const QMetaObject::Connection wake = connect(sleeper, &QThread::finished, this, [] {});
@@ -376,6 +382,7 @@ void MainWindow::play()
             vis->set_current_step(vis->cur_step + 1);
             classroom->reveal(); // playback asks nothing
             redraw();
+            sleeper->delay_ms = pause();
             sleeper->start(QThread::InheritPriority);
         }
         // Past the end there is nothing left to wait for.
