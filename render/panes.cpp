@@ -187,7 +187,8 @@ PaneLayout lay_out(const Visualizer &vis, const QSizeF &view, qreal scale, qreal
         return layout;
     layout.whole = false;
 
-    const qreal top = qMax<qreal>(0, (view.height() - rows::height * scale) / 2);
+    // Centred with the room below for the notes of the panes' edges.
+    const qreal top = qMax<qreal>(0, (view.height() - (rows::height + box) * scale) / 2);
     if (vis.steps.at(vis.cur_step).gap_idx != -1)
         layout.pieces << gap_strip_piece(vis, view, scale, top);
 

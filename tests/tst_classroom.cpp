@@ -383,15 +383,75 @@ private slots:
                                  "</text>"));
     }
 
+    void presentation_fills_the_screen_data()
+    {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<int>("formula");
+        QTest::addColumn<bool>("predicting");
+        QTest::newRow("20 numbers") << 20 << 0 << false;
+        QTest::newRow("60 numbers, predicting") << 60 << 5 << true;
+        QTest::newRow("1000 numbers") << 1000 << 0 << false;
+        QTest::newRow("1000 numbers, predicting") << 1000 << 3 << true;
+    }
+
+    // On a full HD screen the digits of every box, the legend and the score
+    // are 20 pixels high or more, at any length, and nothing overlaps.
+    void presentation_fills_the_screen()
+    {
+        QFETCH(int, n);
+        QFETCH(int, formula);
+        QFETCH(bool, predicting);
+        QRandomGenerator rng{quint32(n)};
+        w->get<QComboBox>("chosenFormula")->setCurrentIndex(formula);
+        w->apply(typed_numbers(rng, n));
+        if (predicting)
+            press(Qt::Key_P);
+        press(Qt::Key_F5);
+        PresentationView *shown = presentation();
+        shown->setGeometry(0, 0, 1920, 1080);
+        for (int i = 0; i < 12; ++i)
+            press(Qt::Key_Right);
+        QCoreApplication::processEvents();
+        auto *view = shown->findChild<QGraphicsView *>();
+        const PaneLayout &layout = shown->pane_layout();
+        const qreal scale = layout.whole ? view->transform().m11() : layout.scale;
+        const qreal digits = QFontMetricsF(w->vis->scene->font()).capHeight() * scale;
+        QVERIFY2(digits >= 20, qPrintable(QString::number(digits)));
+        QList<QWidget *> parts = {view, shown->findChild<QLabel *>("legend"),
+                                  shown->findChild<QLabel *>("statusText")};
+        if (predicting)
+            parts.insert(2, shown->findChild<QLabel *>("score"));
+        for (int i = 0; i < parts.size(); ++i) {
+            QWidget *part = parts[i];
+            QVERIFY2(part->isVisible(), qPrintable(part->objectName()));
+            QVERIFY(QRect(0, 0, 1920, 1080).contains(part->geometry()));
+            if (i > 0)
+                QVERIFY2(parts[i - 1]->geometry().bottom() < part->geometry().top(),
+                         qPrintable(part->objectName() + " overlaps what is above it"));
+            if (qobject_cast<QLabel *>(part)) {
+                const qreal height = QFontMetricsF(part->font()).capHeight();
+                QVERIFY2(height >= 20, qPrintable(part->objectName()));
+            }
+        }
+        // The notes of panes fit in the view too.
+        const QRectF room = view->viewport()->rect();
+        for (const PaneNote &note : layout.notes)
+            QVERIFY2(room.contains(note.place.center()) && note.place.top() >= room.top() &&
+                         note.place.bottom() <= room.bottom(),
+                     qPrintable(note.text));
+    }
+
     void presentation_follows_long_sequences_data()
     {
         QTest::addColumn<int>("n");
         QTest::addColumn<int>("formula");
         QTest::addColumn<bool>("split"); // some pass in two panes
-        QTest::newRow("60 numbers, Knuth formula: one pane") << 60 << 5 << false;
+        QTest::newRow("60 numbers, Knuth formula") << 60 << 5 << true;
         QTest::newRow("100 numbers, Hibbard's formula") << 100 << 1 << true;
         QTest::newRow("300 numbers, Ciura's sequence") << 300 << 6 << true;
         QTest::newRow("1000 numbers, Shell's formula") << 1000 << 0 << true;
+        // Its gap strip alone is wider than the view.
+        QTest::newRow("200 numbers, Pratt's formula") << 200 << 3 << true;
     }
 
     // As the window's canvas, with boxes of 40 pixels or more.

@@ -8,6 +8,7 @@
 #include "words.h"
 
 #include <QEvent>
+#include <QFontMetricsF>
 #include <QGraphicsScene>
 #include <QGraphicsView>
 #include <QLabel>
@@ -17,7 +18,9 @@
 namespace
 {
 
-constexpr qreal smallest_box = 40; // pixels, still legible from the back of a hall
+// Pixels, still legible from the back of a hall.
+constexpr qreal smallest_box = 40;
+constexpr qreal smallest_digits = 20;
 
 } // namespace
 
@@ -92,12 +95,16 @@ void PresentationView::set_words(const StepWords &words)
     text->setText(words.text());
 }
 
-qreal PresentationView::scale_for(const QSizeF &picture, const QSize &screen, qreal height_share)
+qreal PresentationView::scale_for(const QSizeF &picture, const QSize &screen, qreal height_share,
+                                  qreal digit_height)
 {
     const qreal margin = screen.width() * 0.05;
     qreal scale = (screen.width() - 2 * margin) / qMax<qreal>(picture.width(), 1);
     scale = qMin(scale, screen.height() * height_share / rows::height);
-    return qMax(scale, smallest_box / rows::box_size);
+    qreal least = smallest_box / rows::box_size;
+    if (digit_height > 0)
+        least = qMax(least, smallest_digits / digit_height);
+    return qMax(scale, least);
 }
 
 void PresentationView::follow()
@@ -141,7 +148,8 @@ void PresentationView::resizeEvent(QResizeEvent *event)
     QFont font = text->font();
     font.setPixelSize(qMax(12, height() / 24));
     text->setFont(font);
-    font.setPixelSize(qMax(12, height() / 48));
+    // Legible from the back of the hall too: 30 pixels on a full HD screen.
+    font.setPixelSize(qMax(12, height() / 36));
     legend->setFont(font);
     score->setFont(font);
     layout()->setSpacing(height() / 20);
@@ -151,8 +159,10 @@ void PresentationView::resizeEvent(QResizeEvent *event)
 void PresentationView::rescale()
 {
     const QRectF picture = vis->scene->sceneRect();
-    const qreal scale = scale_for(picture.size(), size());
-    view->setFixedHeight(qCeil(picture.height() * scale) + 2);
+    const qreal digits = QFontMetricsF(vis->scene->font()).capHeight();
+    const qreal scale = scale_for(picture.size(), size(), 0.55, digits);
+    // Room below the rows for what panes say of the elements past their edges.
+    view->setFixedHeight(qCeil((picture.height() + rows::box_size) * scale) + 2);
     panes->set_scale(scale);
     view->centerOn(picture.center());
 }

@@ -38,9 +38,11 @@ public:
 
     // The scale of the picture on a screen: as wide as the screen allows
     // with margins, no higher than the given share of the screen's height, so
-    // that the text has room, and never with boxes under 40 pixels: a wider
-    // picture is shown in panes.
-    static qreal scale_for(const QSizeF &picture, const QSize &screen, qreal height_share = 0.55);
+    // that the text has room, and never with boxes under 40 pixels nor, given
+    // the height of the scene's digits at scale 1, digits under 20 pixels: a
+    // wider picture is shown in panes.
+    static qreal scale_for(const QSizeF &picture, const QSize &screen, qreal height_share = 0.55,
+                           qreal digit_height = 0);
 
 signals:
     // The presentation became the active window.
