@@ -14,6 +14,9 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QMainWindow>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStyle>
 #include <QStyleOption>
 #include <QTextDocument>
@@ -269,4 +272,33 @@ QFont fitting_font(const QFont &desktop, qreal scale)
     QFont smallest = desktop;
     smallest.setPointSizeF(smallest_points);
     return smallest;
+}
+
+void fit_in(QMainWindow *window, const QSize &room)
+{
+    const QSize full = window->size();
+    if (full.width() <= room.width() && full.height() <= room.height()) {
+        window->setFixedSize(full);
+        return;
+    }
+    auto *scroll = new QScrollArea(window);
+    scroll->setObjectName(QStringLiteral("formScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    QWidget *form = window->takeCentralWidget();
+    form->setFixedSize(full);
+    scroll->setWidget(form);
+    window->setCentralWidget(scroll);
+    // As large as the room allows, and never larger than the form.
+    const int bar = scroll->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    window->setMinimumSize(QSize(200, 150).boundedTo(room));
+    window->setMaximumSize(full + QSize(bar, bar));
+    window->resize(full.boundedTo(room));
+}
+
+QSize available_room(const QScreen *screen)
+{
+    // A title bar and borders, as the common window managers draw them.
+    constexpr QSize frame(8, 40);
+    return screen != nullptr ? screen->availableGeometry().size() - frame
+                             : QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
 }

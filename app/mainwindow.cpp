@@ -52,8 +52,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     ui->userDefLine->hide();
 
     setWindowFlags(Qt::Window | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setMinimumSize(width(), height());
-    setMaximumSize(width(), height());
+    fit_in(this, available_room(screen()));
 
     auto *scene = new QGraphicsScene(ui->Canvas);
     if (window_scale() != 1) // the canvas's views draw it larger
