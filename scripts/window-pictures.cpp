@@ -8,8 +8,8 @@
 // that compares the formulas on 25 random numbers, on Shell's worst case of
 // the help page, and in the growth chart.
 //
-// Usage: QT_QPA_PLATFORM=offscreen:configfile=tests/fullhd-screen.json \
-//        window-pictures OUTPUT_DIR (a full HD screen, as the fonts are measured on)
+// Usage, on a full HD screen as the fonts are measured on:
+//   QT_QPA_PLATFORM=offscreen:configfile=tests/fullhd-screen.json window-pictures OUTPUT_DIR
 // Prints the font each desktop font becomes; the pictures are named
 // <font>-<language>-<scene>.png.
 #include "compare.h"

@@ -204,12 +204,7 @@ private slots:
     // added, and names the kind of separators it once took alone.
     void scan_separators_data()
     {
-        QTest::addColumn<QString>("separator");
-        QTest::addColumn<bool>("odd");
-        for (const auto &[name, separator] : whitespace_separators)
-            QTest::newRow(name) << separator << false;
-        for (const auto &[name, separator] : odd_separators)
-            QTest::newRow(name) << separator << true;
+        add_separator_rows();
     }
 
     void scan_separators()
