@@ -394,7 +394,8 @@ void Visualizer::render()
     Boxes *boxes = boxes_of(this);
     // A diagram with a light ground of its own: its black marks and outlines
     // keep their contrast on a dark desktop too.
-    if (scene->backgroundBrush() != QBrush(Qt::white))
+    if (const QBrush &ground = scene->backgroundBrush();
+        ground.style() != Qt::SolidPattern || ground.color() != Qt::white)
         scene->setBackgroundBrush(Qt::white);
 
     const TraceStep &step = steps.at(cur_step);
