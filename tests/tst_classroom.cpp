@@ -96,6 +96,58 @@ class TestClassroom : public QObject
         QVERIFY2(missed.isEmpty(), qPrintable(missed));
     }
 
+    // The status panel's counters at a step of the predicting session's trace.
+    QString counters(int step) const
+    {
+        return QStringLiteral("\n\nCurrent step: %1/49\nTotal number of operations: %2, "
+                              "incl. %3 swaps.")
+            .arg(step)
+            .arg(w->vis->op_count)
+            .arg(w->vis->swap_count);
+    }
+
+    // The session goes on: in the presentation, through playback and a jump,
+    // out of the mode and into a new trace.
+    void predicting_presented_played_and_left(QAction *item)
+    {
+        // In the presentation a class answers together, and sees the score.
+        press(Qt::Key_F5);
+        QCOMPARE(presented_score(), "Predicting: 0 of 1 right");
+        press("Right Right K"); // 7 against 10: keep
+        QVERIFY(w->status().startsWith("Right. 10 is more than 7, we don't need to replace it "
+                                       "anymore. (1 of 2 right)"));
+        QCOMPARE(presented(), w->status());
+        QCOMPARE(presented_score(), "Predicting: 1 of 2 right");
+        QCOMPARE(w->window->windowTitle(), "Vellora – predicting (1 of 2 right)");
+        press(Qt::Key_Escape);
+
+        w->get<QSlider>("playSpeed")->setValue(w->get<QSlider>("playSpeed")->maximum());
+        w->click("playButton");
+        press(Qt::Key_Home);
+        for (int i = 0; i < w->vis->steps.size(); ++i) {
+            press(Qt::Key_Right);
+            QVERIFY(!w->status().startsWith("Compare"));
+        }
+        QVERIFY(w->status().startsWith("Sorting finished!"));
+
+        w->get<QSpinBox>("jumpStepNum")->setValue(9);
+        w->click("jumpButton");
+        QVERIFY(w->status().startsWith("Right. ") && w->status().contains("(1 of 2 right)"));
+        press(Qt::Key_P);
+        QCOMPARE(w->status(), w->vis->steps[8].text + counters(9));
+        QVERIFY(!item->isChecked());
+        QCOMPARE(w->window->windowTitle(), "Vellora");
+        QCOMPARE(presented_score(), QString());
+        press(Qt::Key_P);
+        w->click("applyButton");
+        QCOMPARE(w->window->windowTitle(), "Vellora – predicting");
+        w->get<QSpinBox>("jumpStepNum")->setValue(7);
+        w->click("jumpButton");
+        QVERIFY(w->status().startsWith("Compare 3 and 6 (gap 5)"));
+        press(Qt::Key_K);
+        QVERIFY(w->status().contains("(1 of 1 right)"));
+    }
+
 private slots:
     void init()
     {
@@ -633,13 +685,6 @@ private slots:
     // every text; a new Apply starts a new score.
     void predicting()
     {
-        const auto counters = [this](int step) {
-            return QStringLiteral("\n\nCurrent step: %1/49\nTotal number of operations: %2, "
-                                  "incl. %3 swaps.")
-                .arg(step)
-                .arg(w->vis->op_count)
-                .arg(w->vis->swap_count);
-        };
         const QString usual = w->status();
         const QList<QAction *> actions = w->window->actions();
         const auto item = std::find_if(actions.cbegin(), actions.cend(), [](QAction *action) {
@@ -671,42 +716,7 @@ private slots:
         press("Left Right K"); // answered already: nothing changes
         QVERIFY(w->status().startsWith("Not quite: "));
 
-        // In the presentation a class answers together, and sees the score.
-        press(Qt::Key_F5);
-        QCOMPARE(presented_score(), "Predicting: 0 of 1 right");
-        press("Right Right K"); // 7 against 10: keep
-        QVERIFY(w->status().startsWith("Right. 10 is more than 7, we don't need to replace it "
-                                       "anymore. (1 of 2 right)"));
-        QCOMPARE(presented(), w->status());
-        QCOMPARE(presented_score(), "Predicting: 1 of 2 right");
-        QCOMPARE(w->window->windowTitle(), "Vellora – predicting (1 of 2 right)");
-        press(Qt::Key_Escape);
-
-        w->get<QSlider>("playSpeed")->setValue(w->get<QSlider>("playSpeed")->maximum());
-        w->click("playButton");
-        press(Qt::Key_Home);
-        for (int i = 0; i < w->vis->steps.size(); ++i) {
-            press(Qt::Key_Right);
-            QVERIFY(!w->status().startsWith("Compare"));
-        }
-        QVERIFY(w->status().startsWith("Sorting finished!"));
-
-        w->get<QSpinBox>("jumpStepNum")->setValue(9);
-        w->click("jumpButton");
-        QVERIFY(w->status().startsWith("Right. ") && w->status().contains("(1 of 2 right)"));
-        press(Qt::Key_P);
-        QCOMPARE(w->status(), w->vis->steps[8].text + counters(9));
-        QVERIFY(!(*item)->isChecked());
-        QCOMPARE(w->window->windowTitle(), "Vellora");
-        QCOMPARE(presented_score(), QString());
-        press(Qt::Key_P);
-        w->click("applyButton");
-        QCOMPARE(w->window->windowTitle(), "Vellora – predicting");
-        w->get<QSpinBox>("jumpStepNum")->setValue(7);
-        w->click("jumpButton");
-        QVERIFY(w->status().startsWith("Compare 3 and 6 (gap 5)"));
-        press(Qt::Key_K);
-        QVERIFY(w->status().contains("(1 of 1 right)"));
+        predicting_presented_played_and_left(*item);
     }
 
     void answer_keys_data()
