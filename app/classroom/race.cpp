@@ -10,7 +10,6 @@
 #include "visualizer.h"
 #include "words.h"
 
-#include <QCoreApplication>
 #include <QGraphicsScene>
 #include <QGraphicsView>
 #include <QKeyEvent>
@@ -22,9 +21,19 @@
 namespace
 {
 
-bool at_last(const Visualizer &vis)
+QString counters(const Visualizer &vis, int comparisons, int swaps, int step)
 {
-    return vis.cur_step + 1 == vis.steps.size();
+    return RaceView::tr("comparisons so far: %1 of %2 · swaps so far: %3 of %4 · step %5 of %6")
+        .arg(num_to_str(comparisons), num_to_str(vis.op_count), num_to_str(swaps),
+             num_to_str(vis.swap_count), num_to_str(step), num_to_str(qint32(vis.steps.size())));
+}
+
+QString lane_title(int lane, int formula, const QString &mark)
+{
+    const QString title =
+        formula_name(formula) + u' ' +
+        (lane == 0 ? RaceView::tr("(in force)") : RaceView::tr("(Up, Down: another)"));
+    return mark.isEmpty() ? title : title + u' ' + mark;
 }
 
 } // namespace
@@ -54,45 +63,64 @@ RaceView::RaceView(const QVector<qint32> &sequence, int formula, QWidget *parent
         layout->addWidget(lane.text);
         layout->addStretch(1);
     }
-    keys = new QLabel(tr("Right, Left: both a step · Space: play · Up, Down: another second "
-                         "formula · Esc: back to the presentation"),
+    keys = new QLabel(tr("Right, Left: both to the next or previous comparison · Space: play · "
+                         "Up, Down: another second formula · Esc: back to the presentation"),
                       this);
     keys->setAlignment(Qt::AlignHCenter);
     layout->addWidget(keys);
 
     ticks = new QTimer(this);
-    connect(ticks, &QTimer::timeout, this, [this] { step(1); });
+    ticks->setSingleShot(true);
+    connect(ticks, &QTimer::timeout, this, &RaceView::tick);
 
-    start(0, formula);
-    start(1, (formula + 1) % formula_count);
+    start(lanes[0], formula);
+    start(lanes[1], (formula + 1) % formula_count);
+    go_to(0);
 }
 
-void RaceView::start(int lane, int formula)
+void RaceView::start(Lane &lane, int formula)
 {
-    lanes[lane].formula = formula;
-    for (Lane &each : lanes) {
-        each.vis->stepgen = gap_generators[each.formula];
-        each.vis->seq = sequence;
-        each.vis->build_trace();
-        each.panes->centre();
+    lane.formula = formula;
+    lane.vis->stepgen = gap_generators[formula];
+    lane.vis->seq = sequence;
+    lane.vis->build_trace();
+    lane.comparisons.clear();
+    for (qint32 i = 0; i < lane.vis->steps.size(); ++i)
+        if (lane.vis->steps.at(i).pos_b != -1)
+            lane.comparisons << i;
+    lane.panes->centre();
+}
+
+int RaceView::finish_line() const
+{
+    return int(qMax(lanes[0].comparisons.size(), lanes[1].comparisons.size())) + 1;
+}
+
+void RaceView::go_to(int comparisons)
+{
+    reached = qBound(0, comparisons, finish_line());
+    for (Lane &lane : lanes) {
+        const int last = int(lane.vis->steps.size()) - 1;
+        lane.vis->set_current_step(reached == 0 ? 0
+                                   : reached <= lane.comparisons.size()
+                                       ? lane.comparisons.at(reached - 1)
+                                       : last);
     }
     show_steps();
+    if (reached == finish_line())
+        ticks->stop();
+    else if (ticks->isActive())
+        ticks->start(tick_ms());
 }
 
 void RaceView::step(int by)
 {
-    for (Lane &lane : lanes)
-        lane.vis->set_current_step(lane.vis->cur_step + by);
-    show_steps();
-    if (at_last(*lanes[0].vis) && at_last(*lanes[1].vis))
-        ticks->stop();
+    go_to(reached + by);
 }
 
 void RaceView::to_end(bool last)
 {
-    for (Lane &lane : lanes)
-        lane.vis->set_current_step(last ? int(lane.vis->steps.size()) - 1 : 0);
-    show_steps();
+    go_to(last ? finish_line() : 0);
 }
 
 void RaceView::choose_second(int by)
@@ -102,21 +130,35 @@ void RaceView::choose_second(int by)
         next = (next + by + formula_count) % formula_count;
     while (next == lanes[0].formula);
     ticks->stop();
-    start(1, next);
+    start(lanes[1], next);
+    go_to(reached);
 }
 
 void RaceView::play(int delay_ms)
 {
-    if (ticks->isActive() || (at_last(*lanes[0].vis) && at_last(*lanes[1].vis))) {
+    if (ticks->isActive() || reached == finish_line()) {
         ticks->stop();
         return;
     }
-    ticks->start(qMax(delay_ms, 1));
+    pause_ms = delay_ms;
+    ticks->start(tick_ms());
+}
+
+void RaceView::tick()
+{
+    go_to(reached + 1);
+    if (reached < finish_line())
+        ticks->start(tick_ms());
 }
 
 bool RaceView::playing() const
 {
     return ticks->isActive();
+}
+
+int RaceView::tick_ms() const
+{
+    return qMax(1, pause_ms);
 }
 
 int RaceView::formula(int lane) const
@@ -129,6 +171,14 @@ const Visualizer &RaceView::racer(int lane) const
     return *lanes[lane].vis;
 }
 
+int RaceView::winner() const
+{
+    const qsizetype made[2] = {lanes[0].comparisons.size(), lanes[1].comparisons.size()};
+    if (reached <= qMin(made[0], made[1]))
+        return -1;
+    return made[0] == made[1] ? 2 : (made[0] < made[1] ? 0 : 1);
+}
+
 QString RaceView::progress(const Visualizer &vis)
 {
     int comparisons = 0, swaps = 0;
@@ -137,40 +187,28 @@ QString RaceView::progress(const Visualizer &vis)
             ++comparisons;
             swaps += s.is_swap;
         }
-    return tr("comparisons so far: %1 of %2 · swaps so far: %3 of %4 · step %5 of %6")
-        .arg(num_to_str(comparisons), num_to_str(vis.op_count), num_to_str(swaps),
-             num_to_str(vis.swap_count), num_to_str(vis.cur_step + 1),
-             num_to_str(qint32(vis.steps.size())));
+    return counters(vis, comparisons, swaps, vis.cur_step + 1);
 }
 
 void RaceView::show_steps()
 {
-    // The lane home first, by fewer steps; both at once is a tie.
-    const bool home[2] = {at_last(*lanes[0].vis), at_last(*lanes[1].vis)};
-    first_home = !home[0] && !home[1] ? -1
-                 : home[0] != home[1] ? (home[0] ? 0 : 1)
-                 : lanes[0].vis->steps.size() == lanes[1].vis->steps.size()
-                     ? 2
-                     : (lanes[0].vis->steps.size() < lanes[1].vis->steps.size() ? 0 : 1);
-    QString sentences[2];
+    const int first = winner();
+    said.clear();
     for (int i = 0; i < 2; ++i) {
         Lane &lane = lanes[i];
         lane.vis->render();
         lane.panes->follow();
-        QString title = formula_name(lane.formula) + u' ' +
-                        (i == 0 ? tr("(in force)") : tr("(Up, Down: another)"));
-        if (first_home == i)
-            title += u' ' + tr("✓ finished first");
-        else if (first_home == 2)
-            title += u' ' + tr("✓ finished together");
-        lane.title->setText(title);
-        sentences[i] = step_words(*lane.vis).sentence;
-        lane.text->setText(sentences[i] + u'\n' + progress(*lane.vis));
+        const QString mark = first == i   ? tr("✓ finished first")
+                             : first == 2 ? tr("✓ finished together")
+                                          : QString();
+        lane.title->setText(lane_title(i, lane.formula, mark));
+        const QString sentence = step_words(*lane.vis).sentence;
+        lane.text->setText(sentence + u'\n' + progress(*lane.vis));
+        said += (i == 0 ? QString() : QStringLiteral(" ")) + lane.title->text() +
+                QStringLiteral(": ") + sentence;
     }
     if (isActiveWindow())
-        Accessibility::say(this, lanes[0].title->text() + QStringLiteral(": ") + sentences[0] +
-                                     u' ' + lanes[1].title->text() + QStringLiteral(": ") +
-                                     sentences[1]);
+        Accessibility::say(this, said);
 }
 
 void RaceView::keyPressEvent(QKeyEvent *event)
