@@ -141,6 +141,18 @@ QString unfair(const RaceView &race)
     return QString();
 }
 
+// What the races said: any line of a race window, such as the one it
+// opens with.
+QStringList races_said;
+
+void hear_races(QAccessibleEvent *event)
+{
+    QAccessibleInterface *item = event->accessibleInterface();
+    if (event->type() == QAccessible::Focus && item != nullptr && item->parent() != nullptr &&
+        qobject_cast<RaceView *>(item->parent()->object()) != nullptr)
+        races_said << item->text(QAccessible::Name);
+}
+
 // The race that playback is watched in, and each lane's comparisons and
 // whether it had finished, as each line was said.
 const RaceView *watched = nullptr;
@@ -892,6 +904,44 @@ private slots:
             before = lanes;
         }
         QVERIFY(before.at(0).done && before.at(1).done);
+    }
+
+    void race_says_its_formulas_as_it_opens_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("formula"); // in force
+        QTest::addColumn<QString>("line");
+        QTest::newRow("English, Shell's against Hibbard's")
+            << "en" << 0 << "Race: Shell's formula against Hibbard's formula.";
+        QTest::newRow("English, Ciura's against Shell's")
+            << "en" << 6 << "Race: Ciura's sequence against Shell's formula.";
+        QTest::newRow("German, Sedgewick's against Pratt's")
+            << "de" << 2 << "Wettlauf: Sedgewick-Formel gegen Pratt-Formel.";
+    }
+
+    // As the race opens, screen readers hear one line that names both
+    // formulas, once: the first key is heard as its step.
+    void race_says_its_formulas_as_it_opens()
+    {
+        QFETCH(QString, language);
+        QFETCH(int, formula);
+        QFETCH(QString, line);
+        QLocale::setDefault(QLocale(language));
+        install_translations();
+        delete w->window;
+        w->open();
+        w->get<QComboBox>("chosenFormula")->setCurrentIndex(formula);
+        w->apply(QStringLiteral("9 3 7 1 8 2 6 10 5 4"));
+        races_said.clear();
+        Accessibility::listen(hear_races);
+        const auto deaf = qScopeGuard([] { Accessibility::listen(nullptr); });
+        RaceView *race = start_race(w->window);
+        QVERIFY(race);
+        QCOMPARE(races_said, QStringList{line});
+        press(Qt::Key_Right);
+        QCOMPARE(races_said.size(), 2);
+        QVERIFY2(races_said.last().startsWith(formula_name(formula)),
+                 qPrintable(races_said.last()));
     }
 
     // A scripted session: questions, verdicts and the score; moving back, jumps

@@ -739,6 +739,10 @@ Untere Reihe, diese Teilfolge: die verglichenen Elemente violett mit Rahmen.</tr
         <source>Right, Left: both to the next or previous comparison · Space: play · Up, Down: another second formula · Esc: back to the presentation</source>
         <translation>Pfeil rechts, links: beide zum nächsten oder vorigen Vergleich · Leertaste: abspielen · Pfeil hoch, runter: andere zweite Formel · Esc: zurück zur Präsentation</translation>
     </message>
+    <message>
+        <source>Race: %1 against %2.</source>
+        <translation>Wettlauf: %1 gegen %2.</translation>
+    </message>
 </context>
 <context>
     <name>vellora</name>

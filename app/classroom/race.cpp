@@ -10,6 +10,7 @@
 #include "visualizer.h"
 #include "words.h"
 
+#include <QEvent>
 #include <QGraphicsScene>
 #include <QGraphicsView>
 #include <QKeyEvent>
@@ -190,6 +191,12 @@ QString RaceView::progress(const Visualizer &vis)
     return counters(vis, comparisons, swaps, vis.cur_step + 1);
 }
 
+QString RaceView::opening() const
+{
+    return tr("Race: %1 against %2.")
+        .arg(formula_name(lanes[0].formula), formula_name(lanes[1].formula));
+}
+
 void RaceView::show_steps()
 {
     const int first = winner();
@@ -209,6 +216,17 @@ void RaceView::show_steps()
     }
     if (isActiveWindow())
         Accessibility::say(this, said);
+}
+
+void RaceView::changeEvent(QEvent *event)
+{
+    FullScreenView::changeEvent(event);
+    // Once, as the race opens: which formulas race.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !introduced) {
+        introduced = true;
+        said = opening();
+        Accessibility::say(this, said);
+    }
 }
 
 void RaceView::keyPressEvent(QKeyEvent *event)

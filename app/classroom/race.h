@@ -53,6 +53,7 @@ signals:
     void left();
 
 protected:
+    void changeEvent(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void rescale() override;
 
@@ -74,6 +75,8 @@ private:
     // One more than the most comparisons of a lane: both have finished.
     int finish_line() const;
     void show_steps();
+    // What screen readers hear as the race opens: both formulas.
+    QString opening() const;
     void tick();
     // How long playback waits before its next comparison.
     int tick_ms() const;
@@ -87,4 +90,5 @@ private:
     int pause_ms = 500;
     // The last line said to screen readers.
     QString said;
+    bool introduced = false;
 };
