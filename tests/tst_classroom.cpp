@@ -3,6 +3,7 @@
 // Teaching in a room: the canvas menu, the full-screen presentation, the race,
 // pictures of a step, the predict mode and F1.
 #include "access/accessibility.h"
+#include "access/screen_reader.h"
 #include "classroom.h"
 #include "formulas.h"
 #include "paneview.h"
@@ -942,6 +943,61 @@ private slots:
         QCOMPARE(races_said.size(), 2);
         QVERIFY2(races_said.last().startsWith(formula_name(formula)),
                  qPrintable(races_said.last()));
+    }
+
+    void race_playback_waits_for_its_line_data()
+    {
+        QTest::addColumn<int>("reader"); // 0 none, 1 from the start, 2 from a tick on
+        QTest::addColumn<int>("pause");
+        QTest::newRow("no screen reader: the pause") << 0 << 700;
+        QTest::newRow("no screen reader, 1 ms: on to the end at once") << 0 << 1;
+        QTest::newRow("a screen reader: as long as each line takes") << 1 << 1;
+        QTest::newRow("a screen reader and a longer pause: the pause") << 1 << 60000;
+        QTest::newRow("a screen reader from a tick of playback on: the line") << 2 << 1;
+    }
+
+    // While a screen reader runs, playback waits after each line at least as
+    // long as it takes to say, whether a key or a tick said it; without one,
+    // the pause alone.
+    void race_playback_waits_for_its_line()
+    {
+        QFETCH(int, reader);
+        QFETCH(int, pause);
+        ScreenReader::instance()->set_running(reader == 1);
+        const auto reset = qScopeGuard([] { ScreenReader::instance()->set_running(false); });
+        RaceView *race = start_race(w->window);
+        QVERIFY(race);
+        speaker = QAccessible::queryAccessibleInterface(race);
+        said.clear();
+        Accessibility::listen(hear);
+        const auto deaf = qScopeGuard([] { Accessibility::listen(nullptr); });
+        const auto *ticks = race->findChild<QTimer *>(QStringLiteral("playback"));
+        QVERIFY(ticks);
+        const auto waits = [&] {
+            return ScreenReader::instance()->running()
+                       ? std::max(pause, ScreenReader::speaking_ms(said.last()))
+                       : pause;
+        };
+        race->set_pause(pause);
+        press("Right Space");
+        QCOMPARE(ticks->interval(), waits());
+        if (reader == 2) {
+            ScreenReader::instance()->set_running(true);
+            QTRY_VERIFY(ticks->interval() > pause);
+            QCOMPARE(ticks->interval(), waits());
+        }
+        const int heard = ticks->interval();
+        press(Qt::Key_Right); // a line of another length, while playing
+        QCOMPARE(ticks->interval(), waits());
+        if (reader == 1 && pause == 1)
+            QVERIFY(ticks->interval() != heard);
+        if (pause == 1 && reader == 0) {
+            QTRY_VERIFY(!race->playing());
+        } else {
+            QVERIFY(race->playing());
+            press(Qt::Key_Space);
+            QVERIFY(!race->playing());
+        }
     }
 
     // A scripted session: questions, verdicts and the score; moving back, jumps

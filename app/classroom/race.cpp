@@ -3,6 +3,7 @@
 #include "race.h"
 
 #include "access/accessibility.h"
+#include "access/screen_reader.h"
 #include "formulas.h"
 #include "num_to_str.h"
 #include "paneview.h"
@@ -71,6 +72,7 @@ RaceView::RaceView(const QVector<qint32> &sequence, int formula, QWidget *parent
     layout->addWidget(keys);
 
     ticks = new QTimer(this);
+    ticks->setObjectName(QStringLiteral("playback"));
     ticks->setSingleShot(true);
     connect(ticks, &QTimer::timeout, this, &RaceView::tick);
 
@@ -111,7 +113,7 @@ void RaceView::go_to(int comparisons)
     if (reached == finish_line())
         ticks->stop();
     else if (ticks->isActive())
-        ticks->start(tick_ms());
+        ticks->start(tick_ms()); // the new line is heard out too
 }
 
 void RaceView::step(int by)
@@ -159,7 +161,7 @@ bool RaceView::playing() const
 
 int RaceView::tick_ms() const
 {
-    return qMax(1, pause_ms);
+    return qMax(1, ScreenReader::instance()->pause_ms(pause_ms, said));
 }
 
 int RaceView::formula(int lane) const

@@ -78,7 +78,8 @@ private:
     // What screen readers hear as the race opens: both formulas.
     QString opening() const;
     void tick();
-    // How long playback waits before its next comparison.
+    // How long playback waits before its next comparison: the pause, or while
+    // a screen reader runs, at least as long as the last line takes to say.
     int tick_ms() const;
 
     QVector<qint32> sequence;
@@ -88,7 +89,7 @@ private:
     // The comparisons both lanes have made, or would have made had they not finished.
     int reached = 0;
     int pause_ms = 500;
-    // The last line said to screen readers.
+    // The last line said to screen readers, which playback waits for.
     QString said;
     bool introduced = false;
 };
