@@ -178,6 +178,39 @@ void watch_race(QAccessibleEvent *event)
         ticked_unfair << wrong;
 }
 
+// WCAG's contrast ratio of two colours.
+qreal contrast(const QColor &a, const QColor &b)
+{
+    const auto luminance = [](const QColor &c) {
+        const auto channel = [](qreal v) {
+            return v <= 0.04045 ? v / 12.92 : qPow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) +
+               0.0722 * channel(c.blueF());
+    };
+    const qreal la = luminance(a) + 0.05, lb = luminance(b) + 0.05;
+    return qMax(la, lb) / qMin(la, lb);
+}
+
+// The colour that covers most of the area of the image, and the one that
+// stands out from it most.
+std::pair<QColor, QColor> ground_and_ink(const QImage &image, const QRect &area)
+{
+    QHash<QRgb, int> count;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            ++count[image.pixel(x, y)];
+    QRgb ground = 0;
+    for (auto it = count.cbegin(); it != count.cend(); ++it)
+        if (it.value() > count.value(ground))
+            ground = it.key();
+    QColor ink(ground);
+    for (auto it = count.cbegin(); it != count.cend(); ++it)
+        if (contrast(QColor(it.key()), QColor(ground)) > contrast(ink, QColor(ground)))
+            ink = QColor(it.key());
+    return {QColor(ground), ink};
+}
+
 } // namespace
 
 class TestClassroom : public QObject
@@ -997,6 +1030,54 @@ private slots:
             QVERIFY(race->playing());
             press(Qt::Key_Space);
             QVERIFY(!race->playing());
+        }
+    }
+
+    void race_on_a_dark_desktop_data()
+    {
+        QTest::addColumn<int>("n");
+        QTest::newRow("10 numbers: whole pictures") << 10;
+        QTest::newRow("300 numbers: in panes") << 300;
+    }
+
+    // Under Breeze Dark's colours the race stays black on white, as the
+    // presentation: its texts stand out by 4.5:1 on white, and the lanes'
+    // ground is white.
+    void race_on_a_dark_desktop()
+    {
+        QFETCH(int, n);
+        const QPalette before = QApplication::palette();
+        const auto restore = qScopeGuard([before] { QApplication::setPalette(before); });
+        QPalette dark = before;
+        dark.setColor(QPalette::Window, QColor(0x31, 0x36, 0x3b));
+        dark.setColor(QPalette::Base, QColor(0x23, 0x26, 0x29));
+        for (QPalette::ColorRole role :
+             {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            dark.setColor(role, QColor(0xfc, 0xfc, 0xfc));
+        QApplication::setPalette(dark);
+        QRandomGenerator rng{quint32(n)};
+        w->apply(typed_numbers(rng, n));
+        RaceView *race = start_race(w->window);
+        QVERIFY(race);
+        race->setGeometry(0, 0, 1280, 800);
+        press("Right Right Right");
+        const QImage image = race->grab().toImage();
+        const QColor white(Qt::white);
+        QCOMPARE(image.pixelColor(2, 2), white);
+        for (const QLabel *label : race->findChildren<QLabel *>()) {
+            const QRect area(label->mapTo(race, QPoint()), label->size());
+            const auto [ground, ink] = ground_and_ink(image, area);
+            QVERIFY2(
+                ground == white && contrast(ink, ground) >= 4.5,
+                qPrintable(
+                    QStringLiteral("%1 on %2: %3").arg(ink.name(), ground.name(), label->text())));
+        }
+        for (const QGraphicsView *view : race->findChildren<QGraphicsView *>()) {
+            const QRect area(view->mapTo(race, QPoint()), view->size());
+            QCOMPARE(ground_and_ink(image, area).first, white);
+            for (const QPoint &corner :
+                 {area.topLeft(), area.topRight(), area.bottomLeft(), area.bottomRight()})
+                QCOMPARE(image.pixelColor(corner), white);
         }
     }
 

@@ -43,6 +43,11 @@ QString lane_title(int lane, int formula, const QString &mark)
 RaceView::RaceView(const QVector<qint32> &sequence, int formula, QWidget *parent)
     : FullScreenView(tr("Vellora – Race"), parent), sequence(sequence)
 {
+    // The lanes' views too are white, whatever the desktop's colours.
+    QPalette colours = palette();
+    colours.setColor(QPalette::Base, Qt::white);
+    setPalette(colours);
+
     auto *layout = new QVBoxLayout(this);
     layout->addStretch(1);
     for (Lane &lane : lanes) {
