@@ -1081,6 +1081,85 @@ private slots:
         }
     }
 
+    void race_fits_its_screen_data()
+    {
+        QTest::addColumn<QSize>("screen"); // logical pixels
+        QTest::addColumn<int>("n");
+        QTest::addColumn<int>("formula"); // in force
+        QTest::addColumn<QString>("language");
+        QTest::newRow("1280×1024 at scale 2, 10 numbers") << QSize(640, 512) << 10 << 0 << "en";
+        QTest::newRow("1280×1024 at scale 2, 1000 numbers in panes")
+            << QSize(640, 512) << 1000 << 1 << "en";
+        QTest::newRow("1280×1024 at scale 2, in German") << QSize(640, 512) << 40 << 4 << "de";
+        QTest::newRow("1920×1080 at scale 3, 25 numbers") << QSize(640, 360) << 25 << 2 << "en";
+        QTest::newRow("1920×1080 at scale 2, 300 numbers in German")
+            << QSize(960, 540) << 300 << 5 << "de";
+        QTest::newRow("1366×768, 10 numbers") << QSize(1366, 768) << 10 << 6 << "en";
+    }
+
+    // On a small screen, as a large scale makes one, both lanes with their
+    // titles and counters and the key line lie within the race, apart from
+    // each other, each text whole, and each lane shows the boxes its step is
+    // about: at every step, at the end and for another second formula.
+    void race_fits_its_screen()
+    {
+        QFETCH(QSize, screen);
+        QFETCH(int, n);
+        QFETCH(int, formula);
+        QFETCH(QString, language);
+        QLocale::setDefault(QLocale(language));
+        install_translations();
+        delete w->window;
+        w->open();
+        QRandomGenerator rng{quint32(n * 10 + formula)};
+        w->get<QComboBox>("chosenFormula")->setCurrentIndex(formula);
+        w->apply(typed_numbers(rng, n));
+        RaceView *race = start_race(w->window);
+        QVERIFY(race);
+        race->setGeometry(QRect(QPoint(), screen));
+        QCoreApplication::processEvents();
+        const auto complaint = [&]() -> QString {
+            if (race->size() != screen)
+                return QStringLiteral("the race is %1 by %2")
+                    .arg(race->width())
+                    .arg(race->height());
+            QList<const QWidget *> parts;
+            for (const QLabel *label : race->findChildren<QLabel *>()) {
+                parts << label;
+                if (label->heightForWidth(label->width()) > label->height())
+                    return QStringLiteral("cut off: ") + label->text();
+            }
+            for (const QGraphicsView *view : race->findChildren<QGraphicsView *>()) {
+                parts << view;
+                const Visualizer &racer =
+                    race->racer(view->scene() == race->racer(0).scene ? 0 : 1);
+                const PaneLayout &layout = view->findChild<PaneView *>()->layout();
+                if (const QString missed = unseen(racer, view, layout, 12); !missed.isEmpty())
+                    return missed;
+            }
+            for (const QWidget *part : parts) {
+                const QRect area(part->mapTo(race, QPoint()), part->size());
+                if (!race->rect().contains(area))
+                    return QStringLiteral("%1 leaves the race")
+                        .arg(part->metaObject()->className());
+                for (const QWidget *other : parts)
+                    if (other != part &&
+                        area.intersects(QRect(other->mapTo(race, QPoint()), other->size())))
+                        return QStringLiteral("%1 over %2")
+                            .arg(part->metaObject()->className(), other->metaObject()->className());
+            }
+            return QString();
+        };
+        QString wrong = complaint();
+        for (const char *key : {"Right", "Right", "Right", "Right", "Right", "Right", "End", "Down",
+                                "Left", "Up", "Home"}) {
+            if (wrong.isEmpty())
+                press(QKeySequence(QLatin1String(key))[0]);
+            wrong = wrong.isEmpty() ? complaint() : wrong;
+        }
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
+    }
+
     // A scripted session: questions, verdicts and the score; moving back, jumps
     // and playback never ask twice or count twice; leaving the mode restores
     // every text; a new Apply starts a new score.

@@ -11,14 +11,16 @@
 #include "visualizer.h"
 #include "words.h"
 
+#include <QBoxLayout>
 #include <QEvent>
 #include <QGraphicsScene>
 #include <QGraphicsView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QTimer>
-#include <QVBoxLayout>
 #include <QtMath>
+
+#include <algorithm>
 
 namespace
 {
@@ -38,6 +40,26 @@ QString lane_title(int lane, int formula, const QString &mark)
     return mark.isEmpty() ? title : title + u' ' + mark;
 }
 
+// The longest sentence a lane shows: its first step's, a comparison's or its last's.
+QString longest_sentence(const Visualizer &vis, const QVector<qint32> &comparisons)
+{
+    QString longest = vis.steps.constFirst().text;
+    for (const qint32 step : comparisons)
+        if (vis.steps.at(step).text.size() > longest.size())
+            longest = vis.steps.at(step).text;
+    return vis.steps.constLast().text.size() > longest.size() ? vis.steps.constLast().text
+                                                              : longest;
+}
+
+// How high a label is with the text at the width.
+int text_height(const QLabel *label, const QString &text, int width)
+{
+    return label->fontMetrics()
+        .boundingRect(QRect(0, 0, width, QWIDGETSIZE_MAX), Qt::AlignHCenter | Qt::TextWordWrap,
+                      text)
+        .height();
+}
+
 } // namespace
 
 RaceView::RaceView(const QVector<qint32> &sequence, int formula, QWidget *parent)
@@ -49,10 +71,14 @@ RaceView::RaceView(const QVector<qint32> &sequence, int formula, QWidget *parent
     setPalette(colours);
 
     auto *layout = new QVBoxLayout(this);
+    // The race takes its screen's size and fits its lanes to it (rescale), not
+    // the other way round.
+    layout->setSizeConstraint(QLayout::SetNoConstraint);
     layout->addStretch(1);
     for (Lane &lane : lanes) {
         lane.title = new QLabel(this);
         lane.title->setAlignment(Qt::AlignHCenter);
+        lane.title->setWordWrap(true);
         auto *scene = new QGraphicsScene(this);
         lane.view = new QGraphicsView(scene, this);
         lane.view->setFrameShape(QFrame::NoFrame);
@@ -74,6 +100,7 @@ RaceView::RaceView(const QVector<qint32> &sequence, int formula, QWidget *parent
                          "Up, Down: another second formula · Esc: back to the presentation"),
                       this);
     keys->setAlignment(Qt::AlignHCenter);
+    keys->setWordWrap(true);
     layout->addWidget(keys);
 
     ticks = new QTimer(this);
@@ -140,6 +167,7 @@ void RaceView::choose_second(int by)
     ticks->stop();
     start(lanes[1], next);
     go_to(reached);
+    rescale();
 }
 
 void RaceView::play(int delay_ms)
@@ -269,8 +297,47 @@ void RaceView::keyPressEvent(QKeyEvent *event)
     }
 }
 
+void RaceView::fit_texts()
+{
+    const QMargins margins = layout()->contentsMargins();
+    const int across = qMax(1, width() - margins.left() - margins.right());
+    // Room for the longest text each label can show, so that the lanes keep
+    // their places from step to step.
+    int words = 0;
+    for (int i = 0; i < 2; ++i) {
+        const Lane &lane = lanes[i];
+        const QString title = lane_title(
+            i, lane.formula,
+            std::max(tr("✓ finished first"), tr("✓ finished together"),
+                     [](const QString &a, const QString &b) { return a.size() < b.size(); }));
+        lane.title->setFixedHeight(text_height(lane.title, title, across));
+        const QString end = counters(*lane.vis, lane.vis->op_count, lane.vis->swap_count,
+                                     int(lane.vis->steps.size()));
+        words = qMax(words, text_height(lane.text,
+                                        longest_sentence(*lane.vis, lane.comparisons) + u'\n' + end,
+                                        across));
+    }
+    for (const Lane &lane : lanes)
+        lane.text->setFixedHeight(words);
+    keys->setFixedHeight(text_height(keys, keys->text(), across));
+}
+
+int RaceView::picture_room() const
+{
+    const QLayout *box = layout();
+    const QMargins margins = box->contentsMargins();
+    int taken = margins.top() + margins.bottom() + box->spacing() * (box->count() - 1) +
+                keys->minimumHeight();
+    for (const Lane &lane : lanes)
+        taken += lane.title->minimumHeight() + lane.text->minimumHeight();
+    return height() - taken;
+}
+
 void RaceView::rescale()
 {
+    // Texts and pictures are measured by the height, so that the race looks
+    // alike on every screen and at every scale.
+    layout()->setSpacing(qMax(2, height() / 100));
     QFont font = this->font();
     font.setPixelSize(qMax(12, height() / 40));
     for (Lane &lane : lanes)
@@ -281,10 +348,15 @@ void RaceView::rescale()
     font.setBold(false);
     font.setPixelSize(qMax(10, height() / 60));
     keys->setFont(font);
+    fit_texts();
+    // Each picture at most a quarter of the height, and within its half of
+    // what the texts leave, even if its boxes then fall under 40 pixels.
+    const int room = picture_room() / 2;
     for (Lane &lane : lanes) {
         const QRectF picture = lane.vis->scene->sceneRect();
-        // Two pictures above each other, each at most a quarter of the height.
-        const qreal scale = PresentationView::scale_for(picture.size(), size(), 0.25);
+        const qreal fitting = qMax<qreal>(room - 3, 1) / qMax<qreal>(picture.height(), 1);
+        const qreal scale =
+            qMin(PresentationView::scale_for(picture.size(), size(), 0.25), fitting);
         lane.view->setFixedHeight(qCeil(picture.height() * scale) + 2);
         lane.panes->set_scale(scale);
         lane.view->centerOn(picture.center());

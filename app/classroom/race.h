@@ -81,6 +81,9 @@ private:
     // How long playback waits before its next comparison: the pause, or while
     // a screen reader runs, at least as long as the last line takes to say.
     int tick_ms() const;
+    // The labels' heights at the window's size, and what is left for the pictures.
+    void fit_texts();
+    int picture_room() const;
 
     QVector<qint32> sequence;
     Lane lanes[2];
