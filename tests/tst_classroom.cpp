@@ -3,6 +3,7 @@
 // Teaching in a room: the canvas menu, the full-screen presentation, the race,
 // pictures of a step, the predict mode and F1.
 #include "access/accessibility.h"
+#include "access/screen_reader.h"
 #include "classroom.h"
 #include "formulas.h"
 #include "paneview.h"
@@ -65,6 +66,149 @@ RaceView *start_race(MainWindow *window)
     press("F5 R");
     auto *race = window->findChild<RaceView *>();
     return race != nullptr && race->isActiveWindow() ? race : nullptr;
+}
+
+// The formulas of the lanes whose title ends with the mark.
+QStringList marked(const RaceView *race, const QString &mark)
+{
+    QStringList names;
+    for (int lane = 0; lane < 2; ++lane) {
+        const QString name = formula_name(race->formula(lane));
+        for (const QLabel *label : race->findChildren<QLabel *>())
+            if (label->text().startsWith(name) && label->text().endsWith(mark))
+                names << name;
+    }
+    return names;
+}
+
+// The comparisons a lane has made up to the step on display.
+int compared(const Visualizer &vis)
+{
+    return int(std::count_if(vis.steps.cbegin(), vis.steps.cbegin() + vis.cur_step + 1,
+                             [](const TraceStep &step) { return step.pos_b != -1; }));
+}
+
+bool finished(const Visualizer &vis)
+{
+    return vis.cur_step + 1 == vis.steps.size();
+}
+
+// How far a race has gone, in comparisons: those of a lane still comparing,
+// one more than all of a lane that has finished.
+int reached(const RaceView &race)
+{
+    int most = 0;
+    for (int lane = 0; lane < 2; ++lane)
+        most = qMax(most, compared(race.racer(lane)) + int(finished(race.racer(lane))));
+    return most;
+}
+
+// What is unfair in the race as it stands, or empty: lanes with different
+// comparisons while neither has finished, a lane between two comparisons, a
+// lane finished first without fewer comparisons in all than the other, or a
+// winner or mark other than the lane with fewer comparisons.
+QString unfair(const RaceView &race)
+{
+    const Visualizer *lanes[2] = {&race.racer(0), &race.racer(1)};
+    const int made[2] = {compared(*lanes[0]), compared(*lanes[1])};
+    const bool done[2] = {finished(*lanes[0]), finished(*lanes[1])};
+    const int total[2] = {lanes[0]->op_count, lanes[1]->op_count};
+    const QString state = QStringLiteral(" (comparisons %1 of %2 and %3 of %4, steps %5 and %6)")
+                              .arg(made[0])
+                              .arg(total[0])
+                              .arg(made[1])
+                              .arg(total[1])
+                              .arg(lanes[0]->cur_step)
+                              .arg(lanes[1]->cur_step);
+    if (!done[0] && !done[1] && made[0] != made[1])
+        return QStringLiteral("unequal while neither finished") + state;
+    for (int lane = 0; lane < 2; ++lane)
+        if (!done[lane] && made[lane] > 0 &&
+            lanes[lane]->steps.at(lanes[lane]->cur_step).pos_b == -1)
+            return QStringLiteral("lane %1 between two comparisons").arg(lane) + state;
+    if (done[0] != done[1] && made[done[0] ? 1 : 0] <= total[done[0] ? 0 : 1])
+        return QStringLiteral("finished first without fewer comparisons") + state;
+    const int winner = !done[0] && !done[1]   ? -1
+                       : total[0] == total[1] ? 2
+                                              : (total[0] < total[1] ? 0 : 1);
+    if (race.winner() != winner)
+        return QStringLiteral("winner %1, not %2").arg(race.winner()).arg(winner) + state;
+    const QStringList names = {formula_name(race.formula(0)), formula_name(race.formula(1))};
+    if (marked(&race, QStringLiteral("✓ finished first")) !=
+            (winner == 0 || winner == 1 ? QStringList{names[winner]} : QStringList()) ||
+        marked(&race, QStringLiteral("✓ finished together")) !=
+            (winner == 2 ? names : QStringList()))
+        return QStringLiteral("marks other than the winner %1").arg(winner) + state;
+    return QString();
+}
+
+// What the races said: any line of a race window, such as the one it
+// opens with.
+QStringList races_said;
+
+void hear_races(QAccessibleEvent *event)
+{
+    QAccessibleInterface *item = event->accessibleInterface();
+    if (event->type() == QAccessible::Focus && item != nullptr && item->parent() != nullptr &&
+        qobject_cast<RaceView *>(item->parent()->object()) != nullptr)
+        races_said << item->text(QAccessible::Name);
+}
+
+// The race that playback is watched in, and each lane's comparisons and
+// whether it had finished, as each line was said.
+const RaceView *watched = nullptr;
+struct LaneState {
+    int made;
+    bool done;
+};
+QList<std::array<LaneState, 2>> ticked;
+QStringList ticked_unfair;
+
+void watch_race(QAccessibleEvent *event)
+{
+    QAccessibleInterface *item = event->accessibleInterface();
+    if (event->type() != QAccessible::Focus || item == nullptr || item->parent() == nullptr ||
+        item->parent()->object() != watched)
+        return;
+    std::array<LaneState, 2> lanes;
+    for (int lane = 0; lane < 2; ++lane)
+        lanes[lane] = {compared(watched->racer(lane)), finished(watched->racer(lane))};
+    ticked << lanes;
+    if (const QString wrong = unfair(*watched); !wrong.isEmpty())
+        ticked_unfair << wrong;
+}
+
+// WCAG's contrast ratio of two colours.
+qreal contrast(const QColor &a, const QColor &b)
+{
+    const auto luminance = [](const QColor &c) {
+        const auto channel = [](qreal v) {
+            return v <= 0.04045 ? v / 12.92 : qPow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) +
+               0.0722 * channel(c.blueF());
+    };
+    const qreal la = luminance(a) + 0.05, lb = luminance(b) + 0.05;
+    return qMax(la, lb) / qMin(la, lb);
+}
+
+// The colour that covers most of the area of the image, and the one that
+// stands out from it most.
+std::pair<QColor, QColor> ground_and_ink(const QImage &image, const QRect &area)
+{
+    QHash<QRgb, int> count;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            ++count[image.pixel(x, y)];
+    QRgb ground = 0;
+    for (auto it = count.cbegin(); it != count.cend(); ++it)
+        if (it.value() > count.value(ground))
+            ground = it.key();
+    QColor ink(ground);
+    for (auto it = count.cbegin(); it != count.cend(); ++it)
+        if (contrast(QColor(it.key()), QColor(ground)) > contrast(ink, QColor(ground)))
+            ink = QColor(it.key());
+    return {QColor(ground), ink};
 }
 
 } // namespace
@@ -532,8 +676,8 @@ private slots:
     }
 
     // R races the formula in force against another on the sequence on display:
-    // every key moves both, the one home first is marked, and leaving returns
-    // to the presentation at the step it showed.
+    // every key moves both by a comparison, the one home first is marked, and
+    // leaving returns to the presentation at the step it showed.
     void race()
     {
         w->get<QComboBox>("chosenFormula")->setCurrentIndex(2); // Sedgewick's: gap 1 alone
@@ -545,26 +689,26 @@ private slots:
         QVERIFY(race && race->isActiveWindow());
         QCOMPARE(QList<int>({race->formula(0), race->formula(1)}), QList<int>({2, 3}));
         press("Right Right Right Left");
-        QCOMPARE(QList<int>({race->racer(0).cur_step, race->racer(1).cur_step}),
-                 QList<int>({2, 2}));
+        for (int lane = 0; lane < 2; ++lane) {
+            const Visualizer &racer = race->racer(lane);
+            QVERIFY(racer.steps.at(racer.cur_step).pos_b != -1);
+            QVERIFY(RaceView::progress(racer).startsWith(
+                QStringLiteral("comparisons so far: 2 of %1 ").arg(racer.op_count)));
+        }
         QCOMPARE(initial_sequence(race->racer(1)), initial_sequence(*w->vis));
-        QVERIFY(
-            RaceView::progress(race->racer(1))
-                .startsWith(
-                    QStringLiteral("comparisons so far: 0 of %1 ").arg(race->racer(1).op_count)));
         press("Down Down"); // Knuth's has the same gap 1 here: home together
         QCOMPARE(race->formula(1), 5);
-        QCOMPARE(race->racer(1).cur_step, 0);
+        QCOMPARE(race->racer(1).cur_step, race->racer(0).cur_step); // the same comparisons
         press(Qt::Key_End);
         QCOMPARE(race->winner(), 2);
-        press("Up Up Up"); // past the first to Hibbard's, with more steps here
+        press("Up Up Up"); // past the first to Hibbard's, with fewer comparisons here
         QCOMPARE(race->formula(1), 1);
         w->get<QSlider>("playSpeed")->setValue(w->get<QSlider>("playSpeed")->maximum());
         race->set_pause(1);
-        press(Qt::Key_Space);
+        press("Home Space");
         QTRY_VERIFY(!race->playing());
-        QCOMPARE(race->winner(), 0);
-        QVERIFY(race->findChildren<QLabel *>().constFirst()->text().endsWith("✓ finished first"));
+        QCOMPARE(race->winner(), 1);
+        QCOMPARE(marked(race, QStringLiteral("✓ finished first")), QStringList({formula_name(1)}));
         press(Qt::Key_Escape);
         QTRY_VERIFY(presentation()->isActiveWindow());
         QCOMPARE(w->vis->cur_step, shown);
@@ -577,7 +721,7 @@ private slots:
         QTest::addColumn<QString>("keys");
         QTest::newRow("Shell's against Hibbard's: their first gaps") << 0 << "Right";
         QTest::newRow("Hibbard's against Sedgewick's: into the first pass")
-            << 1 << "Right Right Right Right";
+            << 1 << "Right Right Right";
         QTest::newRow("Pratt's against Fibonacci: a step back")
             << 3 << "Right Right Right Right Left";
         QTest::newRow("Fibonacci against another, chosen with Down")
@@ -673,6 +817,454 @@ private slots:
             wrong = complaint();
         }
         for (const char *key : {"End", "Down", "Right", "Right"}) {
+            if (wrong.isEmpty())
+                press(QKeySequence(QLatin1String(key))[0]);
+            wrong = wrong.isEmpty() ? complaint() : wrong;
+        }
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
+    }
+
+    void race_is_fair_data()
+    {
+        QTest::addColumn<int>("shortest");
+        QTest::addColumn<int>("longest");
+        QTest::addColumn<int>("largest"); // the numbers are from 1 to it
+        QTest::newRow("one to nine numbers") << 1 << 9 << 999;
+        QTest::newRow("10 to 40 numbers") << 10 << 40 << 999;
+        QTest::newRow("5 to 30 numbers from 1 to 3, many of them equal") << 5 << 30 << 3;
+        QTest::newRow("100 to 150 numbers") << 100 << 150 << 999;
+    }
+
+    // Races of random sequences between random formulas, under random keys:
+    // after every key, while neither lane has finished both have made as
+    // many comparisons and show one; the lane that finishes first has fewer
+    // comparisons in all and is the one marked; as many finish together.
+    void race_is_fair()
+    {
+        QFETCH(int, shortest);
+        QFETCH(int, longest);
+        QFETCH(int, largest);
+        QRandomGenerator rng{quint32(shortest * 100000 + longest * 1000 + largest)};
+        const QStringList keys = QStringLiteral("Right Right Right Right Right Right PgDown Left "
+                                                "PgUp Up Down End Home")
+                                     .split(u' ');
+        for (int round = 0; round < 6; ++round) {
+            QVector<qint32> numbers(rng.bounded(shortest, longest + 1));
+            for (qint32 &number : numbers)
+                number = rng.bounded(1, largest + 1);
+            RaceView race(numbers, int(rng.bounded(formula_count)), w->window);
+            // Active, as the keys of the active window's shortcuts go elsewhere.
+            race.present_on(w->window->screen());
+            QTRY_VERIFY(race.isActiveWindow());
+            QStringList pressed;
+            for (int i = 0; i < 150; ++i) {
+                pressed << keys.at(rng.bounded(keys.size()));
+                QTest::keyClick(&race, QKeySequence(pressed.last())[0].key());
+                if (const QString wrong = unfair(race); !wrong.isEmpty())
+                    QFAIL(qPrintable(QStringLiteral("%1, %2 against %3 on %4 after %5")
+                                         .arg(wrong, formula_name(race.formula(0)),
+                                              formula_name(race.formula(1)), joined(numbers),
+                                              pressed.join(u' '))));
+            }
+        }
+    }
+
+    void race_names_the_winner_data()
+    {
+        QTest::addColumn<QString>("numbers");
+        QTest::addColumn<int>("formula");            // in force
+        QTest::addColumn<int>("downs");              // Down presses that choose the second
+        QTest::addColumn<QList<int>>("comparisons"); // each lane's in all
+        QTest::addColumn<int>("winner");
+        QTest::newRow("Shell's, 25 comparisons, against Sedgewick's, 32: the first")
+            << "5 3 8 1 9 2 7 4 6 0" << 0 << 1 << QList<int>{25, 32} << 0;
+        QTest::newRow("Shell's, 32, against Hibbard's, 30: the second")
+            << "9 3 7 1 8 2 6 10 5 4" << 0 << 0 << QList<int>{32, 30} << 1;
+        QTest::newRow("Ciura's, 33, against Shell's, 25: the second")
+            << "5 3 8 1 9 2 7 4 6 0" << 6 << 0 << QList<int>{33, 25} << 1;
+        QTest::newRow("Sedgewick's against Knuth's, 31 each: together")
+            << "9 3 7 1 8 2 6 10 5 4" << 2 << 2 << QList<int>{31, 31} << 2;
+    }
+
+    // Right moves both lanes a comparison on, with counters that agree, until
+    // the lane with fewer comparisons finishes while the other still
+    // compares: that lane is marked, and stays marked as the class presses
+    // on, 39 times in all.
+    void race_names_the_winner()
+    {
+        QFETCH(QString, numbers);
+        QFETCH(int, formula);
+        QFETCH(int, downs);
+        QFETCH(QList<int>, comparisons);
+        QFETCH(int, winner);
+        w->get<QComboBox>("chosenFormula")->setCurrentIndex(formula);
+        w->apply(numbers);
+        RaceView *race = start_race(w->window);
+        QVERIFY(race);
+        for (int i = 0; i < downs; ++i)
+            press(Qt::Key_Down);
+        QCOMPARE(QList<int>({race->racer(0).op_count, race->racer(1).op_count}), comparisons);
+        const auto counted = [&](int lane, int made) {
+            const QString counters = RaceView::progress(race->racer(lane));
+            return counters.startsWith(QStringLiteral("comparisons so far: %1 of %2 ")
+                                           .arg(made)
+                                           .arg(comparisons[lane]))
+                       ? QString()
+                       : QStringLiteral("lane %1 at %2 comparisons: %3")
+                             .arg(lane)
+                             .arg(made)
+                             .arg(counters);
+        };
+        const int fewer = std::min(comparisons[0], comparisons[1]);
+        for (int made = 1; made <= fewer; ++made) {
+            press(Qt::Key_Right);
+            for (int lane = 0; lane < 2; ++lane)
+                QVERIFY2(counted(lane, made).isEmpty(), qPrintable(counted(lane, made)));
+            QCOMPARE(race->winner(), -1);
+        }
+        const QStringList names = {formula_name(race->formula(0)), formula_name(race->formula(1))};
+        for (int presses = fewer + 1; presses <= 39; ++presses) {
+            press(Qt::Key_Right);
+            QCOMPARE(race->winner(), winner);
+            QCOMPARE(marked(race, QStringLiteral("✓ finished first")),
+                     winner == 2 ? QStringList() : QStringList{names[winner]});
+            QCOMPARE(marked(race, QStringLiteral("✓ finished together")),
+                     winner == 2 ? names : QStringList());
+            for (int lane = 0; lane < 2; ++lane) {
+                const Visualizer &racer = race->racer(lane);
+                if (finished(racer))
+                    QCOMPARE(racer.steps.at(racer.cur_step).text, "Sorting finished!");
+                const int made = std::min(presses, comparisons[lane]);
+                QVERIFY2(counted(lane, made).isEmpty(), qPrintable(counted(lane, made)));
+            }
+            // The winner is home at once, the other when it has no comparison left.
+            QCOMPARE(finished(race->racer(winner % 2)), true);
+            QCOMPARE(finished(race->racer(1 - winner % 2)), presses > comparisons[1 - winner % 2]);
+        }
+    }
+
+    void race_second_keeps_the_comparisons_data()
+    {
+        const QString rights = QStringLiteral("Right ");
+        QTest::addColumn<QString>("numbers");
+        QTest::addColumn<int>("formula");  // in force
+        QTest::addColumn<QString>("keys"); // before the change
+        QTest::addColumn<QString>("change");
+        QTest::newRow("three comparisons in, Down")
+            << "5 3 8 1 9 2 7 4 6 0" << 0 << rights.repeated(3).trimmed() << "Down";
+        QTest::newRow("four in and one back, Up")
+            << "5 3 8 1 9 2 7 4 6 0" << 0 << "Right Right Right Right Left"
+            << "Up";
+        QTest::newRow("after the first finished, Up: one with more comparisons")
+            << "5 3 8 1 9 2 7 4 6 0" << 0 << rights.repeated(26).trimmed() << "Up";
+        QTest::newRow("past all the new second's comparisons, Up: at its end")
+            << "9 3 7 1 8 2 6 10 5 4" << 3 << rights.repeated(40).trimmed() << "Up";
+        QTest::newRow("at the end, Down") << "9 3 7 1 8 2 6 10 5 4" << 0 << "End"
+                                          << "Down";
+        QTest::newRow("at the start, Down") << "9 3 7 1 8 2 6 10 5 4" << 4 << "Home"
+                                            << "Down";
+    }
+
+    // Up and Down put another formula in the second lane at the comparisons
+    // the race has reached, or at its end if it has fewer; the first lane
+    // stays where it is.
+    void race_second_keeps_the_comparisons()
+    {
+        QFETCH(QString, numbers);
+        QFETCH(int, formula);
+        QFETCH(QString, keys);
+        QFETCH(QString, change);
+        w->get<QComboBox>("chosenFormula")->setCurrentIndex(formula);
+        w->apply(numbers);
+        RaceView *race = start_race(w->window);
+        QVERIFY(race);
+        press(keys.toLatin1().constData());
+        const int before = reached(*race);
+        const int first_step = race->racer(0).cur_step;
+        const int second = race->formula(1);
+        press(change.toLatin1().constData());
+        QVERIFY(race->formula(1) != second && race->formula(1) != formula);
+        QCOMPARE(race->racer(0).cur_step, first_step);
+        const Visualizer &racer = race->racer(1);
+        const int made = std::min(before, racer.op_count);
+        QCOMPARE(compared(racer), made);
+        QCOMPARE(finished(racer), before > racer.op_count);
+        QVERIFY(before == 0 || finished(racer) || racer.steps.at(racer.cur_step).pos_b != -1);
+        QVERIFY(RaceView::progress(racer).startsWith(
+            QStringLiteral("comparisons so far: %1 of %2 ").arg(made).arg(racer.op_count)));
+        const QString wrong = unfair(*race);
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
+    }
+
+    void race_plays_by_comparisons_data()
+    {
+        QTest::addColumn<QString>("numbers");
+        QTest::addColumn<int>("formula"); // in force, against the next
+        QTest::newRow("5 3 8 1 9 2 7 4 6 0, Shell's against Hibbard's")
+            << "5 3 8 1 9 2 7 4 6 0" << 0;
+        QTest::newRow("9 3 7 1 8 2 6 10 5 4, Sedgewick's against Pratt's")
+            << "9 3 7 1 8 2 6 10 5 4" << 2;
+        QRandomGenerator rng{7};
+        QTest::newRow("40 random numbers, Fibonacci against Knuth's")
+            << typed_numbers(rng, 40) << 4;
+        QTest::newRow("one number, Ciura's against Shell's") << "5" << 6;
+    }
+
+    // Space plays the race as Right moves it: each tick, heard as one line,
+    // takes every lane still comparing to its next comparison, fairly, and a
+    // lane with none left to its end, where playback stops.
+    void race_plays_by_comparisons()
+    {
+        QFETCH(QString, numbers);
+        QFETCH(int, formula);
+        w->get<QComboBox>("chosenFormula")->setCurrentIndex(formula);
+        w->apply(numbers);
+        RaceView *race = start_race(w->window);
+        QVERIFY(race);
+        watched = race;
+        ticked.clear();
+        ticked_unfair.clear();
+        Accessibility::listen(watch_race);
+        const auto deaf = qScopeGuard([] { Accessibility::listen(nullptr); });
+        race->set_pause(1);
+        press(Qt::Key_Space);
+        QTRY_VERIFY(!race->playing());
+        QCOMPARE(ticked_unfair, QStringList());
+        const int most = std::max(race->racer(0).op_count, race->racer(1).op_count);
+        QCOMPARE(ticked.size(), most + 1);
+        std::array<LaneState, 2> before = {{{0, false}, {0, false}}};
+        for (const auto &lanes : std::as_const(ticked)) {
+            for (int lane = 0; lane < 2; ++lane) {
+                const LaneState now = lanes.at(lane);
+                const LaneState was = before.at(lane);
+                // On by one comparison, or home from the last.
+                const bool onward = was.done ? now.done && now.made == was.made
+                                             : (!now.done && now.made == was.made + 1) ||
+                                                   (now.done && now.made == was.made &&
+                                                    now.made == race->racer(lane).op_count);
+                QVERIFY2(onward, qPrintable(QStringLiteral("lane %1 from %2 to %3 comparisons")
+                                                .arg(lane)
+                                                .arg(was.made)
+                                                .arg(now.made)));
+            }
+            before = lanes;
+        }
+        QVERIFY(before.at(0).done && before.at(1).done);
+    }
+
+    void race_says_its_formulas_as_it_opens_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("formula"); // in force
+        QTest::addColumn<QString>("line");
+        QTest::newRow("English, Shell's against Hibbard's")
+            << "en" << 0 << "Race: Shell's formula against Hibbard's formula.";
+        QTest::newRow("English, Ciura's against Shell's")
+            << "en" << 6 << "Race: Ciura's sequence against Shell's formula.";
+        QTest::newRow("German, Sedgewick's against Pratt's")
+            << "de" << 2 << "Wettlauf: Sedgewick-Formel gegen Pratt-Formel.";
+    }
+
+    // As the race opens, screen readers hear one line that names both
+    // formulas, once: the first key is heard as its step.
+    void race_says_its_formulas_as_it_opens()
+    {
+        QFETCH(QString, language);
+        QFETCH(int, formula);
+        QFETCH(QString, line);
+        QLocale::setDefault(QLocale(language));
+        install_translations();
+        delete w->window;
+        w->open();
+        w->get<QComboBox>("chosenFormula")->setCurrentIndex(formula);
+        w->apply(QStringLiteral("9 3 7 1 8 2 6 10 5 4"));
+        races_said.clear();
+        Accessibility::listen(hear_races);
+        const auto deaf = qScopeGuard([] { Accessibility::listen(nullptr); });
+        RaceView *race = start_race(w->window);
+        QVERIFY(race);
+        QCOMPARE(races_said, QStringList{line});
+        press(Qt::Key_Right);
+        QCOMPARE(races_said.size(), 2);
+        QVERIFY2(races_said.last().startsWith(formula_name(formula)),
+                 qPrintable(races_said.last()));
+    }
+
+    void race_playback_waits_for_its_line_data()
+    {
+        QTest::addColumn<int>("reader"); // 0 none, 1 from the start, 2 from a tick on
+        QTest::addColumn<int>("pause");
+        QTest::newRow("no screen reader: the pause") << 0 << 700;
+        QTest::newRow("no screen reader, 1 ms: on to the end at once") << 0 << 1;
+        QTest::newRow("a screen reader: as long as each line takes") << 1 << 1;
+        QTest::newRow("a screen reader and a longer pause: the pause") << 1 << 60000;
+        QTest::newRow("a screen reader from a tick of playback on: the line") << 2 << 1;
+    }
+
+    // While a screen reader runs, playback waits after each line at least as
+    // long as it takes to say, whether a key or a tick said it; without one,
+    // the pause alone.
+    void race_playback_waits_for_its_line()
+    {
+        QFETCH(int, reader);
+        QFETCH(int, pause);
+        ScreenReader::instance()->set_running(reader == 1);
+        const auto reset = qScopeGuard([] { ScreenReader::instance()->set_running(false); });
+        RaceView *race = start_race(w->window);
+        QVERIFY(race);
+        speaker = QAccessible::queryAccessibleInterface(race);
+        said.clear();
+        Accessibility::listen(hear);
+        const auto deaf = qScopeGuard([] { Accessibility::listen(nullptr); });
+        const auto *ticks = race->findChild<QTimer *>(QStringLiteral("playback"));
+        QVERIFY(ticks);
+        const auto waits = [&] {
+            return ScreenReader::instance()->running()
+                       ? std::max(pause, ScreenReader::speaking_ms(said.last()))
+                       : pause;
+        };
+        race->set_pause(pause);
+        press("Right Space");
+        QCOMPARE(ticks->interval(), waits());
+        if (reader == 2) {
+            ScreenReader::instance()->set_running(true);
+            QTRY_VERIFY(ticks->interval() > pause);
+            QCOMPARE(ticks->interval(), waits());
+        }
+        const int heard = ticks->interval();
+        press(Qt::Key_Right); // a line of another length, while playing
+        QCOMPARE(ticks->interval(), waits());
+        if (reader == 1 && pause == 1)
+            QVERIFY(ticks->interval() != heard);
+        if (pause == 1 && reader == 0) {
+            QTRY_VERIFY(!race->playing());
+        } else {
+            QVERIFY(race->playing());
+            press(Qt::Key_Space);
+            QVERIFY(!race->playing());
+        }
+    }
+
+    void race_on_a_dark_desktop_data()
+    {
+        QTest::addColumn<int>("n");
+        QTest::newRow("10 numbers: whole pictures") << 10;
+        QTest::newRow("300 numbers: in panes") << 300;
+    }
+
+    // Under Breeze Dark's colours the race stays black on white, as the
+    // presentation: its texts stand out by 4.5:1 on white, and the lanes'
+    // ground is white.
+    void race_on_a_dark_desktop()
+    {
+        QFETCH(int, n);
+        const QPalette before = QApplication::palette();
+        const auto restore = qScopeGuard([before] { QApplication::setPalette(before); });
+        QPalette dark = before;
+        dark.setColor(QPalette::Window, QColor(0x31, 0x36, 0x3b));
+        dark.setColor(QPalette::Base, QColor(0x23, 0x26, 0x29));
+        for (QPalette::ColorRole role :
+             {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            dark.setColor(role, QColor(0xfc, 0xfc, 0xfc));
+        QApplication::setPalette(dark);
+        QRandomGenerator rng{quint32(n)};
+        w->apply(typed_numbers(rng, n));
+        RaceView *race = start_race(w->window);
+        QVERIFY(race);
+        race->setGeometry(0, 0, 1280, 800);
+        press("Right Right Right");
+        const QImage image = race->grab().toImage();
+        const QColor white(Qt::white);
+        QCOMPARE(image.pixelColor(2, 2), white);
+        for (const QLabel *label : race->findChildren<QLabel *>()) {
+            const QRect area(label->mapTo(race, QPoint()), label->size());
+            const auto [ground, ink] = ground_and_ink(image, area);
+            QVERIFY2(
+                ground == white && contrast(ink, ground) >= 4.5,
+                qPrintable(
+                    QStringLiteral("%1 on %2: %3").arg(ink.name(), ground.name(), label->text())));
+        }
+        for (const QGraphicsView *view : race->findChildren<QGraphicsView *>()) {
+            const QRect area(view->mapTo(race, QPoint()), view->size());
+            QCOMPARE(ground_and_ink(image, area).first, white);
+            for (const QPoint &corner :
+                 {area.topLeft(), area.topRight(), area.bottomLeft(), area.bottomRight()})
+                QCOMPARE(image.pixelColor(corner), white);
+        }
+    }
+
+    void race_fits_its_screen_data()
+    {
+        QTest::addColumn<QSize>("screen"); // logical pixels
+        QTest::addColumn<int>("n");
+        QTest::addColumn<int>("formula"); // in force
+        QTest::addColumn<QString>("language");
+        QTest::newRow("1280×1024 at scale 2, 10 numbers") << QSize(640, 512) << 10 << 0 << "en";
+        QTest::newRow("1280×1024 at scale 2, 1000 numbers in panes")
+            << QSize(640, 512) << 1000 << 1 << "en";
+        QTest::newRow("1280×1024 at scale 2, in German") << QSize(640, 512) << 40 << 4 << "de";
+        QTest::newRow("1920×1080 at scale 3, 25 numbers") << QSize(640, 360) << 25 << 2 << "en";
+        QTest::newRow("1920×1080 at scale 2, 300 numbers in German")
+            << QSize(960, 540) << 300 << 5 << "de";
+        QTest::newRow("1366×768, 10 numbers") << QSize(1366, 768) << 10 << 6 << "en";
+    }
+
+    // On a small screen, as a large scale makes one, both lanes with their
+    // titles and counters and the key line lie within the race, apart from
+    // each other, each text whole, and each lane shows the boxes its step is
+    // about: at every step, at the end and for another second formula.
+    void race_fits_its_screen()
+    {
+        QFETCH(QSize, screen);
+        QFETCH(int, n);
+        QFETCH(int, formula);
+        QFETCH(QString, language);
+        QLocale::setDefault(QLocale(language));
+        install_translations();
+        delete w->window;
+        w->open();
+        QRandomGenerator rng{quint32(n * 10 + formula)};
+        w->get<QComboBox>("chosenFormula")->setCurrentIndex(formula);
+        w->apply(typed_numbers(rng, n));
+        RaceView *race = start_race(w->window);
+        QVERIFY(race);
+        race->setGeometry(QRect(QPoint(), screen));
+        QCoreApplication::processEvents();
+        const auto complaint = [&]() -> QString {
+            if (race->size() != screen)
+                return QStringLiteral("the race is %1 by %2")
+                    .arg(race->width())
+                    .arg(race->height());
+            QList<const QWidget *> parts;
+            for (const QLabel *label : race->findChildren<QLabel *>()) {
+                parts << label;
+                if (label->heightForWidth(label->width()) > label->height())
+                    return QStringLiteral("cut off: ") + label->text();
+            }
+            for (const QGraphicsView *view : race->findChildren<QGraphicsView *>()) {
+                parts << view;
+                const Visualizer &racer =
+                    race->racer(view->scene() == race->racer(0).scene ? 0 : 1);
+                const PaneLayout &layout = view->findChild<PaneView *>()->layout();
+                if (const QString missed = unseen(racer, view, layout, 12); !missed.isEmpty())
+                    return missed;
+            }
+            for (const QWidget *part : parts) {
+                const QRect area(part->mapTo(race, QPoint()), part->size());
+                if (!race->rect().contains(area))
+                    return QStringLiteral("%1 leaves the race")
+                        .arg(part->metaObject()->className());
+                for (const QWidget *other : parts)
+                    if (other != part &&
+                        area.intersects(QRect(other->mapTo(race, QPoint()), other->size())))
+                        return QStringLiteral("%1 over %2")
+                            .arg(part->metaObject()->className(), other->metaObject()->className());
+            }
+            return QString();
+        };
+        QString wrong = complaint();
+        for (const char *key : {"Right", "Right", "Right", "Right", "Right", "Right", "End", "Down",
+                                "Left", "Up", "Home"}) {
             if (wrong.isEmpty())
                 press(QKeySequence(QLatin1String(key))[0]);
             wrong = wrong.isEmpty() ? complaint() : wrong;

@@ -716,10 +716,6 @@ Untere Reihe, diese Teilfolge: die verglichenen Elemente violett mit Rahmen.</tr
         <translation>Vellora – Wettlauf</translation>
     </message>
     <message>
-        <source>Right, Left: both a step · Space: play · Up, Down: another second formula · Esc: back to the presentation</source>
-        <translation>Pfeil rechts, links: beide einen Schritt · Leertaste: abspielen · Pfeil hoch, runter: andere zweite Formel · Esc: zurück zur Präsentation</translation>
-    </message>
-    <message>
         <source>comparisons so far: %1 of %2 · swaps so far: %3 of %4 · step %5 of %6</source>
         <translation>Vergleiche bisher: %1 von %2 · Vertauschungen bisher: %3 von %4 · Schritt %5 von %6</translation>
     </message>
@@ -738,6 +734,14 @@ Untere Reihe, diese Teilfolge: die verglichenen Elemente violett mit Rahmen.</tr
     <message>
         <source>✓ finished together</source>
         <translation>✓ gleichzeitig fertig</translation>
+    </message>
+    <message>
+        <source>Right, Left: both to the next or previous comparison · Space: play · Up, Down: another second formula · Esc: back to the presentation</source>
+        <translation>Pfeil rechts, links: beide zum nächsten oder vorigen Vergleich · Leertaste: abspielen · Pfeil hoch, runter: andere zweite Formel · Esc: zurück zur Präsentation</translation>
+    </message>
+    <message>
+        <source>Race: %1 against %2.</source>
+        <translation>Wettlauf: %1 gegen %2.</translation>
     </message>
 </context>
 <context>
