@@ -6,7 +6,6 @@
 #include "visualizer.h"
 
 #include <QRandomGenerator>
-#include <QStringList>
 
 #include <algorithm>
 #include <utility>
@@ -78,9 +77,5 @@ QVector<qint32> Examples::make(Kind kind, int n, QRandomGenerator &rng)
 
 QString Examples::as_text(const QVector<qint32> &numbers)
 {
-    QStringList texts;
-    texts.reserve(numbers.size());
-    for (qint32 v : numbers)
-        texts << num_to_str(v);
-    return texts.join(u' ');
+    return joined(numbers, QStringLiteral(" "));
 }
