@@ -5,6 +5,7 @@
 #include "access/accessibility.h"
 #include "classroom.h"
 #include "formulas.h"
+#include "growth.h"
 #include "paneview.h"
 #include "picture.h"
 #include "presentation.h"
@@ -56,6 +57,15 @@ void hear(QAccessibleEvent *event)
     QAccessibleInterface *item = event->accessibleInterface();
     if (event->type() == QAccessible::Focus && item != nullptr && item->parent() == speaker)
         said << item->text(QAccessible::Name);
+}
+
+// The window's action of that text, or none.
+QAction *action_named(const QWidget *window, const QString &text)
+{
+    const QList<QAction *> actions = window->actions();
+    const auto action = std::find_if(actions.cbegin(), actions.cend(),
+                                     [&](QAction *a) { return a->text() == text; });
+    return action == actions.cend() ? nullptr : *action;
 }
 
 // Starts the race of the formula in force against the next one, on the
@@ -229,12 +239,16 @@ private slots:
         QTest::newRow("three values, 13 numbers, Pratt")
             << "Only three different values, in random order" << 13 << 3 << QString()
             << "1 1 1 1 1 2 2 2 2 3 3 3 3" << -1;
+        const QString bad_case = QStringLiteral("9 1 10 2 11 3 12 4 13 5 14 6 15 7 16 8");
         QTest::newRow("Shell's bad case, 16 numbers, Shell")
-            << "Bad case for Shell's formula (best seen at 16 numbers)" << 16 << 0
-            << "9 1 10 2 11 3 12 4 13 5 14 6 15 7 16 8" << up_to(16) << -1;
-        QTest::newRow("Shell's bad case, 11 numbers, Fibonacci")
-            << "Bad case for Shell's formula (best seen at 16 numbers)" << 11 << 4
-            << "6 1 7 2 8 3 9 4 10 5 11" << up_to(11) << -1;
+            << "Bad case for Shell's formula (16 numbers)" << 16 << 0 << bad_case << up_to(16)
+            << -1;
+        QTest::newRow("Shell's bad case at 11 on the slider: 16 numbers, Fibonacci")
+            << "Bad case for Shell's formula (16 numbers)" << 11 << 4 << bad_case << up_to(16)
+            << -1;
+        QTest::newRow("Shell's bad case at 20 on the slider: 16 numbers, Shell")
+            << "Bad case for Shell's formula (16 numbers)" << 20 << 0 << bad_case << up_to(16)
+            << -1;
     }
 
     // An example is applied at once as the typed sequence, at the slider's
@@ -251,11 +265,9 @@ private slots:
         w->choose("randomGenRadio");
         w->get<QSlider>("randomSeqSize")->setValue(size);
         w->get<QComboBox>("chosenFormula")->setCurrentIndex(formula);
-        const QList<QAction *> actions = w->window->actions();
-        const auto action = std::find_if(actions.cbegin(), actions.cend(),
-                                         [&](QAction *a) { return a->text() == item; });
-        QVERIFY(action != actions.cend());
-        (*action)->trigger();
+        QAction *action = action_named(w->window, item);
+        QVERIFY(action);
+        action->trigger();
 
         QVERIFY(w->get<QRadioButton>("userDefineRadio")->isChecked());
         auto *field = w->get<QLineEdit>("userDefLine");
@@ -284,6 +296,43 @@ private slots:
         press(Qt::Key_End);
         press(QKeyCombination(Qt::CTRL | Qt::SHIFT, Qt::Key_C));
         QCOMPARE(QGuiApplication::clipboard()->text(), field->text());
+    }
+
+    void bad_case_is_bad_for_shell_data()
+    {
+        QTest::addColumn<int>("slider");
+        for (int size : {10, 16, 17, 20, 25})
+            QTest::newRow(qPrintable(QStringLiteral("slider at %1").arg(size))) << size;
+    }
+
+    // Wherever the slider is, the bad case makes Shell's formula compare more
+    // than on 95% of random permutations of as many numbers (at 20 numbers
+    // it would be an average case).
+    void bad_case_is_bad_for_shell()
+    {
+        QFETCH(int, slider);
+        w->get<QSlider>("randomSeqSize")->setValue(slider);
+        w->get<QComboBox>("chosenFormula")->setCurrentIndex(0);
+        QAction *action = action_named(w->window, "Bad case for Shell's formula (16 numbers)");
+        QVERIFY(action);
+        action->trigger();
+        const int n = int(w->vis->seq.size());
+        QCOMPARE(n, 16);
+        QRandomGenerator rng(1959);
+        QVector<qint32> permutation;
+        int as_costly = 0;
+        const int samples = 400;
+        for (int i = 0; i < samples; ++i) {
+            random_permutation(rng, n, &permutation);
+            Visualizer sorted(nullptr, nullptr, nullptr, formulas[0].generate, permutation);
+            sorted.build_trace();
+            as_costly += sorted.op_count >= w->vis->op_count;
+        }
+        QVERIFY2(as_costly <= samples / 20,
+                 qPrintable(QStringLiteral("%1 comparisons; %2 of %3 random permutations as many")
+                                .arg(w->vis->op_count)
+                                .arg(as_costly)
+                                .arg(samples)));
     }
 
     // Closing the window while presenting, during a playback of five-second

@@ -295,8 +295,8 @@
         <translation>Nur drei verschiedene Werte, zufällig angeordnet</translation>
     </message>
     <message>
-        <source>Bad case for Shell&apos;s formula (best seen at 16 numbers)</source>
-        <translation>Ungünstiger Fall für die Shell-Formel (am deutlichsten bei 16 Zahlen)</translation>
+        <source>Bad case for Shell&apos;s formula (16 numbers)</source>
+        <translation>Ungünstiger Fall für die Shell-Formel (16 Zahlen)</translation>
     </message>
 </context>
 <context>
