@@ -2,14 +2,19 @@
 // SPDX-FileCopyrightText: Vellora contributors
 #include "dialogs.h"
 
+#include "sequence_input.h"
 #include "translations.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFormLayout>
 #include <QPointer>
+#include <QSettings>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QUrl>
 
@@ -23,6 +28,14 @@ void show_message_and_wait(QMessageBox::Icon icon, const QString &title, const Q
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     delete box;
 }
+
+namespace
+{
+
+// The size of the last random sequence.
+constexpr char random_size_key[] = "random/size";
+
+} // namespace
 
 QString ask_picture_path(QWidget *parent, const std::function<QString(const QString &suffix)> &name)
 {
@@ -48,6 +61,32 @@ QString ask_picture_path(QWidget *parent, const std::function<QString(const QStr
     if (suffix != u"png" && suffix != u"svg")
         path += u'.' + dialog.defaultSuffix();
     return path;
+}
+
+std::optional<int> ask_random_size(QWidget *parent, int first)
+{
+    QDialog dialog(parent);
+    dialog.setWindowTitle(QCoreApplication::translate("MainWindow", "Random sequence"));
+    auto *size = new QSpinBox(&dialog);
+    size->setRange(2, max_sequence_length);
+    QSettings settings;
+    size->setValue(settings.value(random_size_key, first).toInt());
+    size->selectAll(); // so that typing replaces it
+    // The label is the spin box's buddy, so screen readers say it as its name.
+    auto *form = new QFormLayout(&dialog);
+    form->setSizeConstraint(QLayout::SetFixedSize);
+    form->addRow(QCoreApplication::translate("MainWindow", "&How many numbers (%1 to %2):")
+                     .arg(size->minimum())
+                     .arg(size->maximum()),
+                 size);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    form->addRow(buttons);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    settings.setValue(random_size_key, size->value());
+    return size->value();
 }
 
 void open_help_page()

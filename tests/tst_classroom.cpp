@@ -4,6 +4,7 @@
 // pictures of a step, the predict mode and F1.
 #include "access/accessibility.h"
 #include "classroom.h"
+#include "examples.h"
 #include "formulas.h"
 #include "growth.h"
 #include "paneview.h"
@@ -68,6 +69,31 @@ QAction *action_named(const QWidget *window, const QString &text)
     return action == actions.cend() ? nullptr : *action;
 }
 
+// Triggers the window's action of that text and hands answer the dialog it
+// waits on, which is rejected after unless answer closed it; false where no
+// dialog came up.
+bool answer_dialog(const QWidget *window, const QString &action,
+                   const std::function<void(QDialog *)> &answer)
+{
+    QAction *item = action_named(window, action);
+    if (item == nullptr)
+        return false;
+    bool answered = false;
+    QTimer poll; // the fixture answers message boxes; this the other dialogs
+    poll.callOnTimeout([&] {
+        QPointer<QDialog> dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (answered || dialog == nullptr || qobject_cast<QMessageBox *>(dialog))
+            return;
+        answered = true;
+        answer(dialog);
+        if (dialog && dialog->isVisible())
+            dialog->reject();
+    });
+    poll.start(5);
+    item->trigger();
+    return answered;
+}
+
 // Starts the race of the formula in force against the next one, on the
 // sequence on display, from the presentation.
 RaceView *start_race(MainWindow *window)
@@ -107,8 +133,19 @@ class TestClassroom : public QObject
     }
 
 private slots:
+    // What the dialogs remember goes to the settings of tests, never the user's.
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QCoreApplication::setOrganizationName(QStringLiteral("vellora"));
+        QVERIFY2(QSettings().fileName().contains(u"/.qttest/"), qPrintable(QSettings().fileName()));
+    }
+
+    void cleanupTestCase() { QSettings().clear(); }
+
     void init()
     {
+        QSettings().clear();
         w.emplace();
         w->apply(QStringLiteral("9 3 7 1 8 2 6 10 5 4"));
         w->get("nextStep")->setFocus();
@@ -137,10 +174,10 @@ private slots:
         for (QAction *action : menu->actions())
             if (action->isVisible())
                 items << (action->text() + u' ' + action->shortcut().toString()).trimmed();
-        QCOMPARE(items,
-                 QStringList({"Present F5", "Copy picture Ctrl+C", "Save picture… Ctrl+S",
-                              "Example", "Copy the sequence Ctrl+Shift+C", "Predict the steps P",
-                              "Race two formulas R", "Compare formulas… F6", "Help F1"}));
+        QCOMPARE(items, QStringList({"Present F5", "Copy picture Ctrl+C", "Save picture… Ctrl+S",
+                                     "Random sequence…", "Example",
+                                     "Copy the sequence Ctrl+Shift+C", "Predict the steps P",
+                                     "Race two formulas R", "Compare formulas… F6", "Help F1"}));
         menu->close();
         QCOMPARE(w->get("Canvas")->contextMenuPolicy(), Qt::CustomContextMenu);
     }
@@ -333,6 +370,136 @@ private slots:
                                 .arg(w->vis->op_count)
                                 .arg(as_costly)
                                 .arg(samples)));
+    }
+
+    void random_numbers_data()
+    {
+        QTest::addColumn<int>("n");
+        for (int n : {2, 10, 25, 1000})
+            QTest::newRow(qPrintable(QStringLiteral("%1 numbers").arg(n))) << n;
+    }
+
+    // Each number is drawn on its own from 1 to n, as in the window's random
+    // sequences: over many draws every value turns up, no other, and some
+    // draw repeats one.
+    void random_numbers()
+    {
+        QFETCH(int, n);
+        QRandomGenerator rng{quint32(n)};
+        QSet<qint32> seen;
+        bool repeated = false;
+        for (int draw = 0; draw < 50; ++draw) {
+            const QVector<qint32> numbers = Examples::random(n, rng);
+            QCOMPARE(numbers.size(), n);
+            const QSet<qint32> values(numbers.cbegin(), numbers.cend());
+            repeated = repeated || values.size() < n;
+            seen.unite(values);
+        }
+        QCOMPARE(seen.size(), n);
+        QCOMPARE(*std::min_element(seen.cbegin(), seen.cend()), 1);
+        QCOMPARE(*std::max_element(seen.cbegin(), seen.cend()), n);
+        QVERIFY(repeated);
+    }
+
+    void random_sequence_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("formula");
+        QTest::newRow("2 numbers, the fewest, Shell") << 2 << 0;
+        QTest::newRow("9 numbers, below the slider, Hibbard") << 9 << 1;
+        QTest::newRow("26 numbers, above the slider, Pratt") << 26 << 3;
+        QTest::newRow("1000 numbers, the most, Ciura") << 1000 << 6;
+    }
+
+    // Random sequence… asks for a size and applies that many numbers from 1
+    // to n as the typed sequence under the formula in force, and the window
+    // shows what Apply shows for them; the slider keeps its range and place.
+    void random_sequence()
+    {
+        QFETCH(int, size);
+        QFETCH(int, formula);
+        w->choose("randomGenRadio");
+        auto *slider = w->get<QSlider>("randomSeqSize");
+        slider->setValue(17);
+        w->get<QComboBox>("chosenFormula")->setCurrentIndex(formula);
+        w->window->step_to(5);
+        QVERIFY(answer_dialog(w->window, "Random sequence…", [&](QDialog *dialog) {
+            auto *spin = dialog->findChild<QSpinBox *>();
+            QTest::keyClicks(spin, QString::number(size));
+            QTest::keyClick(spin, Qt::Key_Return);
+        }));
+
+        QVERIFY(w->get<QRadioButton>("userDefineRadio")->isChecked());
+        auto *field = w->get<QLineEdit>("userDefLine");
+        QVERIFY(field->isVisible());
+        QCOMPARE(field->text(), joined(w->vis->seq));
+        QCOMPARE(w->vis->seq.size(), size);
+        for (qint32 v : std::as_const(w->vis->seq))
+            QVERIFY2(v >= 1 && v <= size, qPrintable(QString::number(v)));
+        Visualizer model(nullptr, nullptr, nullptr, formulas[formula].generate, w->vis->seq);
+        model.build_trace();
+        QCOMPARE(w->vis->gaps, model.gaps);
+        QCOMPARE(w->vis->steps.size(), model.steps.size());
+        QCOMPARE(w->vis->cur_step, 0);
+        const QString shown = w->shown();
+        w->click("applyButton");
+        QCOMPARE(w->shown(), shown);
+        QCOMPARE(QList<int>({slider->minimum(), slider->maximum(), slider->value()}),
+                 QList<int>({10, 25, 17}));
+    }
+
+    void random_size_is_remembered_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<int>("offered_next"); // in a new window with the slider at 12
+        QTest::newRow("37 and OK: 37 from then on") << "37" << true << 37;
+        QTest::newRow("1000 and OK: 1000 from then on") << "1000" << true << 1000;
+        QTest::newRow("500 and Cancel: the slider's size still") << "500" << false << 12;
+    }
+
+    // The size dialog offers the slider's size until one is answered, then
+    // that one, kept on disk for later runs; a cancelled one changes nothing.
+    // Screen readers name the size by its label, which gives the range.
+    void random_size_is_remembered()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, accepted);
+        QFETCH(int, offered_next);
+        w->get<QSlider>("randomSeqSize")->setValue(17);
+        const QString before = w->shown();
+        int offered = 0;
+        QVERIFY(answer_dialog(w->window, "Random sequence…", [&](QDialog *dialog) {
+            auto *spin = dialog->findChild<QSpinBox *>();
+            QVERIFY(spin);
+            offered = spin->value();
+            QCOMPARE(QList<int>({spin->minimum(), spin->maximum()}), QList<int>({2, 1000}));
+            const QList<QLabel *> labels = dialog->findChildren<QLabel *>();
+            const auto label = std::find_if(labels.cbegin(), labels.cend(),
+                                            [&](QLabel *l) { return l->buddy() == spin; });
+            QVERIFY(label != labels.cend());
+            QVERIFY2((*label)->text().contains(u"2 to 1000"), qPrintable((*label)->text()));
+            QCOMPARE(QAccessible::queryAccessibleInterface(spin)->text(QAccessible::Name),
+                     QString((*label)->text()).remove(u'&'));
+            QTest::keyClicks(spin, typed);
+            QTest::keyClick(spin, accepted ? Qt::Key_Return : Qt::Key_Escape);
+        }));
+        QCOMPARE(offered, 17);
+        if (accepted)
+            QCOMPARE(w->vis->seq.size(), typed.toInt());
+        else
+            QCOMPARE(w->shown(), before);
+        QFile file(QSettings().fileName());
+        const QString kept = file.open(QIODevice::ReadOnly) ? file.readAll() : QString();
+        QCOMPARE(kept.contains(QStringLiteral("[random]\nsize=%1\n").arg(typed)), accepted);
+
+        delete w->window;
+        w->open();
+        w->get<QSlider>("randomSeqSize")->setValue(12);
+        QVERIFY(answer_dialog(w->window, "Random sequence…", [&](QDialog *dialog) {
+            offered = dialog->findChild<QSpinBox *>()->value();
+        }));
+        QCOMPARE(offered, offered_next);
     }
 
     // Closing the window while presenting, during a playback of five-second

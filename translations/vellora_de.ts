@@ -633,6 +633,18 @@ Untere Reihe, diese Teilfolge: die verglichenen Elemente violett mit Rahmen.</tr
         <source>Compare formulas…</source>
         <translation>Formeln vergleichen …</translation>
     </message>
+    <message>
+        <source>Random sequence…</source>
+        <translation>Zufallsfolge …</translation>
+    </message>
+    <message>
+        <source>Random sequence</source>
+        <translation>Zufallsfolge</translation>
+    </message>
+    <message>
+        <source>&amp;How many numbers (%1 to %2):</source>
+        <translation>&amp;Wie viele Zahlen (%1 bis %2):</translation>
+    </message>
 </context>
 <context>
     <name>Panes</name>

@@ -56,6 +56,8 @@ void Classroom::add_menu_items()
                               {QKeySequence::Copy}, false, [this] { copy_picture(); }));
     menu->addAction(keys->add(QCoreApplication::translate("MainWindow", "Save picture…"),
                               {QKeySequence::Save}, false, [this] { save_picture_as(); }));
+    menu->addAction(keys->add(QCoreApplication::translate("MainWindow", "Random sequence…"), {},
+                              false, [this] { apply_random(); }));
     add_examples(menu->addMenu(QCoreApplication::translate("MainWindow", "Example")));
     menu->addAction(keys->add(QCoreApplication::translate("MainWindow", "Copy the sequence"),
                               {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)}, false,
@@ -83,7 +85,18 @@ void Classroom::add_examples(QMenu *examples)
 void Classroom::apply_example(int kind)
 {
     const int n = ui->randomSeqSize->value();
-    const auto numbers = Examples::make(Examples::Kind(kind), n, *QRandomGenerator::global());
+    apply_typed(Examples::make(Examples::Kind(kind), n, *QRandomGenerator::global()));
+}
+
+// Of any size the window sorts, where the slider offers only a few.
+void Classroom::apply_random()
+{
+    if (const std::optional<int> n = ask_random_size(window, ui->randomSeqSize->value()))
+        apply_typed(Examples::random(*n, *QRandomGenerator::global()));
+}
+
+void Classroom::apply_typed(const QVector<qint32> &numbers)
+{
     ui->userDefineRadio->setChecked(true);
     window->switch_to_manual();
     ui->userDefLine->setText(Examples::as_text(numbers));

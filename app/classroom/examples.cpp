@@ -77,6 +77,14 @@ QVector<qint32> Examples::make(Kind kind, int n, QRandomGenerator &rng)
     return numbers;
 }
 
+QVector<qint32> Examples::random(int n, QRandomGenerator &rng)
+{
+    QVector<qint32> numbers(qMax(n, 0));
+    for (qint32 &v : numbers)
+        v = rng.bounded(n) + 1;
+    return numbers;
+}
+
 QString Examples::as_text(const QVector<qint32> &numbers)
 {
     return joined(numbers, QStringLiteral(" "));
