@@ -32,8 +32,20 @@ void show_message_and_wait(QMessageBox::Icon icon, const QString &title, const Q
 namespace
 {
 
-// The size of the last random sequence.
+// What is remembered: the folder of the last picture saved and its kind, "png"
+// or "svg", and the size of the last random sequence.
+constexpr char picture_folder_key[] = "pictures/folder";
+constexpr char picture_format_key[] = "pictures/format";
 constexpr char random_size_key[] = "random/size";
+
+// The last picture's folder while it still exists, else the pictures folder.
+QString picture_folder(const QSettings &settings)
+{
+    const QString folder = settings.value(picture_folder_key).toString();
+    if (!folder.isEmpty() && QFileInfo(folder).isDir())
+        return folder;
+    return QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+}
 
 } // namespace
 
@@ -41,17 +53,20 @@ QString ask_picture_path(QWidget *parent, const std::function<QString(const QStr
 {
     const QString png = QCoreApplication::translate("MainWindow", "PNG image (*.png)");
     const QString svg = QCoreApplication::translate("MainWindow", "SVG image (*.svg)");
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    QFileDialog dialog(parent, QCoreApplication::translate("MainWindow", "Save picture"), folder,
-                       png + QStringLiteral(";;") + svg);
+    QSettings settings;
+    QFileDialog dialog(parent, QCoreApplication::translate("MainWindow", "Save picture"),
+                       picture_folder(settings), png + QStringLiteral(";;") + svg);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("png"));
-    dialog.selectFile(name(QStringLiteral("png")));
     // The name offered follows the kind of picture chosen.
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString &filter) {
-        const QString suffix = filter == svg ? QStringLiteral("svg") : QStringLiteral("png");
+    const auto choose = [&](const QString &suffix) {
         dialog.setDefaultSuffix(suffix);
         dialog.selectFile(name(suffix));
+    };
+    const bool was_svg = settings.value(picture_format_key).toString() == u"svg";
+    dialog.selectNameFilter(was_svg ? svg : png);
+    choose(was_svg ? QStringLiteral("svg") : QStringLiteral("png"));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString &filter) {
+        choose(filter == svg ? QStringLiteral("svg") : QStringLiteral("png"));
     });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
@@ -60,6 +75,8 @@ QString ask_picture_path(QWidget *parent, const std::function<QString(const QStr
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix != u"png" && suffix != u"svg")
         path += u'.' + dialog.defaultSuffix();
+    settings.setValue(picture_folder_key, QFileInfo(path).absolutePath());
+    settings.setValue(picture_format_key, QFileInfo(path).suffix().toLower());
     return path;
 }
 

@@ -19,8 +19,9 @@ class QWidget;
 void show_message_and_wait(QMessageBox::Icon icon, const QString &title, const QString &text);
 
 // Asks where to save a picture, as PNG or SVG, offering the name that
-// name(suffix) gives for the kind chosen; the path ends in .png or .svg, and
-// is empty when the user cancels.
+// name(suffix) gives for the kind chosen, in the folder and of the kind of the
+// last picture saved; the path ends in .png or .svg, and is empty when the
+// user cancels.
 QString ask_picture_path(QWidget *parent,
                          const std::function<QString(const QString &suffix)> &name);
 

@@ -94,6 +94,17 @@ bool answer_dialog(const QWidget *window, const QString &action,
     return answered;
 }
 
+// What the picture dialog offers: folder, kind and name.
+struct Offer {
+    QString folder, filter, name;
+};
+
+Offer offer(const QFileDialog *dialog)
+{
+    return {QDir::cleanPath(dialog->directory().absolutePath()), dialog->selectedNameFilter(),
+            QFileInfo(dialog->selectedFiles().value(0)).fileName()};
+}
+
 // Starts the race of the formula in force against the next one, on the
 // sequence on display, from the presentation.
 RaceView *start_race(MainWindow *window)
@@ -500,6 +511,56 @@ private slots:
             offered = dialog->findChild<QSpinBox *>()->value();
         }));
         QCOMPARE(offered, offered_next);
+    }
+
+    void picture_dialog_remembers_data()
+    {
+        QTest::addColumn<QString>("suffix"); // chosen in the first dialog
+        QTest::addColumn<bool>("removed");   // the folder is gone before the second
+        QTest::newRow("PNG into a folder") << "png" << false;
+        QTest::newRow("SVG into a folder") << "svg" << false;
+        QTest::newRow("SVG into a folder since removed") << "svg" << true;
+    }
+
+    // Save picture… offers the folder and the kind of the last picture saved,
+    // in a new window too; where that folder is gone, the folder it first
+    // offered.
+    void picture_dialog_remembers()
+    {
+        QFETCH(QString, suffix);
+        QFETCH(bool, removed);
+        const auto filter = [](const QString &kind) {
+            return kind.toUpper() + QStringLiteral(" image (*.") + kind + u')';
+        };
+        QTemporaryDir dir;
+        Offer first;
+        QVERIFY(answer_dialog(w->window, "Save picture…", [&](QDialog *dialog) {
+            auto *files = qobject_cast<QFileDialog *>(dialog);
+            QVERIFY(files);
+            first = offer(files);
+            auto *kinds = files->findChild<QComboBox *>("fileTypeCombo");
+            QVERIFY(kinds);
+            if (suffix == u"svg")
+                QTest::keyClick(kinds, Qt::Key_Down);
+            files->selectFile(dir.filePath(offer(files).name));
+            QTest::keyClick(files->findChild<QLineEdit *>("fileNameEdit"), Qt::Key_Return);
+        }));
+        QCOMPARE(first.filter, filter("png"));
+        QCOMPARE(first.name, classroom()->picture_name("png"));
+        QVERIFY(QFileInfo::exists(dir.filePath(classroom()->picture_name(suffix))));
+        if (removed)
+            QVERIFY(dir.remove());
+
+        delete w->window;
+        w->open();
+        w->window->step_to(3);
+        Offer next;
+        QVERIFY(answer_dialog(w->window, "Save picture…", [&](QDialog *dialog) {
+            next = offer(qobject_cast<QFileDialog *>(dialog));
+        }));
+        QCOMPARE(next.folder, removed ? first.folder : QDir::cleanPath(dir.path()));
+        QCOMPARE(next.filter, filter(suffix));
+        QCOMPARE(next.name, classroom()->picture_name(suffix));
     }
 
     // Closing the window while presenting, during a playback of five-second
