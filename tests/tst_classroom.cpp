@@ -563,6 +563,56 @@ private slots:
         QCOMPARE(next.name, classroom()->picture_name(suffix));
     }
 
+    void menu_keys_data()
+    {
+        QTest::addColumn<QString>("focus"); // the widget with the keyboard
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<bool>("canvas_menu"); // else the focused field's own
+        QTest::newRow("Menu on the canvas") << "Canvas"
+                                            << "Menu" << true;
+        QTest::newRow("Shift+F10 on the canvas") << "Canvas"
+                                                 << "Shift+F10" << true;
+        QTest::newRow("Shift+F10 on the Apply button") << "applyButton"
+                                                       << "Shift+F10" << true;
+        QTest::newRow("Shift+F10 in the typed field: its own menu") << "userDefLine"
+                                                                    << "Shift+F10" << false;
+        QTest::newRow("Shift+F10 in the step box: its own menu") << "jumpStepNum"
+                                                                 << "Shift+F10" << false;
+    }
+
+    // The Menu key and Shift+F10 open the canvas menu over the canvas; a field
+    // being edited keeps Shift+F10 for its own menu, as it keeps the Menu key.
+    void menu_keys()
+    {
+        QFETCH(QString, focus);
+        QFETCH(QString, key);
+        QFETCH(bool, canvas_menu);
+        QTest::ignoreMessage(QtWarningMsg, "This plugin does not support raise()");
+        QTest::ignoreMessage(QtWarningMsg, "This plugin does not support grabbing the keyboard");
+        QWidget *focused = w->get(qPrintable(focus));
+        focused->setFocus();
+        QCOMPARE(QApplication::focusWidget(), focused);
+        // Some fields' menus wait in exec(): the menu is seen and closed from a timer.
+        bool of_canvas = false;
+        QPoint at;
+        QTimer poll;
+        poll.callOnTimeout([&] {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            if (menu == nullptr)
+                return;
+            poll.stop();
+            of_canvas = action_named(menu, "Present") != nullptr;
+            at = menu->pos();
+            menu->close();
+        });
+        poll.start(5);
+        press(QKeySequence(key)[0]);
+        QTRY_VERIFY(!poll.isActive());
+        QCOMPARE(of_canvas, canvas_menu);
+        const QWidget *under = canvas_menu ? w->get("Canvas") : focused;
+        QVERIFY(QRect(under->mapToGlobal(QPoint()), under->size()).contains(at));
+    }
+
     // Closing the window while presenting, during a playback of five-second
     // steps, ends the program at once; nothing is left and no warning given.
     void closing_while_presenting()

@@ -30,8 +30,9 @@ Classroom::Classroom(MainWindow *window, Ui_MainWindow *ui, Visualizer *vis, con
     connect(window, &MainWindow::trace_applied, this, [this] { predictor.reset(); });
     add_menu_items();
     add_predicting_keys();
-    // The menu opens by the Menu key, or by a right click on the canvas.
-    keys->add(QString(), {Qt::Key_Menu}, false,
+    // The menu opens by the Menu key, by Shift+F10 where a keyboard lacks it,
+    // or by a right click on the canvas.
+    keys->add(QString(), {Qt::Key_Menu, QKeySequence(Qt::SHIFT | Qt::Key_F10)}, false,
               [this, canvas = ui->Canvas] { open_menu(canvas->viewport()->rect().center()); });
     ui->Canvas->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(ui->Canvas, &QWidget::customContextMenuRequested, this, &Classroom::open_menu);
