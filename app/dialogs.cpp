@@ -2,14 +2,19 @@
 // SPDX-FileCopyrightText: Vellora contributors
 #include "dialogs.h"
 
+#include "sequence_input.h"
 #include "translations.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFormLayout>
 #include <QPointer>
+#include <QSettings>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QUrl>
 
@@ -24,21 +29,44 @@ void show_message_and_wait(QMessageBox::Icon icon, const QString &title, const Q
     delete box;
 }
 
+namespace
+{
+
+// What is remembered: the folder of the last picture saved and its kind, "png"
+// or "svg", and the size of the last random sequence.
+constexpr char picture_folder_key[] = "pictures/folder";
+constexpr char picture_format_key[] = "pictures/format";
+constexpr char random_size_key[] = "random/size";
+
+// The last picture's folder while it still exists, else the pictures folder.
+QString picture_folder(const QSettings &settings)
+{
+    const QString folder = settings.value(picture_folder_key).toString();
+    if (!folder.isEmpty() && QFileInfo(folder).isDir())
+        return folder;
+    return QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+}
+
+} // namespace
+
 QString ask_picture_path(QWidget *parent, const std::function<QString(const QString &suffix)> &name)
 {
     const QString png = QCoreApplication::translate("MainWindow", "PNG image (*.png)");
     const QString svg = QCoreApplication::translate("MainWindow", "SVG image (*.svg)");
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    QFileDialog dialog(parent, QCoreApplication::translate("MainWindow", "Save picture"), folder,
-                       png + QStringLiteral(";;") + svg);
+    QSettings settings;
+    QFileDialog dialog(parent, QCoreApplication::translate("MainWindow", "Save picture"),
+                       picture_folder(settings), png + QStringLiteral(";;") + svg);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("png"));
-    dialog.selectFile(name(QStringLiteral("png")));
     // The name offered follows the kind of picture chosen.
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString &filter) {
-        const QString suffix = filter == svg ? QStringLiteral("svg") : QStringLiteral("png");
+    const auto choose = [&](const QString &suffix) {
         dialog.setDefaultSuffix(suffix);
         dialog.selectFile(name(suffix));
+    };
+    const bool was_svg = settings.value(picture_format_key).toString() == u"svg";
+    dialog.selectNameFilter(was_svg ? svg : png);
+    choose(was_svg ? QStringLiteral("svg") : QStringLiteral("png"));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString &filter) {
+        choose(filter == svg ? QStringLiteral("svg") : QStringLiteral("png"));
     });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
@@ -47,7 +75,35 @@ QString ask_picture_path(QWidget *parent, const std::function<QString(const QStr
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix != u"png" && suffix != u"svg")
         path += u'.' + dialog.defaultSuffix();
+    settings.setValue(picture_folder_key, QFileInfo(path).absolutePath());
+    settings.setValue(picture_format_key, QFileInfo(path).suffix().toLower());
     return path;
+}
+
+std::optional<int> ask_random_size(QWidget *parent, int first)
+{
+    QDialog dialog(parent);
+    dialog.setWindowTitle(QCoreApplication::translate("MainWindow", "Random sequence"));
+    auto *size = new QSpinBox(&dialog);
+    size->setRange(2, max_sequence_length);
+    QSettings settings;
+    size->setValue(settings.value(random_size_key, first).toInt());
+    size->selectAll(); // so that typing replaces it
+    // The label is the spin box's buddy, so screen readers say it as its name.
+    auto *form = new QFormLayout(&dialog);
+    form->setSizeConstraint(QLayout::SetFixedSize);
+    form->addRow(QCoreApplication::translate("MainWindow", "&How many numbers (%1 to %2):")
+                     .arg(size->minimum())
+                     .arg(size->maximum()),
+                 size);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    form->addRow(buttons);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    settings.setValue(random_size_key, size->value());
+    return size->value();
 }
 
 void open_help_page()

@@ -5,7 +5,9 @@
 #include "access/accessibility.h"
 #include "access/screen_reader.h"
 #include "classroom.h"
+#include "examples.h"
 #include "formulas.h"
+#include "growth.h"
 #include "paneview.h"
 #include "picture.h"
 #include "presentation.h"
@@ -57,6 +59,51 @@ void hear(QAccessibleEvent *event)
     QAccessibleInterface *item = event->accessibleInterface();
     if (event->type() == QAccessible::Focus && item != nullptr && item->parent() == speaker)
         said << item->text(QAccessible::Name);
+}
+
+// The window's action of that text, or none.
+QAction *action_named(const QWidget *window, const QString &text)
+{
+    const QList<QAction *> actions = window->actions();
+    const auto action = std::find_if(actions.cbegin(), actions.cend(),
+                                     [&](QAction *a) { return a->text() == text; });
+    return action == actions.cend() ? nullptr : *action;
+}
+
+// Triggers the window's action of that text and hands answer the dialog it
+// waits on, which is rejected after unless answer closed it; false where no
+// dialog came up.
+bool answer_dialog(const QWidget *window, const QString &action,
+                   const std::function<void(QDialog *)> &answer)
+{
+    QAction *item = action_named(window, action);
+    if (item == nullptr)
+        return false;
+    bool answered = false;
+    QTimer poll; // the fixture answers message boxes; this the other dialogs
+    poll.callOnTimeout([&] {
+        QPointer<QDialog> dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (answered || dialog == nullptr || qobject_cast<QMessageBox *>(dialog))
+            return;
+        answered = true;
+        answer(dialog);
+        if (dialog && dialog->isVisible())
+            dialog->reject();
+    });
+    poll.start(5);
+    item->trigger();
+    return answered;
+}
+
+// What the picture dialog offers: folder, kind and name.
+struct Offer {
+    QString folder, filter, name;
+};
+
+Offer offer(const QFileDialog *dialog)
+{
+    return {QDir::cleanPath(dialog->directory().absolutePath()), dialog->selectedNameFilter(),
+            QFileInfo(dialog->selectedFiles().value(0)).fileName()};
 }
 
 // Starts the race of the formula in force against the next one, on the
@@ -293,8 +340,19 @@ class TestClassroom : public QObject
     }
 
 private slots:
+    // What the dialogs remember goes to the settings of tests, never the user's.
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QCoreApplication::setOrganizationName(QStringLiteral("vellora"));
+        QVERIFY2(QSettings().fileName().contains(u"/.qttest/"), qPrintable(QSettings().fileName()));
+    }
+
+    void cleanupTestCase() { QSettings().clear(); }
+
     void init()
     {
+        QSettings().clear();
         w.emplace();
         w->apply(QStringLiteral("9 3 7 1 8 2 6 10 5 4"));
         w->get("nextStep")->setFocus();
@@ -323,10 +381,10 @@ private slots:
         for (QAction *action : menu->actions())
             if (action->isVisible())
                 items << (action->text() + u' ' + action->shortcut().toString()).trimmed();
-        QCOMPARE(items,
-                 QStringList({"Present F5", "Copy picture Ctrl+C", "Save picture… Ctrl+S",
-                              "Example", "Copy the sequence Ctrl+Shift+C", "Predict the steps P",
-                              "Race two formulas R", "Compare formulas… F6", "Help F1"}));
+        QCOMPARE(items, QStringList({"Present F5", "Copy picture Ctrl+C", "Save picture… Ctrl+S",
+                                     "Random sequence…", "Example",
+                                     "Copy the sequence Ctrl+Shift+C", "Predict the steps P",
+                                     "Race two formulas R", "Compare formulas… F6", "Help F1"}));
         menu->close();
         QCOMPARE(w->get("Canvas")->contextMenuPolicy(), Qt::CustomContextMenu);
     }
@@ -425,12 +483,16 @@ private slots:
         QTest::newRow("three values, 13 numbers, Pratt")
             << "Only three different values, in random order" << 13 << 3 << QString()
             << "1 1 1 1 1 2 2 2 2 3 3 3 3" << -1;
+        const QString bad_case = QStringLiteral("9 1 10 2 11 3 12 4 13 5 14 6 15 7 16 8");
         QTest::newRow("Shell's bad case, 16 numbers, Shell")
-            << "Bad case for Shell's formula (best seen at 16 numbers)" << 16 << 0
-            << "9 1 10 2 11 3 12 4 13 5 14 6 15 7 16 8" << up_to(16) << -1;
-        QTest::newRow("Shell's bad case, 11 numbers, Fibonacci")
-            << "Bad case for Shell's formula (best seen at 16 numbers)" << 11 << 4
-            << "6 1 7 2 8 3 9 4 10 5 11" << up_to(11) << -1;
+            << "Bad case for Shell's formula (16 numbers)" << 16 << 0 << bad_case << up_to(16)
+            << -1;
+        QTest::newRow("Shell's bad case at 11 on the slider: 16 numbers, Fibonacci")
+            << "Bad case for Shell's formula (16 numbers)" << 11 << 4 << bad_case << up_to(16)
+            << -1;
+        QTest::newRow("Shell's bad case at 20 on the slider: 16 numbers, Shell")
+            << "Bad case for Shell's formula (16 numbers)" << 20 << 0 << bad_case << up_to(16)
+            << -1;
     }
 
     // An example is applied at once as the typed sequence, at the slider's
@@ -447,11 +509,9 @@ private slots:
         w->choose("randomGenRadio");
         w->get<QSlider>("randomSeqSize")->setValue(size);
         w->get<QComboBox>("chosenFormula")->setCurrentIndex(formula);
-        const QList<QAction *> actions = w->window->actions();
-        const auto action = std::find_if(actions.cbegin(), actions.cend(),
-                                         [&](QAction *a) { return a->text() == item; });
-        QVERIFY(action != actions.cend());
-        (*action)->trigger();
+        QAction *action = action_named(w->window, item);
+        QVERIFY(action);
+        action->trigger();
 
         QVERIFY(w->get<QRadioButton>("userDefineRadio")->isChecked());
         auto *field = w->get<QLineEdit>("userDefLine");
@@ -480,6 +540,273 @@ private slots:
         press(Qt::Key_End);
         press(QKeyCombination(Qt::CTRL | Qt::SHIFT, Qt::Key_C));
         QCOMPARE(QGuiApplication::clipboard()->text(), field->text());
+    }
+
+    void bad_case_is_bad_for_shell_data()
+    {
+        QTest::addColumn<int>("slider");
+        for (int size : {10, 16, 17, 20, 25})
+            QTest::newRow(qPrintable(QStringLiteral("slider at %1").arg(size))) << size;
+    }
+
+    // Wherever the slider is, the bad case makes Shell's formula compare more
+    // than on 95% of random permutations of as many numbers (at 20 numbers
+    // it would be an average case).
+    void bad_case_is_bad_for_shell()
+    {
+        QFETCH(int, slider);
+        w->get<QSlider>("randomSeqSize")->setValue(slider);
+        w->get<QComboBox>("chosenFormula")->setCurrentIndex(0);
+        QAction *action = action_named(w->window, "Bad case for Shell's formula (16 numbers)");
+        QVERIFY(action);
+        action->trigger();
+        const int n = int(w->vis->seq.size());
+        QCOMPARE(n, 16);
+        QRandomGenerator rng(1959);
+        QVector<qint32> permutation;
+        int as_costly = 0;
+        const int samples = 400;
+        for (int i = 0; i < samples; ++i) {
+            random_permutation(rng, n, &permutation);
+            Visualizer sorted(nullptr, nullptr, nullptr, formulas[0].generate, permutation);
+            sorted.build_trace();
+            as_costly += sorted.op_count >= w->vis->op_count;
+        }
+        QVERIFY2(as_costly <= samples / 20,
+                 qPrintable(QStringLiteral("%1 comparisons; %2 of %3 random permutations as many")
+                                .arg(w->vis->op_count)
+                                .arg(as_costly)
+                                .arg(samples)));
+    }
+
+    void random_numbers_data()
+    {
+        QTest::addColumn<int>("n");
+        for (int n : {2, 10, 25, 1000})
+            QTest::newRow(qPrintable(QStringLiteral("%1 numbers").arg(n))) << n;
+    }
+
+    // Each number is drawn on its own from 1 to n, as in the window's random
+    // sequences: over many draws every value turns up, no other, and some
+    // draw repeats one.
+    void random_numbers()
+    {
+        QFETCH(int, n);
+        QRandomGenerator rng{quint32(n)};
+        QSet<qint32> seen;
+        bool repeated = false;
+        for (int draw = 0; draw < 50; ++draw) {
+            const QVector<qint32> numbers = Examples::random(n, rng);
+            QCOMPARE(numbers.size(), n);
+            const QSet<qint32> values(numbers.cbegin(), numbers.cend());
+            repeated = repeated || values.size() < n;
+            seen.unite(values);
+        }
+        QCOMPARE(seen.size(), n);
+        QCOMPARE(*std::min_element(seen.cbegin(), seen.cend()), 1);
+        QCOMPARE(*std::max_element(seen.cbegin(), seen.cend()), n);
+        QVERIFY(repeated);
+    }
+
+    void random_sequence_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("formula");
+        QTest::newRow("2 numbers, the fewest, Shell") << 2 << 0;
+        QTest::newRow("9 numbers, below the slider, Hibbard") << 9 << 1;
+        QTest::newRow("26 numbers, above the slider, Pratt") << 26 << 3;
+        QTest::newRow("1000 numbers, the most, Ciura") << 1000 << 6;
+    }
+
+    // Random sequence… asks for a size and applies that many numbers from 1
+    // to n as the typed sequence under the formula in force, and the window
+    // shows what Apply shows for them; the slider keeps its range and place.
+    void random_sequence()
+    {
+        QFETCH(int, size);
+        QFETCH(int, formula);
+        w->choose("randomGenRadio");
+        auto *slider = w->get<QSlider>("randomSeqSize");
+        slider->setValue(17);
+        w->get<QComboBox>("chosenFormula")->setCurrentIndex(formula);
+        w->window->step_to(5);
+        QVERIFY(answer_dialog(w->window, "Random sequence…", [&](QDialog *dialog) {
+            auto *spin = dialog->findChild<QSpinBox *>();
+            QTest::keyClicks(spin, QString::number(size));
+            QTest::keyClick(spin, Qt::Key_Return);
+        }));
+
+        QVERIFY(w->get<QRadioButton>("userDefineRadio")->isChecked());
+        auto *field = w->get<QLineEdit>("userDefLine");
+        QVERIFY(field->isVisible());
+        QCOMPARE(field->text(), joined(w->vis->seq));
+        QCOMPARE(w->vis->seq.size(), size);
+        for (qint32 v : std::as_const(w->vis->seq))
+            QVERIFY2(v >= 1 && v <= size, qPrintable(QString::number(v)));
+        Visualizer model(nullptr, nullptr, nullptr, formulas[formula].generate, w->vis->seq);
+        model.build_trace();
+        QCOMPARE(w->vis->gaps, model.gaps);
+        QCOMPARE(w->vis->steps.size(), model.steps.size());
+        QCOMPARE(w->vis->cur_step, 0);
+        const QString shown = w->shown();
+        w->click("applyButton");
+        QCOMPARE(w->shown(), shown);
+        QCOMPARE(QList<int>({slider->minimum(), slider->maximum(), slider->value()}),
+                 QList<int>({10, 25, 17}));
+    }
+
+    void random_size_is_remembered_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<int>("offered_next"); // in a new window with the slider at 12
+        QTest::newRow("37 and OK: 37 from then on") << "37" << true << 37;
+        QTest::newRow("1000 and OK: 1000 from then on") << "1000" << true << 1000;
+        QTest::newRow("500 and Cancel: the slider's size still") << "500" << false << 12;
+    }
+
+    // The size dialog offers the slider's size until one is answered, then
+    // that one, kept on disk for later runs; a cancelled one changes nothing.
+    // Screen readers name the size by its label, which gives the range.
+    void random_size_is_remembered()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, accepted);
+        QFETCH(int, offered_next);
+        w->get<QSlider>("randomSeqSize")->setValue(17);
+        const QString before = w->shown();
+        int offered = 0;
+        QVERIFY(answer_dialog(w->window, "Random sequence…", [&](QDialog *dialog) {
+            auto *spin = dialog->findChild<QSpinBox *>();
+            QVERIFY(spin);
+            offered = spin->value();
+            QCOMPARE(QList<int>({spin->minimum(), spin->maximum()}), QList<int>({2, 1000}));
+            const QList<QLabel *> labels = dialog->findChildren<QLabel *>();
+            const auto label = std::find_if(labels.cbegin(), labels.cend(),
+                                            [&](QLabel *l) { return l->buddy() == spin; });
+            QVERIFY(label != labels.cend());
+            QVERIFY2((*label)->text().contains(u"2 to 1000"), qPrintable((*label)->text()));
+            QCOMPARE(QAccessible::queryAccessibleInterface(spin)->text(QAccessible::Name),
+                     QString((*label)->text()).remove(u'&'));
+            QTest::keyClicks(spin, typed);
+            QTest::keyClick(spin, accepted ? Qt::Key_Return : Qt::Key_Escape);
+        }));
+        QCOMPARE(offered, 17);
+        if (accepted)
+            QCOMPARE(w->vis->seq.size(), typed.toInt());
+        else
+            QCOMPARE(w->shown(), before);
+        QFile file(QSettings().fileName());
+        const QString kept = file.open(QIODevice::ReadOnly) ? file.readAll() : QString();
+        QCOMPARE(kept.contains(QStringLiteral("[random]\nsize=%1\n").arg(typed)), accepted);
+
+        delete w->window;
+        w->open();
+        w->get<QSlider>("randomSeqSize")->setValue(12);
+        QVERIFY(answer_dialog(w->window, "Random sequence…", [&](QDialog *dialog) {
+            offered = dialog->findChild<QSpinBox *>()->value();
+        }));
+        QCOMPARE(offered, offered_next);
+    }
+
+    void picture_dialog_remembers_data()
+    {
+        QTest::addColumn<QString>("suffix"); // chosen in the first dialog
+        QTest::addColumn<bool>("removed");   // the folder is gone before the second
+        QTest::newRow("PNG into a folder") << "png" << false;
+        QTest::newRow("SVG into a folder") << "svg" << false;
+        QTest::newRow("SVG into a folder since removed") << "svg" << true;
+    }
+
+    // Save picture… offers the folder and the kind of the last picture saved,
+    // in a new window too; where that folder is gone, the folder it first
+    // offered.
+    void picture_dialog_remembers()
+    {
+        QFETCH(QString, suffix);
+        QFETCH(bool, removed);
+        const auto filter = [](const QString &kind) {
+            return kind.toUpper() + QStringLiteral(" image (*.") + kind + u')';
+        };
+        QTemporaryDir dir;
+        Offer first;
+        QVERIFY(answer_dialog(w->window, "Save picture…", [&](QDialog *dialog) {
+            auto *files = qobject_cast<QFileDialog *>(dialog);
+            QVERIFY(files);
+            first = offer(files);
+            auto *kinds = files->findChild<QComboBox *>("fileTypeCombo");
+            QVERIFY(kinds);
+            if (suffix == u"svg")
+                QTest::keyClick(kinds, Qt::Key_Down);
+            files->selectFile(dir.filePath(offer(files).name));
+            QTest::keyClick(files->findChild<QLineEdit *>("fileNameEdit"), Qt::Key_Return);
+        }));
+        QCOMPARE(first.filter, filter("png"));
+        QCOMPARE(first.name, classroom()->picture_name("png"));
+        QVERIFY(QFileInfo::exists(dir.filePath(classroom()->picture_name(suffix))));
+        if (removed)
+            QVERIFY(dir.remove());
+
+        delete w->window;
+        w->open();
+        w->window->step_to(3);
+        Offer next;
+        QVERIFY(answer_dialog(w->window, "Save picture…", [&](QDialog *dialog) {
+            next = offer(qobject_cast<QFileDialog *>(dialog));
+        }));
+        QCOMPARE(next.folder, removed ? first.folder : QDir::cleanPath(dir.path()));
+        QCOMPARE(next.filter, filter(suffix));
+        QCOMPARE(next.name, classroom()->picture_name(suffix));
+    }
+
+    void menu_keys_data()
+    {
+        QTest::addColumn<QString>("focus"); // the widget with the keyboard
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<bool>("canvas_menu"); // else the focused field's own
+        QTest::newRow("Menu on the canvas") << "Canvas"
+                                            << "Menu" << true;
+        QTest::newRow("Shift+F10 on the canvas") << "Canvas"
+                                                 << "Shift+F10" << true;
+        QTest::newRow("Shift+F10 on the Apply button") << "applyButton"
+                                                       << "Shift+F10" << true;
+        QTest::newRow("Shift+F10 in the typed field: its own menu") << "userDefLine"
+                                                                    << "Shift+F10" << false;
+        QTest::newRow("Shift+F10 in the step box: its own menu") << "jumpStepNum"
+                                                                 << "Shift+F10" << false;
+    }
+
+    // The Menu key and Shift+F10 open the canvas menu over the canvas; a field
+    // being edited keeps Shift+F10 for its own menu, as it keeps the Menu key.
+    void menu_keys()
+    {
+        QFETCH(QString, focus);
+        QFETCH(QString, key);
+        QFETCH(bool, canvas_menu);
+        QTest::ignoreMessage(QtWarningMsg, "This plugin does not support raise()");
+        QTest::ignoreMessage(QtWarningMsg, "This plugin does not support grabbing the keyboard");
+        QWidget *focused = w->get(qPrintable(focus));
+        focused->setFocus();
+        QCOMPARE(QApplication::focusWidget(), focused);
+        // Some fields' menus wait in exec(): the menu is seen and closed from a timer.
+        bool of_canvas = false;
+        QPoint at;
+        QTimer poll;
+        poll.callOnTimeout([&] {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            if (menu == nullptr)
+                return;
+            poll.stop();
+            of_canvas = action_named(menu, "Present") != nullptr;
+            at = menu->pos();
+            menu->close();
+        });
+        poll.start(5);
+        press(QKeySequence(key)[0]);
+        QTRY_VERIFY(!poll.isActive());
+        QCOMPARE(of_canvas, canvas_menu);
+        const QWidget *under = canvas_menu ? w->get("Canvas") : focused;
+        QVERIFY(QRect(under->mapToGlobal(QPoint()), under->size()).contains(at));
     }
 
     // Closing the window while presenting, during a playback of five-second

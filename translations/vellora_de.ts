@@ -295,8 +295,8 @@
         <translation>Nur drei verschiedene Werte, zufällig angeordnet</translation>
     </message>
     <message>
-        <source>Bad case for Shell&apos;s formula (best seen at 16 numbers)</source>
-        <translation>Ungünstiger Fall für die Shell-Formel (am deutlichsten bei 16 Zahlen)</translation>
+        <source>Bad case for Shell&apos;s formula (16 numbers)</source>
+        <translation>Ungünstiger Fall für die Shell-Formel (16 Zahlen)</translation>
     </message>
 </context>
 <context>
@@ -632,6 +632,18 @@ Untere Reihe, diese Teilfolge: die verglichenen Elemente violett mit Rahmen.</tr
     <message>
         <source>Compare formulas…</source>
         <translation>Formeln vergleichen …</translation>
+    </message>
+    <message>
+        <source>Random sequence…</source>
+        <translation>Zufallsfolge …</translation>
+    </message>
+    <message>
+        <source>Random sequence</source>
+        <translation>Zufallsfolge</translation>
+    </message>
+    <message>
+        <source>&amp;How many numbers (%1 to %2):</source>
+        <translation>&amp;Wie viele Zahlen (%1 bis %2):</translation>
     </message>
 </context>
 <context>

@@ -30,8 +30,9 @@ Classroom::Classroom(MainWindow *window, Ui_MainWindow *ui, Visualizer *vis, con
     connect(window, &MainWindow::trace_applied, this, [this] { predictor.reset(); });
     add_menu_items();
     add_predicting_keys();
-    // The menu opens by the Menu key, or by a right click on the canvas.
-    keys->add(QString(), {Qt::Key_Menu}, false,
+    // The menu opens by the Menu key, by Shift+F10 where a keyboard lacks it,
+    // or by a right click on the canvas.
+    keys->add(QString(), {Qt::Key_Menu, QKeySequence(Qt::SHIFT | Qt::Key_F10)}, false,
               [this, canvas = ui->Canvas] { open_menu(canvas->viewport()->rect().center()); });
     ui->Canvas->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(ui->Canvas, &QWidget::customContextMenuRequested, this, &Classroom::open_menu);
@@ -56,6 +57,8 @@ void Classroom::add_menu_items()
                               {QKeySequence::Copy}, false, [this] { copy_picture(); }));
     menu->addAction(keys->add(QCoreApplication::translate("MainWindow", "Save picture…"),
                               {QKeySequence::Save}, false, [this] { save_picture_as(); }));
+    menu->addAction(keys->add(QCoreApplication::translate("MainWindow", "Random sequence…"), {},
+                              false, [this] { apply_random(); }));
     add_examples(menu->addMenu(QCoreApplication::translate("MainWindow", "Example")));
     menu->addAction(keys->add(QCoreApplication::translate("MainWindow", "Copy the sequence"),
                               {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)}, false,
@@ -83,7 +86,18 @@ void Classroom::add_examples(QMenu *examples)
 void Classroom::apply_example(int kind)
 {
     const int n = ui->randomSeqSize->value();
-    const auto numbers = Examples::make(Examples::Kind(kind), n, *QRandomGenerator::global());
+    apply_typed(Examples::make(Examples::Kind(kind), n, *QRandomGenerator::global()));
+}
+
+// Of any size the window sorts, where the slider offers only a few.
+void Classroom::apply_random()
+{
+    if (const std::optional<int> n = ask_random_size(window, ui->randomSeqSize->value()))
+        apply_typed(Examples::random(*n, *QRandomGenerator::global()));
+}
+
+void Classroom::apply_typed(const QVector<qint32> &numbers)
+{
     ui->userDefineRadio->setChecked(true);
     window->switch_to_manual();
     ui->userDefLine->setText(Examples::as_text(numbers));

@@ -14,6 +14,7 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <QVector>
 
 #include <functional>
 
@@ -80,6 +81,9 @@ private:
     void toggle_predicting();
     void answer(bool swap);
     void apply_example(int kind);
+    void apply_random();
+    // As the typed sequence, through Apply's path, so that the field shows them.
+    void apply_typed(const QVector<qint32> &numbers);
     void copy_sequence();
     void copy_picture();
     void save_picture_as();

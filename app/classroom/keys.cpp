@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QKeyEvent>
 
 WindowKeys::WindowKeys(MainWindow *window, QObject *parent) : QObject(parent), window(window) {}
@@ -57,11 +58,34 @@ void WindowKeys::guard(const QList<QWidget *> &fields)
     }
 }
 
+namespace
+{
+
+// The other key for a context menu, on keyboards without a Menu key.
+bool is_shift_f10(const QKeyEvent *key)
+{
+    return key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier;
+}
+
+} // namespace
+
 // Page Up and Page Down, which presentation remotes send, stay with the shortcuts.
 bool WindowKeys::eventFilter(QObject *watched, QEvent *event)
 {
+    // A field's own menu, as the Menu key opens it; the platform opens none for Shift+F10.
+    if (event->type() == QEvent::KeyPress && is_shift_f10(static_cast<QKeyEvent *>(event))) {
+        auto *field = static_cast<QWidget *>(watched);
+        const QPoint middle = field->rect().center();
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, middle, field->mapToGlobal(middle));
+        QCoreApplication::sendEvent(field, &menu);
+        return true;
+    }
     if (event->type() == QEvent::ShortcutOverride) {
         const auto *key = static_cast<QKeyEvent *>(event);
+        if (is_shift_f10(key)) {
+            event->accept();
+            return true;
+        }
         // The formula list finds its items by their first letters.
         if (qobject_cast<QComboBox *>(watched) && !key->text().isEmpty() &&
             key->text().front().isPrint() &&

@@ -35,7 +35,8 @@ public:
     void set_playing(bool playing);
 
     // Leaves the fields the keys they edit with: arrows, Home, End, Return and
-    // the menu key, and a formula list the letters it finds its items by.
+    // the menu keys, Menu and Shift+F10, and a formula list the letters it
+    // finds its items by.
     void guard(const QList<QWidget *> &fields);
 
 protected:
