@@ -6,6 +6,8 @@
 #include "compare.h"
 #include "growth.h"
 #include "growthchart.h"
+#include "growthlegend.h"
+#include "markers.h"
 #include "window_fixture.h"
 
 #include <QAccessible>
@@ -49,6 +51,50 @@ int pixels_of(const QImage &image, const QColor &colour)
         for (int x = 0; x < image.width(); x += 2)
             count += image.pixelColor(x, y) == colour;
     return count;
+}
+
+// WCAG's contrast ratio of two colours.
+qreal contrast(const QColor &a, const QColor &b)
+{
+    const auto luminance = [](const QColor &c) {
+        const auto channel = [](qreal v) {
+            return v <= 0.04045 ? v / 12.92 : qPow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) +
+               0.0722 * channel(c.blueF());
+    };
+    const qreal la = luminance(a) + 0.05, lb = luminance(b) + 0.05;
+    return qMax(la, lb) / qMin(la, lb);
+}
+
+// Whether a pixel of a chart is drawn on, rather than left white or ruled
+// by the faint grid.
+bool inked(const QImage &image, int x, int y)
+{
+    return contrast(image.pixelColor(x, y), Qt::white) >= 2;
+}
+
+// Along a row from x to x + length: how many stretches of ink there are,
+// and what share of the row is inked.
+std::pair<int, qreal> ink_runs(const QImage &image, int y, int x, int length)
+{
+    int runs = 0, inked_count = 0;
+    for (int i = 0; i < length; ++i) {
+        inked_count += inked(image, x + i, y);
+        runs += inked(image, x + i, y) && (i == 0 || !inked(image, x + i - 1, y));
+    }
+    return {runs, qreal(inked_count) / length};
+}
+
+// The pixels of a square around centre that are inked, as a share.
+qreal ink_share(const QImage &image, QPointF centre, int side)
+{
+    int inked_count = 0;
+    const QPoint corner = (centre - QPointF(side, side) / 2).toPoint();
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x)
+            inked_count += inked(image, corner.x() + x, corner.y() + y);
+    return qreal(inked_count) / (side * side);
 }
 
 QString joined(const QJsonArray &values)
@@ -121,6 +167,24 @@ class TestCompare : public QObject
     {
         w->window->activateWindow();
         return QTest::qWaitForWindowActive(w->window);
+    }
+
+    // The growth page shown with its chart drawn.
+    bool growth_shown()
+    {
+        if (!open())
+            return false;
+        QSignalSpy drawn(compare(), &CompareWindow::growth_drawn);
+        pages()->setCurrentIndex(1);
+        return drawn.wait(60000);
+    }
+
+    // The growth chart as a picture, at twice its size as copied, where a
+    // point of the chart lies at twice its coordinates.
+    QImage growth_picture() const
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        return compare()->chart_image();
     }
 
     // The computation's thread has ended, and drawn nothing.
@@ -260,7 +324,7 @@ private slots:
         const QJsonArray sizes = expected["sizes"].toArray();
         const QJsonArray formulas = expected["formulas"].toArray();
         QCOMPARE(formulas.size(), formula_count);
-        QVERIFY(chart(1)->chart()->title().endsWith("seed " + seed_text));
+        QVERIFY(growth_chart()->title().endsWith("seed " + seed_text));
         const QStringList bounds = {"Θ(n²)",      "Θ(n^(3/2))", "O(n^(4/3))", "Θ(n log² n)",
                                     "none known", "O(n^(3/2))", "none proved"};
         double widest = 0;
@@ -298,6 +362,85 @@ private slots:
             get<QLabel>("intervalNote")
                 ->text()
                 .endsWith("The widest here: ± " + QLocale().toString(widest * 100, 'f', 2) + "%."));
+    }
+
+    // Each line's sample in the legend is long enough to show its dashes
+    // and gaps whole on either side of its marker, and shows them; the
+    // markers differ from each other in shape, and the sample is in the
+    // line's pen and the name is the line's.
+    void legend_tells_lines_apart()
+    {
+        QVERIFY(growth_shown());
+        const QImage picture = growth_picture();
+        const compare_detail::GrowthLegend *legend = growth_chart()->legend();
+        const qreal marker = growth_chart()->markers()->size();
+        QList<QImage> shapes;
+        for (int f = 0; f < formula_count; ++f) {
+            const auto *line = static_cast<QLineSeries *>(chart(1)->chart()->series().at(f));
+            const compare_detail::LegendEntry &entry = legend->entries().at(f);
+            QCOMPARE(entry.pen, line->pen());
+            QCOMPARE(entry.text, line->name());
+            QCOMPARE(entry.marker, formulas[f].marker);
+
+            const QRectF sample = legend->mapRectToScene(legend->sample_rect(f))
+                                      .translated(-chart(1)->sceneRect().topLeft());
+            qreal pattern = 0;
+            for (qreal part : entry.pen.dashPattern())
+                pattern += part * entry.pen.widthF();
+            const qreal side = (sample.width() - marker) / 2;
+            QVERIFY2(side >= pattern, qPrintable(line->name()));
+            // Either side of the marker, on the picture at twice the size.
+            const int y = qRound(sample.center().y() * 2);
+            const int dashes = int(entry.pen.dashPattern().size()) / 2;
+            for (qreal from : {sample.left(), sample.right() - side}) {
+                const auto [runs, share] =
+                    ink_runs(picture, y, qRound(from * 2) + 2, int(side * 2) - 4);
+                QVERIFY2(dashes == 0 ? runs == 1 && share > 0.95 : runs >= dashes && share < 0.8,
+                         qPrintable(QStringLiteral("%1: %2 dashes, %3 inked")
+                                        .arg(line->name())
+                                        .arg(runs)
+                                        .arg(share)));
+            }
+            const int box = int(std::ceil(marker * 2 * 1.3));
+            shapes << picture
+                          .copy(QRect((sample.center() * 2).toPoint() - QPoint(box, box) / 2,
+                                      QSize(box, box)))
+                          .convertToFormat(QImage::Format_Mono, Qt::ThresholdDither);
+        }
+        // Two markers differ in a tenth of their box at least, whatever the pens.
+        for (int f = 0; f < formula_count; ++f)
+            for (int g = f + 1; g < formula_count; ++g) {
+                int differ = 0;
+                for (int y = 0; y < shapes[f].height(); ++y)
+                    for (int x = 0; x < shapes[f].width(); ++x)
+                        differ += shapes[f].pixelIndex(x, y) != shapes[g].pixelIndex(x, y);
+                QVERIFY2(differ * 10 >= shapes[f].width() * shapes[f].height(),
+                         qPrintable(QStringLiteral("formulas %1 and %2").arg(f).arg(g)));
+            }
+    }
+
+    // Each line carries a marker on every point, drawn over the line: with
+    // the line alone shown, the square as wide as a marker around each
+    // point is inked to two fifths or more, where the line alone, even the
+    // wide one in force, inks under three tenths.
+    void markers_on_every_point()
+    {
+        QVERIFY(growth_shown());
+        const QList<QAbstractSeries *> lines = chart(1)->chart()->series();
+        const qreal marker = growth_chart()->markers()->size();
+        for (int f = 0; f < formula_count; ++f) {
+            for (int g = 0; g < formula_count; ++g)
+                lines[g]->setVisible(g == f);
+            const QImage picture = growth_picture();
+            const auto *line = static_cast<QLineSeries *>(lines[f]);
+            QCOMPARE(growth_chart()->markers()->centres(f).size(), line->count());
+            for (const QPointF &point : line->points()) {
+                const QPointF at = chart(1)->chart()->mapToPosition(point, lines[f]);
+                QVERIFY2(
+                    ink_share(picture, at * 2, int(marker * 2)) >= 0.38,
+                    qPrintable(QStringLiteral("%1 at n = %2").arg(line->name()).arg(point.x())));
+            }
+        }
     }
 
     // Esc and closing cancel; the computation's thread ends and draws
