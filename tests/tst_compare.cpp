@@ -97,6 +97,67 @@ qreal ink_share(const QImage &image, QPointF centre, int side)
     return qreal(inked_count) / (side * side);
 }
 
+// Breeze Dark's colours, as a dark desktop gives them.
+QPalette dark_palette()
+{
+    QPalette palette;
+    const QColor window(0x31363b), base(0x232629), text(0xfcfcfc), highlight(0x3daee9);
+    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Button})
+        palette.setColor(role, window);
+    for (QPalette::ColorRole role : {QPalette::Base, QPalette::AlternateBase})
+        palette.setColor(role, base);
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText,
+                                     QPalette::HighlightedText, QPalette::BrightText})
+        palette.setColor(role, text);
+    palette.setColor(QPalette::Highlight, highlight);
+    return palette;
+}
+
+// Where the pictures of a widget with and without the focus show no mark
+// around rect, in its outermost four pixels: along every edge, but for the
+// corners, some pixel of that band changes by 3:1 with the focus and stands
+// out 3:1 from the pixel just outside the rect, and some from the pixel just
+// inside the band. Empty where the mark shows all round.
+QString unmarked(const QImage &without, const QImage &with, const QRect &rect)
+{
+    constexpr int band = 4, outside = 1, inside = band + 1, corner = 6;
+    const QRect picture = with.rect();
+    QStringList places;
+    int checked = 0;
+    const auto check = [&](QPoint edge, QPoint inward) {
+        const QPoint out = edge - outside * inward, in = edge + inside * inward;
+        bool changes = false, from_outside = !picture.contains(out), from_inside = false;
+        for (int k = 0; k < band; ++k) {
+            const QColor mark = with.pixelColor(edge + k * inward);
+            changes |= contrast(mark, without.pixelColor(edge + k * inward)) >= 3;
+            from_outside |= picture.contains(out) && contrast(mark, with.pixelColor(out)) >= 3;
+            from_inside |= contrast(mark, with.pixelColor(in)) >= 3;
+        }
+        ++checked;
+        if (!(changes && from_outside && from_inside))
+            places << QStringLiteral("(%1, %2)%3%4%5")
+                          .arg(edge.x())
+                          .arg(edge.y())
+                          .arg(changes ? "" : " unchanged")
+                          .arg(from_outside ? "" : " like the outside")
+                          .arg(from_inside ? "" : " like the inside");
+    };
+    for (int x = rect.left() + corner; x <= rect.right() - corner; x += 2) {
+        check({x, rect.top()}, {0, 1});
+        check({x, rect.bottom()}, {0, -1});
+    }
+    for (int y = rect.top() + corner; y <= rect.bottom() - corner; y += 2) {
+        check({rect.left(), y}, {1, 0});
+        check({rect.right(), y}, {-1, 0});
+    }
+    if (places.isEmpty())
+        return QString();
+    return QStringLiteral("%1 of %2 places, such as %3")
+        .arg(places.size())
+        .arg(checked)
+        .arg(places.mid(0, 4).join(QStringLiteral(", ")));
+}
+
 QString joined(const QJsonArray &values)
 {
     QStringList texts;
@@ -167,6 +228,41 @@ class TestCompare : public QObject
     {
         w->window->activateWindow();
         return QTest::qWaitForWindowActive(w->window);
+    }
+
+    // The widget of a row of focus_shows, brought to where the user would
+    // have it, and where its mark should lie, in its coordinates.
+    QWidget *focus_target(const QString &target, std::function<QRect()> *area)
+    {
+        if (target == u"tab after F6 and Left") {
+            press(Qt::Key_Right);
+            press(Qt::Key_Left);
+            QTabBar *bar = pages()->tabBar();
+            if (QApplication::focusWidget() != bar || bar->currentIndex() != 0)
+                return nullptr;
+            *area = [bar] { return bar->tabRect(0); };
+            return bar;
+        }
+        if (target == u"table" || target == u"current cell") {
+            QTableWidget *cells = table();
+            cells->setFocus(Qt::TabFocusReason);
+            press(Qt::Key_Down);
+            press(Qt::Key_Right);
+            *area = [cells, whole = target == u"table"] {
+                return whole ? cells->rect()
+                             : cells->visualRect(cells->currentIndex())
+                                   .translated(cells->viewport()->mapTo(cells, QPoint()));
+            };
+            return cells;
+        }
+        QWidget *widget = nullptr;
+        if (target.endsWith(u" chart"))
+            widget = chart(target == u"growth chart" ? 1 : 0);
+        for (auto *button : compare()->findChildren<QPushButton *>())
+            if (button->text() + QStringLiteral(" button") == target && button->isVisible())
+                widget = button;
+        *area = [widget] { return widget->rect(); };
+        return widget;
     }
 
     // The growth page shown with its chart drawn.
@@ -362,6 +458,48 @@ private slots:
             get<QLabel>("intervalNote")
                 ->text()
                 .endsWith("The widest here: ± " + QLocale().toString(widest * 100, 'f', 2) + "%."));
+    }
+
+    void focus_shows_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<bool>("dark");
+        for (bool dark : {false, true})
+            for (const char *target :
+                 {"tab after F6 and Left", "table", "current cell", "bar chart", "growth chart",
+                  "Compute button", "Copy picture button", "Close button"})
+                QTest::newRow(qPrintable(QStringLiteral("%1, %2").arg(target).arg(
+                    dark ? "dark desktop" : "light desktop")))
+                    << QString::fromLatin1(target) << dark;
+    }
+
+    // Whatever has the focus shows a mark all round, 3:1 or more against
+    // what it was without the focus and against what lies around it, on a
+    // light desktop and on a dark one.
+    void focus_shows()
+    {
+        QFETCH(QString, target);
+        QFETCH(bool, dark);
+        const QPalette light = QApplication::palette();
+        const auto restore = qScopeGuard([&light] { QApplication::setPalette(light); });
+        if (dark)
+            QApplication::setPalette(dark_palette());
+        const bool on_growth = target == u"growth chart" || target == u"Compute button";
+        QVERIFY(on_growth ? growth_shown() : open());
+        std::function<QRect()> area;
+        QWidget *widget = focus_target(target, &area);
+        QVERIFY(widget != nullptr);
+        widget->setFocus(Qt::TabFocusReason);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        QCoreApplication::processEvents();
+        const QImage with = compare()->grab().toImage();
+        const QRect rect = area().translated(widget->mapTo(compare(), QPoint()));
+        widget->clearFocus();
+        QCoreApplication::processEvents();
+        const QImage without = compare()->grab().toImage();
+        QCOMPARE(area().translated(widget->mapTo(compare(), QPoint())), rect);
+        const QString faults = unmarked(without, with, rect);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults));
     }
 
     // Each line's sample in the legend is long enough to show its dashes

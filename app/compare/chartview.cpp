@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: Vellora contributors
 #include "chartview.h"
 
-#include "access/focus_ring.h"
+#include "focusmark.h"
 
 #include <QAbstractAxis>
 #include <QChart>
@@ -110,7 +110,7 @@ void ChartView::paintEvent(QPaintEvent *event)
     if (!hasFocus())
         return;
     QPainter painter(viewport());
-    paint_focus_ring(&painter, viewport()->rect(), palette());
+    paint_focus_mark(&painter, viewport()->rect(), palette());
 }
 
 void ChartView::resizeEvent(QResizeEvent *event)

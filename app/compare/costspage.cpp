@@ -4,6 +4,7 @@
 
 #include "barchart.h"
 #include "compare.h"
+#include "focusmark.h"
 #include "formulatext.h"
 #include "num_to_str.h"
 
@@ -139,6 +140,8 @@ void CostsPage::build_table()
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setTabKeyNavigation(false);
+    table->setItemDelegate(new MarkedCells(table));
+    new FocusMark(table);
     table->setWordWrap(false);
     table->setTextElideMode(Qt::ElideRight);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
