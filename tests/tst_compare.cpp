@@ -3,11 +3,13 @@
 // The window that compares the formulas: its table and bar chart against
 // vellora-trace --compare, its growth chart against vellora-trace --growth,
 // and a computation cancelled or cut short by closing.
+#include "access/accessibility.h"
 #include "compare.h"
 #include "growth.h"
 #include "growthchart.h"
 #include "growthlegend.h"
 #include "markers.h"
+#include "progresstalk.h"
 #include "window_fixture.h"
 
 #include <QAccessible>
@@ -165,6 +167,47 @@ QString joined(const QJsonArray &values)
         texts << QString::number(v.toInt());
     return texts.join(QStringLiteral(", "));
 }
+
+// What screen readers are told, for as long as it lives: the name of each
+// item the accessible focus moves to, with the interface it belongs to.
+struct Listening {
+    struct Told {
+        QString name;
+        QAccessibleInterface *parent;
+        QAccessible::Role role;
+    };
+    static QList<Told> &told()
+    {
+        static QList<Told> list;
+        return list;
+    }
+    Listening()
+    {
+        told().clear();
+        Accessibility::listen([](QAccessibleEvent *event) {
+            QAccessibleInterface *item = event->accessibleInterface();
+            if (event->type() == QAccessible::Focus && item != nullptr)
+                told() << Told{item->text(QAccessible::Name), item->parent(), item->role()};
+        });
+    }
+    ~Listening()
+    {
+        Accessibility::listen(nullptr);
+        told().clear();
+    }
+    // What the window said, in order; a complaint where something else was told.
+    static QStringList said_by(QWidget *window)
+    {
+        QStringList sentences;
+        for (const Told &t : std::as_const(told()))
+            if (t.parent == QAccessible::queryAccessibleInterface(window) &&
+                t.role == QAccessible::ListItem)
+                sentences << t.name;
+            else
+                sentences << QStringLiteral("(told elsewhere: %1)").arg(t.name);
+        return sentences;
+    }
+};
 
 } // namespace
 
@@ -500,6 +543,160 @@ private slots:
         QCOMPARE(area().translated(widget->mapTo(compare(), QPoint())), rect);
         const QString faults = unmarked(without, with, rect);
         QVERIFY2(faults.isEmpty(), qPrintable(faults));
+    }
+
+    void computation_is_told_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("the growth page shown the first time") << "shown";
+        QTest::newRow("Compute clicked") << "clicked";
+        QTest::newRow("Space on Compute") << "space";
+        QTest::newRow("Enter in the seed box") << "enter";
+    }
+
+    // However the computation starts, the window tells a screen reader that
+    // it started, how far it got, if it is slow enough for that, and that it
+    // ended, each in an item of its own that the accessible focus moves to.
+    void computation_is_told()
+    {
+        QFETCH(QString, how);
+        QVERIFY(how == u"shown" || growth_shown());
+        if (how == u"shown")
+            QVERIFY(open());
+        auto *seed_box = get<QDoubleSpinBox>("seedBox");
+        seed_box->setValue(growth_default_seed + 7);
+        const Listening listening;
+        QSignalSpy drawn(compare(), &CompareWindow::growth_drawn);
+        if (how == u"shown") {
+            pages()->setCurrentIndex(1);
+        } else if (how == u"clicked") {
+            QTest::mouseClick(get("computeButton"), Qt::LeftButton);
+        } else if (how == u"space") {
+            get("computeButton")->setFocus();
+            press(Qt::Key_Space);
+        } else {
+            seed_box->setFocus();
+            press(Qt::Key_Return);
+        }
+        QVERIFY(drawn.wait(60000));
+        const QString seed = QString::number(growth_default_seed + 7);
+        const QStringList said = Listening::said_by(compare());
+        QVERIFY2(said.size() >= 2, qPrintable(said.join(u'|')));
+        QCOMPARE(said.first(), "Computing the growth chart for seed " + seed + '.');
+        QCOMPARE(said.last(), "Done: the chart shows the averages for seed " + seed + '.');
+        int told = 0;
+        for (const QString &sentence : said.mid(1, said.size() - 2)) {
+            const QRegularExpressionMatch percent =
+                QRegularExpression(QStringLiteral("^(\\d+) percent\\.$")).match(sentence);
+            QVERIFY2(percent.hasMatch() && percent.captured(1).toInt() > told,
+                     qPrintable(said.join(u'|')));
+            told = percent.captured(1).toInt();
+        }
+    }
+
+    // Esc, or Cancel, tells where the computation stood, as the progress bar shows.
+    void cancel_is_told()
+    {
+        QVERIFY(open());
+        const Listening listening;
+        pages()->setCurrentIndex(1);
+        QVERIFY(compare()->computing());
+        press(Qt::Key_Escape);
+        const auto *progress = compare()->findChild<QProgressBar *>();
+        QCOMPARE(progress->text(), "Cancelled");
+        const QStringList said = Listening::said_by(compare());
+        QVERIFY(!said.isEmpty());
+        QCOMPARE(said.last(), QStringLiteral("Cancelled at %1 percent.").arg(progress->value()));
+        QVERIFY(nothing_computed());
+    }
+
+    void progress_talk_paces_data()
+    {
+        QTest::addColumn<quint32>("seed");
+        for (quint32 seed : {1u, 2u, 3u, 4u, 5u, 6u})
+            QTest::addRow("computation %u", seed) << seed;
+    }
+
+    // Over computations of random speed: each sentence is told once the one
+    // before it has been said, and a step of progress after a silence at
+    // once; a share is told once; the start and the end are always told.
+    void progress_talk_paces()
+    {
+        QFETCH(quint32, seed);
+        QRandomGenerator rng(seed);
+        compare_detail::ProgressTalk talk;
+        qint64 now = rng.bounded(100000);
+        QVERIFY(talk.started(1959, now).startsWith("Computing"));
+        qint64 quiet = talk.quiet_at();
+        QVERIFY(quiet > now);
+        int told = 0;
+        for (int percent = 1; percent < 100; percent += int(rng.bounded(1, 4))) {
+            now += rng.bounded(700);
+            const bool silent = now >= quiet;
+            const QString said = talk.progressed(percent, now);
+            QCOMPARE(said.isEmpty(), !silent);
+            if (!said.isEmpty()) {
+                QCOMPARE(said, QStringLiteral("%1 percent.").arg(percent));
+                told = percent;
+                quiet = talk.quiet_at();
+                QVERIFY(quiet > now);
+                // The same share again is news to no one, however late.
+                QCOMPARE(talk.progressed(percent, quiet + 100000), QString());
+            }
+        }
+        // Even in the middle of a sentence.
+        if (rng.bounded(2) == 0)
+            QCOMPARE(talk.done(1959, now), "Done: the chart shows the averages for seed 1959.");
+        else
+            QCOMPARE(talk.cancelled(told, now),
+                     QStringLiteral("Cancelled at %1 percent.").arg(told));
+    }
+
+    void progress_text_reads_data()
+    {
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<bool>("dark");
+        for (bool dark : {false, true})
+            for (const char *state : {"Computing", "Cancelled", "Done"})
+                QTest::newRow(qPrintable(QStringLiteral("%1, %2").arg(state).arg(
+                    dark ? "dark desktop" : "light desktop")))
+                    << QString::fromLatin1(state) << dark;
+    }
+
+    // The progress bar's text stands 4.5:1 or more from what it is drawn
+    // on, over the bar's chunk and beside it: of the pixels the text
+    // changes, the strongest fifth, its strokes rather than their soft
+    // edges, stand that far from the bar drawn without it.
+    void progress_text_reads()
+    {
+        QFETCH(QString, state);
+        QFETCH(bool, dark);
+        const QPalette light = QApplication::palette();
+        const auto restore = qScopeGuard([&light] { QApplication::setPalette(light); });
+        if (dark)
+            QApplication::setPalette(dark_palette());
+        QVERIFY(state == u"Done" ? growth_shown() : open());
+        if (state != u"Done") {
+            pages()->setCurrentIndex(1);
+            if (state == u"Cancelled")
+                press(Qt::Key_Escape);
+        }
+        auto *progress = compare()->findChild<QProgressBar *>();
+        QVERIFY(progress->text().startsWith(state));
+        const QImage with = progress->grab().toImage();
+        const QString format = progress->format();
+        progress->setFormat(QString());
+        const QImage without = progress->grab().toImage();
+        progress->setFormat(format);
+        QList<qreal> strokes;
+        for (int y = 0; y < with.height(); ++y)
+            for (int x = 0; x < with.width(); ++x)
+                if (with.pixel(x, y) != without.pixel(x, y))
+                    strokes << contrast(with.pixelColor(x, y), without.pixelColor(x, y));
+        QVERIFY(strokes.size() > 20);
+        std::sort(strokes.begin(), strokes.end());
+        const qreal strong = strokes[strokes.size() * 4 / 5];
+        QVERIFY2(strong >= 4.5, qPrintable(QStringLiteral("%1:1").arg(strong)));
     }
 
     // Each line's sample in the legend is long enough to show its dashes

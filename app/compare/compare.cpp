@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: Vellora contributors
 #include "compare.h"
 
-#include "chartaccessible.h"
+#include "accessible.h"
 #include "chartpicture.h"
 #include "costspage.h"
 #include "focusmark.h"
@@ -30,7 +30,7 @@ using namespace compare_detail;
 CompareWindow::CompareWindow(const Visualizer *vis, QWidget *parent)
     : QWidget(parent, Qt::Window), vis(vis)
 {
-    install_chart_accessibility();
+    install_compare_accessibility();
     setWindowTitle(tr("Vellora – Compare the formulas"));
 
     pages = new QTabWidget(this);

@@ -3,6 +3,7 @@
 #include "focusmark.h"
 
 #include "access/focus_ring.h"
+#include "contrast.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -12,15 +13,6 @@
 namespace
 {
 
-qreal luminance(const QColor &colour)
-{
-    const auto channel = [](qreal v) {
-        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) +
-           0.0722 * channel(colour.blueF());
-}
-
 // WCAG's least contrast for what shows a state, such as the focus.
 constexpr qreal least_contrast = 3;
 
@@ -28,12 +20,6 @@ constexpr qreal least_contrast = 3;
 
 namespace compare_detail
 {
-
-qreal contrast(const QColor &a, const QColor &b)
-{
-    const qreal la = luminance(a) + 0.05, lb = luminance(b) + 0.05;
-    return qMax(la, lb) / qMin(la, lb);
-}
 
 QColor mark_colour(const QPalette &palette)
 {

@@ -19,9 +19,6 @@ class QRectF;
 namespace compare_detail
 {
 
-// WCAG's contrast ratio of two colours, 1 to 21.
-qreal contrast(const QColor &a, const QColor &b);
-
 // The outer ring's colour: the highlight, made darker or lighter where it
 // stands under 3:1 against the window or the base; and the inner ring's.
 QColor mark_colour(const QPalette &palette);
