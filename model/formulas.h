@@ -12,16 +12,22 @@
 
 #include <array>
 
+// The shape that marks each point of a formula's line in the growth chart.
+enum class ChartMarker { circle, square, triangle_up, diamond, triangle_down, plus, cross };
+
 struct Formula {
     GapGenerator generate;
     // As the window's formula list shows it, in English; context "MainWindow".
     const char *name;
     // What the command lines call it, in lower case.
     const char *key;
-    // The line of the growth chart: a colour told apart by most colour-blind
-    // eyes too (Okabe and Ito), as 0xRRGGBB, and a pen that differs as well.
+    // The line of the growth chart, told apart from the others without its
+    // colour too: a colour, as 0xRRGGBB, at 3:1 or more against the chart's
+    // white and apart from the others for colour-blind eyes and in grey; a
+    // pen; and a marker of its own on each point.
     quint32 rgb;
     Qt::PenStyle pen;
+    ChartMarker marker;
     // The worst case for large n, as the help page states it; context
     // "CompareWindow" where it is words.
     const char *bound;
@@ -31,19 +37,21 @@ struct Formula {
 
 inline constexpr std::array<Formula, 7> formulas = {{
     {shell_gaps, QT_TRANSLATE_NOOP("MainWindow", "Shell's formula"), "shell", 0x000000,
-     Qt::SolidLine, "Θ(n²)", "the help page's example; see also Knuth, 1973"},
-    {hibbard_gaps, QT_TRANSLATE_NOOP("MainWindow", "Hibbard's formula"), "hibbard", 0xe69f00,
-     Qt::DashLine, "Θ(n^(3/2))", "O: Papernov and Stasevich, 1965; Θ: Pratt, 1971"},
-    {sedgewick_gaps, QT_TRANSLATE_NOOP("MainWindow", "Sedgewick's formula"), "sedgewick", 0x56b4e9,
-     Qt::DotLine, "O(n^(4/3))", "Sedgewick, 1986"},
-    {pratt_gaps, QT_TRANSLATE_NOOP("MainWindow", "Pratt's formula"), "pratt", 0x009e73,
-     Qt::DashDotLine, "Θ(n log² n)", "Pratt, 1971"},
-    {fibonacci_gaps, QT_TRANSLATE_NOOP("MainWindow", "Fibonacci sequence"), "fibonacci", 0x0072b2,
-     Qt::DashDotDotLine, QT_TRANSLATE_NOOP("CompareWindow", "none known"), "no published bound"},
-    {knuth_gaps, QT_TRANSLATE_NOOP("MainWindow", "Knuth formula"), "knuth", 0xd55e00, Qt::SolidLine,
-     "O(n^(3/2))", "Pratt, 1971, as presented by Knuth, 1973"},
-    {ciura_gaps, QT_TRANSLATE_NOOP("MainWindow", "Ciura's sequence"), "ciura", 0xcc79a7,
-     Qt::DashLine, QT_TRANSLATE_NOOP("CompareWindow", "none proved"),
+     Qt::SolidLine, ChartMarker::circle, "Θ(n²)", "the help page's example; see also Knuth, 1973"},
+    {hibbard_gaps, QT_TRANSLATE_NOOP("MainWindow", "Hibbard's formula"), "hibbard", 0xb58317,
+     Qt::DashLine, ChartMarker::square, "Θ(n^(3/2))",
+     "O: Papernov and Stasevich, 1965; Θ: Pratt, 1971"},
+    {sedgewick_gaps, QT_TRANSLATE_NOOP("MainWindow", "Sedgewick's formula"), "sedgewick", 0x7f6ea8,
+     Qt::DotLine, ChartMarker::triangle_up, "O(n^(4/3))", "Sedgewick, 1986"},
+    {pratt_gaps, QT_TRANSLATE_NOOP("MainWindow", "Pratt's formula"), "pratt", 0x257553,
+     Qt::DashDotLine, ChartMarker::diamond, "Θ(n log² n)", "Pratt, 1971"},
+    {fibonacci_gaps, QT_TRANSLATE_NOOP("MainWindow", "Fibonacci sequence"), "fibonacci", 0x3e2e9d,
+     Qt::DashDotDotLine, ChartMarker::triangle_down,
+     QT_TRANSLATE_NOOP("CompareWindow", "none known"), "no published bound"},
+    {knuth_gaps, QT_TRANSLATE_NOOP("MainWindow", "Knuth formula"), "knuth", 0x89400e, Qt::SolidLine,
+     ChartMarker::plus, "O(n^(3/2))", "Pratt, 1971, as presented by Knuth, 1973"},
+    {ciura_gaps, QT_TRANSLATE_NOOP("MainWindow", "Ciura's sequence"), "ciura", 0x511950,
+     Qt::DashLine, ChartMarker::cross, QT_TRANSLATE_NOOP("CompareWindow", "none proved"),
      "found by experiment, Ciura, 2001"},
 }};
 

@@ -4,9 +4,12 @@
 """Reads the window of the running program PID over AT-SPI, in LANGUAGE (en or
 de): every control has a name, the speed slider tells seconds, the canvas tells
 what it shows, and pressing "Next step" moves the accessible focus to the new
-step, named by its sentence, which is what makes Orca speak it.
+step, named by its sentence, which is what makes Orca speak it. F6 opens the
+window that compares the formulas, whose growth page, once chosen, tells the
+start and the end of its computation the same way.
 
 Usage: atspi_check.py PID LANGUAGE"""
+import ctypes
 import sys
 import time
 
@@ -26,6 +29,10 @@ TEXTS = {
         "gap": "Setting gap length to 10.",
         "sequence": "Sequence: ",
         "in force": "10 in force",
+        "compare": "Vellora – Compare the formulas",
+        "growth": "Growth with n",
+        "computing": "Computing the growth chart for seed 1959.",
+        "done": "Done: the chart shows the averages for seed 1959.",
     },
     "de": {
         "steps": "Schritte des Sortierens",
@@ -39,6 +46,10 @@ TEXTS = {
         "gap": "Die Schrittweite wird auf 10 gesetzt.",
         "sequence": "Folge: ",
         "in force": "aktuell 10",
+        "compare": "Vellora – Formeln im Vergleich",
+        "growth": "Wachstum mit n",
+        "computing": "Das Wachstumsdiagramm wird für den Startwert 1959 berechnet.",
+        "done": "Fertig: Das Diagramm zeigt die Durchschnitte für den Startwert 1959.",
     },
 }
 
@@ -85,6 +96,79 @@ def labelled_by(acc):
         if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY:
             return relation.getTarget(0).name
     return ""
+
+
+def focus_window_of(pid):
+    """Gives the program's window the keyboard, as a window manager would:
+    the display has none, and a key reaches a window's shortcuts only once
+    the window has the focus. True where a window of pid took it."""
+    x11 = ctypes.cdll.LoadLibrary("libX11.so.6")
+    x11.XOpenDisplay.restype = ctypes.c_void_p
+    x11.XDefaultRootWindow.restype = ctypes.c_ulong
+    x11.XInternAtom.restype = ctypes.c_ulong
+    display = ctypes.c_void_p(x11.XOpenDisplay(None))
+    if not display:
+        return False
+    root, parent = ctypes.c_ulong(), ctypes.c_ulong()
+    children, count = ctypes.POINTER(ctypes.c_ulong)(), ctypes.c_uint()
+    x11.XQueryTree(display, ctypes.c_ulong(x11.XDefaultRootWindow(display)), ctypes.byref(root),
+                   ctypes.byref(parent), ctypes.byref(children), ctypes.byref(count))
+    pid_atom = ctypes.c_ulong(x11.XInternAtom(display, b"_NET_WM_PID", True))
+    focused = False
+    for i in range(count.value):
+        kind, size, items, left = ctypes.c_ulong(), ctypes.c_int(), ctypes.c_ulong(), ctypes.c_ulong()
+        data = ctypes.POINTER(ctypes.c_ulong)()
+        x11.XGetWindowProperty(display, ctypes.c_ulong(children[i]), pid_atom, ctypes.c_long(0),
+                               ctypes.c_long(1), 0, ctypes.c_ulong(6), ctypes.byref(kind),
+                               ctypes.byref(size), ctypes.byref(items), ctypes.byref(left),
+                               ctypes.byref(data))
+        if items.value == 1 and data[0] == pid and not focused:
+            x11.XSetInputFocus(display, ctypes.c_ulong(children[i]), 2, ctypes.c_ulong(0))
+            focused = True
+        if data:
+            x11.XFree(data)
+    if children:
+        x11.XFree(children)
+    x11.XCloseDisplay(display)
+    return focused
+
+
+def frame_named(pid, name):
+    app = application(pid)
+    for i in range(app.childCount if app is not None else 0):
+        frame = app.getChildAtIndex(i)
+        if frame is not None and frame.name == name:
+            return frame
+    return None
+
+
+def check_compare(pid, texts):
+    """F6, then the growth page's tab: the accessible focus moves to an item
+    named by the computation's start, then to one named by its end."""
+    check(focus_window_of(pid), "no window of the program to give the keyboard to")
+    pump(0.5)
+    pyatspi.Registry.generateKeyboardEvent(0xffc3, None, pyatspi.KEY_SYM)  # F6
+    if not pump(10, lambda: frame_named(pid, texts["compare"]) is not None):
+        check(False, "F6 opened no window named %r" % texts["compare"])
+        return
+    frame = frame_named(pid, texts["compare"])
+    tabs = [o for o in descendants(frame)
+            if o.getRole() == pyatspi.ROLE_PAGE_TAB and o.name == texts["growth"]]
+    check(len(tabs) == 1, "no page tab %r" % texts["growth"])
+    if not tabs:
+        return
+    focused = []
+
+    def on_focus(event):
+        if event.type.startswith("focus") or event.detail1 == 1:
+            focused.append((event.source.getRoleName(), event.source.name))
+
+    pyatspi.Registry.registerEventListener(on_focus, "focus:", "object:state-changed:focused")
+    tabs[0].queryAction().doAction(0)
+    for key in ("computing", "done"):
+        check(pump(10, lambda: ("list item", texts[key]) in focused),
+              "nothing told %r; focus events: %r" % (texts[key], focused))
+    pyatspi.Registry.deregisterEventListener(on_focus, "focus:", "object:state-changed:focused")
 
 
 def main():
@@ -155,6 +239,7 @@ def main():
         check(texts["in force"] in steps.description,
               "the canvas does not tell the gap in force: %r" % steps.description)
     pyatspi.Registry.deregisterEventListener(on_focus, "focus:", "object:state-changed:focused")
+    check_compare(pid, texts)
 
 
 main()

@@ -3,9 +3,13 @@
 // The window that compares the formulas: its table and bar chart against
 // vellora-trace --compare, its growth chart against vellora-trace --growth,
 // and a computation cancelled or cut short by closing.
+#include "access/accessibility.h"
 #include "compare.h"
 #include "growth.h"
 #include "growthchart.h"
+#include "growthlegend.h"
+#include "markers.h"
+#include "progresstalk.h"
 #include "window_fixture.h"
 
 #include <QAccessible>
@@ -51,6 +55,111 @@ int pixels_of(const QImage &image, const QColor &colour)
     return count;
 }
 
+// WCAG's contrast ratio of two colours.
+qreal contrast(const QColor &a, const QColor &b)
+{
+    const auto luminance = [](const QColor &c) {
+        const auto channel = [](qreal v) {
+            return v <= 0.04045 ? v / 12.92 : qPow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) +
+               0.0722 * channel(c.blueF());
+    };
+    const qreal la = luminance(a) + 0.05, lb = luminance(b) + 0.05;
+    return qMax(la, lb) / qMin(la, lb);
+}
+
+// Whether a pixel of a chart is drawn on, rather than left white or ruled
+// by the faint grid.
+bool inked(const QImage &image, int x, int y)
+{
+    return contrast(image.pixelColor(x, y), Qt::white) >= 2;
+}
+
+// Along a row from x to x + length: how many stretches of ink there are,
+// and what share of the row is inked.
+std::pair<int, qreal> ink_runs(const QImage &image, int y, int x, int length)
+{
+    int runs = 0, inked_count = 0;
+    for (int i = 0; i < length; ++i) {
+        inked_count += inked(image, x + i, y);
+        runs += inked(image, x + i, y) && (i == 0 || !inked(image, x + i - 1, y));
+    }
+    return {runs, qreal(inked_count) / length};
+}
+
+// The pixels of a square around centre that are inked, as a share.
+qreal ink_share(const QImage &image, QPointF centre, int side)
+{
+    int inked_count = 0;
+    const QPoint corner = (centre - QPointF(side, side) / 2).toPoint();
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x)
+            inked_count += inked(image, corner.x() + x, corner.y() + y);
+    return qreal(inked_count) / (side * side);
+}
+
+// Breeze Dark's colours, as a dark desktop gives them.
+QPalette dark_palette()
+{
+    QPalette palette;
+    const QColor window(0x31363b), base(0x232629), text(0xfcfcfc), highlight(0x3daee9);
+    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Button})
+        palette.setColor(role, window);
+    for (QPalette::ColorRole role : {QPalette::Base, QPalette::AlternateBase})
+        palette.setColor(role, base);
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText,
+                                     QPalette::HighlightedText, QPalette::BrightText})
+        palette.setColor(role, text);
+    palette.setColor(QPalette::Highlight, highlight);
+    return palette;
+}
+
+// Where the pictures of a widget with and without the focus show no mark
+// around rect, in its outermost four pixels: along every edge, but for the
+// corners, some pixel of that band changes by 3:1 with the focus and stands
+// out 3:1 from the pixel just outside the rect, and some from the pixel just
+// inside the band. Empty where the mark shows all round.
+QString unmarked(const QImage &without, const QImage &with, const QRect &rect)
+{
+    constexpr int band = 4, outside = 1, inside = band + 1, corner = 6;
+    const QRect picture = with.rect();
+    QStringList places;
+    int checked = 0;
+    const auto check = [&](QPoint edge, QPoint inward) {
+        const QPoint out = edge - outside * inward, in = edge + inside * inward;
+        bool changes = false, from_outside = !picture.contains(out), from_inside = false;
+        for (int k = 0; k < band; ++k) {
+            const QColor mark = with.pixelColor(edge + k * inward);
+            changes |= contrast(mark, without.pixelColor(edge + k * inward)) >= 3;
+            from_outside |= picture.contains(out) && contrast(mark, with.pixelColor(out)) >= 3;
+            from_inside |= contrast(mark, with.pixelColor(in)) >= 3;
+        }
+        ++checked;
+        if (!(changes && from_outside && from_inside))
+            places << QStringLiteral("(%1, %2)%3%4%5")
+                          .arg(edge.x())
+                          .arg(edge.y())
+                          .arg(changes ? "" : " unchanged")
+                          .arg(from_outside ? "" : " like the outside")
+                          .arg(from_inside ? "" : " like the inside");
+    };
+    for (int x = rect.left() + corner; x <= rect.right() - corner; x += 2) {
+        check({x, rect.top()}, {0, 1});
+        check({x, rect.bottom()}, {0, -1});
+    }
+    for (int y = rect.top() + corner; y <= rect.bottom() - corner; y += 2) {
+        check({rect.left(), y}, {1, 0});
+        check({rect.right(), y}, {-1, 0});
+    }
+    if (places.isEmpty())
+        return QString();
+    return QStringLiteral("%1 of %2 places, such as %3")
+        .arg(places.size())
+        .arg(checked)
+        .arg(places.mid(0, 4).join(QStringLiteral(", ")));
+}
+
 QString joined(const QJsonArray &values)
 {
     QStringList texts;
@@ -58,6 +167,47 @@ QString joined(const QJsonArray &values)
         texts << QString::number(v.toInt());
     return texts.join(QStringLiteral(", "));
 }
+
+// What screen readers are told, for as long as it lives: the name of each
+// item the accessible focus moves to, with the interface it belongs to.
+struct Listening {
+    struct Told {
+        QString name;
+        QAccessibleInterface *parent;
+        QAccessible::Role role;
+    };
+    static QList<Told> &told()
+    {
+        static QList<Told> list;
+        return list;
+    }
+    Listening()
+    {
+        told().clear();
+        Accessibility::listen([](QAccessibleEvent *event) {
+            QAccessibleInterface *item = event->accessibleInterface();
+            if (event->type() == QAccessible::Focus && item != nullptr)
+                told() << Told{item->text(QAccessible::Name), item->parent(), item->role()};
+        });
+    }
+    ~Listening()
+    {
+        Accessibility::listen(nullptr);
+        told().clear();
+    }
+    // What the window said, in order; a complaint where something else was told.
+    static QStringList said_by(QWidget *window)
+    {
+        QStringList sentences;
+        for (const Told &t : std::as_const(told()))
+            if (t.parent == QAccessible::queryAccessibleInterface(window) &&
+                t.role == QAccessible::ListItem)
+                sentences << t.name;
+            else
+                sentences << QStringLiteral("(told elsewhere: %1)").arg(t.name);
+        return sentences;
+    }
+};
 
 } // namespace
 
@@ -82,12 +232,30 @@ class TestCompare : public QObject
     {
         return static_cast<compare_detail::GrowthChart *>(chart(1));
     }
+    QString row_name(int row) const
+    {
+        return table()->model()->headerData(row, Qt::Vertical).toString();
+    }
+    bool row_name_bold(int row) const
+    {
+        return table()->model()->headerData(row, Qt::Vertical, Qt::FontRole).value<QFont>().bold();
+    }
+    // What a screen reader hears heads the cell's row.
+    QStringList row_headers(int row, int column) const
+    {
+        QAccessibleInterface *cell =
+            QAccessible::queryAccessibleInterface(table())->tableInterface()->cellAt(row, column);
+        QStringList names;
+        for (QAccessibleInterface *header : cell->tableCellInterface()->rowHeaderCells())
+            names << header->text(QAccessible::Name);
+        return names;
+    }
     QString in_force() const
     {
         QString marked;
         for (int r = 0; r < table()->rowCount(); ++r)
-            if (table()->item(r, 0)->text().contains(u'▶'))
-                marked += table()->item(r, 0)->text();
+            if (row_name(r).contains(u'▶'))
+                marked += row_name(r);
         return marked;
     }
 
@@ -103,6 +271,59 @@ class TestCompare : public QObject
     {
         w->window->activateWindow();
         return QTest::qWaitForWindowActive(w->window);
+    }
+
+    // The widget of a row of focus_shows, brought to where the user would
+    // have it, and where its mark should lie, in its coordinates.
+    QWidget *focus_target(const QString &target, std::function<QRect()> *area)
+    {
+        if (target == u"tab after F6 and Left") {
+            press(Qt::Key_Right);
+            press(Qt::Key_Left);
+            QTabBar *bar = pages()->tabBar();
+            if (QApplication::focusWidget() != bar || bar->currentIndex() != 0)
+                return nullptr;
+            *area = [bar] { return bar->tabRect(0); };
+            return bar;
+        }
+        if (target == u"table" || target == u"current cell") {
+            QTableWidget *cells = table();
+            cells->setFocus(Qt::TabFocusReason);
+            press(Qt::Key_Down);
+            press(Qt::Key_Right);
+            *area = [cells, whole = target == u"table"] {
+                return whole ? cells->rect()
+                             : cells->visualRect(cells->currentIndex())
+                                   .translated(cells->viewport()->mapTo(cells, QPoint()));
+            };
+            return cells;
+        }
+        QWidget *widget = nullptr;
+        if (target.endsWith(u" chart"))
+            widget = chart(target == u"growth chart" ? 1 : 0);
+        for (auto *button : compare()->findChildren<QPushButton *>())
+            if (button->text() + QStringLiteral(" button") == target && button->isVisible())
+                widget = button;
+        *area = [widget] { return widget->rect(); };
+        return widget;
+    }
+
+    // The growth page shown with its chart drawn.
+    bool growth_shown()
+    {
+        if (!open())
+            return false;
+        QSignalSpy drawn(compare(), &CompareWindow::growth_drawn);
+        pages()->setCurrentIndex(1);
+        return drawn.wait(60000);
+    }
+
+    // The growth chart as a picture, at twice its size as copied, where a
+    // point of the chart lies at twice its coordinates.
+    QImage growth_picture() const
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        return compare()->chart_image();
     }
 
     // The computation's thread has ended, and drawn nothing.
@@ -160,14 +381,18 @@ private slots:
             QString name = row["formula"].toString();
             if (f == formula)
                 name = "▶ " + name + " (in force)";
-            const QStringList cells = {name,
-                                       QString::number(row["gaps"].toArray().size()),
-                                       QString::number(row["operations"].toInt()),
-                                       QString::number(row["swaps"].toInt()),
-                                       QString::number(row["steps"].toInt()),
-                                       joined(row["gaps"].toArray())};
-            for (int c = 0; c < cells.size(); ++c)
+            // The formula heads its row, for the eye and for a screen
+            // reader, which names it with each cell of the row.
+            QCOMPARE(row_name(f), name);
+            const QStringList cells = {
+                QString::number(row["gaps"].toArray().size()),
+                QString::number(row["operations"].toInt()), QString::number(row["swaps"].toInt()),
+                QString::number(row["steps"].toInt()), joined(row["gaps"].toArray())};
+            QCOMPARE(table()->columnCount(), cells.size());
+            for (int c = 0; c < cells.size(); ++c) {
                 QCOMPARE(table()->item(f, c)->text(), cells[c]);
+                QCOMPARE(row_headers(f, c), QStringList{name});
+            }
             // The first formula on top, where a bar chart draws its last category.
             const int bar = formula_count - 1 - f;
             QCOMPARE(categories[bar], name);
@@ -175,7 +400,9 @@ private slots:
             QCOMPARE(swaps->at(bar), row["swaps"].toDouble());
         }
         QCOMPARE(comparisons->selectedBars(), QList<int>{formula_count - 1 - formula});
+        QVERIFY(row_name_bold(formula));
         QVERIFY(table()->item(formula, 0)->font().bold());
+        QVERIFY(!row_name_bold((formula + 1) % formula_count));
 
         QAccessibleInterface *bars = QAccessible::queryAccessibleInterface(chart(0));
         QCOMPARE(bars->role(), QAccessible::Chart);
@@ -194,13 +421,13 @@ private slots:
         w->get<QComboBox>("chosenFormula")->setCurrentIndex(3);
         QCOMPARE(in_force(), "▶ Pratt's formula (in force)");
         w->apply(QStringLiteral("3 1 2"));
-        QTRY_COMPARE(table()->item(0, 2)->text(), "3");
+        QTRY_COMPARE(table()->item(0, 1)->text(), "3");
 
         compare()->close();
         w->apply(QStringLiteral("2 1"));
         QVERIFY(back_to_main_window());
         QVERIFY(open());
-        QTRY_COMPARE(table()->item(0, 2)->text(), "1");
+        QTRY_COMPARE(table()->item(0, 1)->text(), "1");
         QVERIFY(back_to_main_window());
         QVERIFY(open());
         QCOMPARE(w->window->findChildren<CompareWindow *>().size(), 1);
@@ -236,7 +463,7 @@ private slots:
         const QJsonArray sizes = expected["sizes"].toArray();
         const QJsonArray formulas = expected["formulas"].toArray();
         QCOMPARE(formulas.size(), formula_count);
-        QVERIFY(chart(1)->chart()->title().endsWith("seed " + seed_text));
+        QVERIFY(growth_chart()->title().endsWith("seed " + seed_text));
         const QStringList bounds = {"Θ(n²)",      "Θ(n^(3/2))", "O(n^(4/3))", "Θ(n log² n)",
                                     "none known", "O(n^(3/2))", "none proved"};
         double widest = 0;
@@ -274,6 +501,281 @@ private slots:
             get<QLabel>("intervalNote")
                 ->text()
                 .endsWith("The widest here: ± " + QLocale().toString(widest * 100, 'f', 2) + "%."));
+    }
+
+    void focus_shows_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<bool>("dark");
+        for (bool dark : {false, true})
+            for (const char *target :
+                 {"tab after F6 and Left", "table", "current cell", "bar chart", "growth chart",
+                  "Compute button", "Copy picture button", "Close button"})
+                QTest::newRow(qPrintable(QStringLiteral("%1, %2").arg(target).arg(
+                    dark ? "dark desktop" : "light desktop")))
+                    << QString::fromLatin1(target) << dark;
+    }
+
+    // Whatever has the focus shows a mark all round, 3:1 or more against
+    // what it was without the focus and against what lies around it, on a
+    // light desktop and on a dark one.
+    void focus_shows()
+    {
+        QFETCH(QString, target);
+        QFETCH(bool, dark);
+        const QPalette light = QApplication::palette();
+        const auto restore = qScopeGuard([&light] { QApplication::setPalette(light); });
+        if (dark)
+            QApplication::setPalette(dark_palette());
+        const bool on_growth = target == u"growth chart" || target == u"Compute button";
+        QVERIFY(on_growth ? growth_shown() : open());
+        std::function<QRect()> area;
+        QWidget *widget = focus_target(target, &area);
+        QVERIFY(widget != nullptr);
+        widget->setFocus(Qt::TabFocusReason);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        QCoreApplication::processEvents();
+        const QImage with = compare()->grab().toImage();
+        const QRect rect = area().translated(widget->mapTo(compare(), QPoint()));
+        widget->clearFocus();
+        QCoreApplication::processEvents();
+        const QImage without = compare()->grab().toImage();
+        QCOMPARE(area().translated(widget->mapTo(compare(), QPoint())), rect);
+        const QString faults = unmarked(without, with, rect);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults));
+    }
+
+    void computation_is_told_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("the growth page shown the first time") << "shown";
+        QTest::newRow("Compute clicked") << "clicked";
+        QTest::newRow("Space on Compute") << "space";
+        QTest::newRow("Enter in the seed box") << "enter";
+    }
+
+    // However the computation starts, the window tells a screen reader that
+    // it started, how far it got, if it is slow enough for that, and that it
+    // ended, each in an item of its own that the accessible focus moves to.
+    void computation_is_told()
+    {
+        QFETCH(QString, how);
+        QVERIFY(how == u"shown" || growth_shown());
+        if (how == u"shown")
+            QVERIFY(open());
+        auto *seed_box = get<QDoubleSpinBox>("seedBox");
+        seed_box->setValue(growth_default_seed + 7);
+        const Listening listening;
+        QSignalSpy drawn(compare(), &CompareWindow::growth_drawn);
+        if (how == u"shown") {
+            pages()->setCurrentIndex(1);
+        } else if (how == u"clicked") {
+            QTest::mouseClick(get("computeButton"), Qt::LeftButton);
+        } else if (how == u"space") {
+            get("computeButton")->setFocus();
+            press(Qt::Key_Space);
+        } else {
+            seed_box->setFocus();
+            press(Qt::Key_Return);
+        }
+        QVERIFY(drawn.wait(60000));
+        const QString seed = QString::number(growth_default_seed + 7);
+        const QStringList said = Listening::said_by(compare());
+        QVERIFY2(said.size() >= 2, qPrintable(said.join(u'|')));
+        QCOMPARE(said.first(), "Computing the growth chart for seed " + seed + '.');
+        QCOMPARE(said.last(), "Done: the chart shows the averages for seed " + seed + '.');
+        int told = 0;
+        for (const QString &sentence : said.mid(1, said.size() - 2)) {
+            const QRegularExpressionMatch percent =
+                QRegularExpression(QStringLiteral("^(\\d+) percent\\.$")).match(sentence);
+            QVERIFY2(percent.hasMatch() && percent.captured(1).toInt() > told,
+                     qPrintable(said.join(u'|')));
+            told = percent.captured(1).toInt();
+        }
+    }
+
+    // Esc, or Cancel, tells where the computation stood, as the progress bar shows.
+    void cancel_is_told()
+    {
+        QVERIFY(open());
+        const Listening listening;
+        pages()->setCurrentIndex(1);
+        QVERIFY(compare()->computing());
+        press(Qt::Key_Escape);
+        const auto *progress = compare()->findChild<QProgressBar *>();
+        QCOMPARE(progress->text(), "Cancelled");
+        const QStringList said = Listening::said_by(compare());
+        QVERIFY(!said.isEmpty());
+        QCOMPARE(said.last(), QStringLiteral("Cancelled at %1 percent.").arg(progress->value()));
+        QVERIFY(nothing_computed());
+    }
+
+    void progress_talk_paces_data()
+    {
+        QTest::addColumn<quint32>("seed");
+        for (quint32 seed : {1u, 2u, 3u, 4u, 5u, 6u})
+            QTest::addRow("computation %u", seed) << seed;
+    }
+
+    // Over computations of random speed: each sentence is told once the one
+    // before it has been said, and a step of progress after a silence at
+    // once; a share is told once; the start and the end are always told.
+    void progress_talk_paces()
+    {
+        QFETCH(quint32, seed);
+        QRandomGenerator rng(seed);
+        compare_detail::ProgressTalk talk;
+        qint64 now = rng.bounded(100000);
+        QVERIFY(talk.started(1959, now).startsWith("Computing"));
+        qint64 quiet = talk.quiet_at();
+        QVERIFY(quiet > now);
+        int told = 0;
+        for (int percent = 1; percent < 100; percent += int(rng.bounded(1, 4))) {
+            now += rng.bounded(700);
+            const bool silent = now >= quiet;
+            const QString said = talk.progressed(percent, now);
+            QCOMPARE(said.isEmpty(), !silent);
+            if (!said.isEmpty()) {
+                QCOMPARE(said, QStringLiteral("%1 percent.").arg(percent));
+                told = percent;
+                quiet = talk.quiet_at();
+                QVERIFY(quiet > now);
+                // The same share again is news to no one, however late.
+                QCOMPARE(talk.progressed(percent, quiet + 100000), QString());
+            }
+        }
+        // Even in the middle of a sentence.
+        if (rng.bounded(2) == 0)
+            QCOMPARE(talk.done(1959, now), "Done: the chart shows the averages for seed 1959.");
+        else
+            QCOMPARE(talk.cancelled(told, now),
+                     QStringLiteral("Cancelled at %1 percent.").arg(told));
+    }
+
+    void progress_text_reads_data()
+    {
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<bool>("dark");
+        for (bool dark : {false, true})
+            for (const char *state : {"Computing", "Cancelled", "Done"})
+                QTest::newRow(qPrintable(QStringLiteral("%1, %2").arg(state).arg(
+                    dark ? "dark desktop" : "light desktop")))
+                    << QString::fromLatin1(state) << dark;
+    }
+
+    // The progress bar's text stands 4.5:1 or more from what it is drawn
+    // on, over the bar's chunk and beside it: of the pixels the text
+    // changes, the strongest fifth, its strokes rather than their soft
+    // edges, stand that far from the bar drawn without it.
+    void progress_text_reads()
+    {
+        QFETCH(QString, state);
+        QFETCH(bool, dark);
+        const QPalette light = QApplication::palette();
+        const auto restore = qScopeGuard([&light] { QApplication::setPalette(light); });
+        if (dark)
+            QApplication::setPalette(dark_palette());
+        QVERIFY(state == u"Done" ? growth_shown() : open());
+        if (state != u"Done") {
+            pages()->setCurrentIndex(1);
+            if (state == u"Cancelled")
+                press(Qt::Key_Escape);
+        }
+        auto *progress = compare()->findChild<QProgressBar *>();
+        QVERIFY(progress->text().startsWith(state));
+        const QImage with = progress->grab().toImage();
+        const QString format = progress->format();
+        progress->setFormat(QString());
+        const QImage without = progress->grab().toImage();
+        progress->setFormat(format);
+        QList<qreal> strokes;
+        for (int y = 0; y < with.height(); ++y)
+            for (int x = 0; x < with.width(); ++x)
+                if (with.pixel(x, y) != without.pixel(x, y))
+                    strokes << contrast(with.pixelColor(x, y), without.pixelColor(x, y));
+        QVERIFY(strokes.size() > 20);
+        std::sort(strokes.begin(), strokes.end());
+        const qreal strong = strokes[strokes.size() * 4 / 5];
+        QVERIFY2(strong >= 4.5, qPrintable(QStringLiteral("%1:1").arg(strong)));
+    }
+
+    // Each line's sample in the legend is long enough to show its dashes
+    // and gaps whole on either side of its marker, and shows them; the
+    // markers differ from each other in shape, and the sample is in the
+    // line's pen and the name is the line's.
+    void legend_tells_lines_apart()
+    {
+        QVERIFY(growth_shown());
+        const QImage picture = growth_picture();
+        const compare_detail::GrowthLegend *legend = growth_chart()->legend();
+        const qreal marker = growth_chart()->markers()->size();
+        QList<QImage> shapes;
+        for (int f = 0; f < formula_count; ++f) {
+            const auto *line = static_cast<QLineSeries *>(chart(1)->chart()->series().at(f));
+            const compare_detail::LegendEntry &entry = legend->entries().at(f);
+            QCOMPARE(entry.pen, line->pen());
+            QCOMPARE(entry.text, line->name());
+            QCOMPARE(entry.marker, formulas[f].marker);
+
+            const QRectF sample = legend->mapRectToScene(legend->sample_rect(f))
+                                      .translated(-chart(1)->sceneRect().topLeft());
+            qreal pattern = 0;
+            for (qreal part : entry.pen.dashPattern())
+                pattern += part * entry.pen.widthF();
+            const qreal side = (sample.width() - marker) / 2;
+            QVERIFY2(side >= pattern, qPrintable(line->name()));
+            // Either side of the marker, on the picture at twice the size.
+            const int y = qRound(sample.center().y() * 2);
+            const int dashes = int(entry.pen.dashPattern().size()) / 2;
+            for (qreal from : {sample.left(), sample.right() - side}) {
+                const auto [runs, share] =
+                    ink_runs(picture, y, qRound(from * 2) + 2, int(side * 2) - 4);
+                QVERIFY2(dashes == 0 ? runs == 1 && share > 0.95 : runs >= dashes && share < 0.8,
+                         qPrintable(QStringLiteral("%1: %2 dashes, %3 inked")
+                                        .arg(line->name())
+                                        .arg(runs)
+                                        .arg(share)));
+            }
+            const int box = int(std::ceil(marker * 2 * 1.3));
+            shapes << picture
+                          .copy(QRect((sample.center() * 2).toPoint() - QPoint(box, box) / 2,
+                                      QSize(box, box)))
+                          .convertToFormat(QImage::Format_Mono, Qt::ThresholdDither);
+        }
+        // Two markers differ in a tenth of their box at least, whatever the pens.
+        for (int f = 0; f < formula_count; ++f)
+            for (int g = f + 1; g < formula_count; ++g) {
+                int differ = 0;
+                for (int y = 0; y < shapes[f].height(); ++y)
+                    for (int x = 0; x < shapes[f].width(); ++x)
+                        differ += shapes[f].pixelIndex(x, y) != shapes[g].pixelIndex(x, y);
+                QVERIFY2(differ * 10 >= shapes[f].width() * shapes[f].height(),
+                         qPrintable(QStringLiteral("formulas %1 and %2").arg(f).arg(g)));
+            }
+    }
+
+    // Each line carries a marker on every point, drawn over the line: with
+    // the line alone shown, the square as wide as a marker around each
+    // point is inked to two fifths or more, where the line alone, even the
+    // wide one in force, inks under three tenths.
+    void markers_on_every_point()
+    {
+        QVERIFY(growth_shown());
+        const QList<QAbstractSeries *> lines = chart(1)->chart()->series();
+        const qreal marker = growth_chart()->markers()->size();
+        for (int f = 0; f < formula_count; ++f) {
+            for (int g = 0; g < formula_count; ++g)
+                lines[g]->setVisible(g == f);
+            const QImage picture = growth_picture();
+            const auto *line = static_cast<QLineSeries *>(lines[f]);
+            QCOMPARE(growth_chart()->markers()->centres(f).size(), line->count());
+            for (const QPointF &point : line->points()) {
+                const QPointF at = chart(1)->chart()->mapToPosition(point, lines[f]);
+                QVERIFY2(
+                    ink_share(picture, at * 2, int(marker * 2)) >= 0.38,
+                    qPrintable(QStringLiteral("%1 at n = %2").arg(line->name()).arg(point.x())));
+            }
+        }
     }
 
     // Esc and closing cancel; the computation's thread ends and draws
@@ -339,8 +841,10 @@ private slots:
             press(QKeyCombination(Qt::CTRL, Qt::Key_C));
             QCOMPARE(QGuiApplication::clipboard()->image(),
                      image.convertToFormat(QImage::Format_RGB32));
+            QVERIFY(QGuiApplication::clipboard()->text().startsWith(
+                "Formula\tPasses\tComparisons (operations)\tSwaps\tSteps\tGaps\n"));
             QVERIFY(QGuiApplication::clipboard()->text().contains(
-                "▶ Shell's formula (in force)\t3\t25\t8\t43\t5, 2, 1"));
+                "\n▶ Shell's formula (in force)\t3\t25\t8\t43\t5, 2, 1\n"));
         }
         QVERIFY(pixels_of(image, QColor(0, 114, 178)) > 1000); // the bars of the comparisons
         QVERIFY(!compare()->save_chart(dir.filePath("no/such/folder/chart." + suffix)));

@@ -7,7 +7,27 @@
 #include <QSet>
 #include <QTest>
 
+#include <cmath>
+
 using Gaps = QVector<qint32>;
+
+namespace
+{
+
+// WCAG's contrast of a colour, as 0xRRGGBB, against white.
+double contrast_with_white(quint32 rgb)
+{
+    double luminance = 0;
+    const double weights[] = {0.2126, 0.7152, 0.0722};
+    for (int channel = 0; channel < 3; ++channel) {
+        const double c = ((rgb >> (16 - 8 * channel)) & 0xff) / 255.0;
+        luminance +=
+            weights[channel] * (c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4));
+    }
+    return 1.05 / (luminance + 0.05);
+}
+
+} // namespace
 
 class TestGaps : public QObject
 {
@@ -96,11 +116,12 @@ private slots:
     }
 
     // Every row of the table is whole: a row left half filled would give the
-    // charts an invisible or borrowed line, or the command line a formula it
-    // cannot name.
+    // charts an invisible, faint or borrowed line, or the command line a
+    // formula it cannot name.
     void table_rows_are_whole()
     {
         QSet<quint32> colours;
+        QSet<ChartMarker> markers;
         QSet<QString> names, keys;
         for (int f = 0; f < formula_count; ++f) {
             const Formula &row = formulas[f];
@@ -117,6 +138,10 @@ private slots:
             QCOMPARE(parse_formula(QString::number(f)), f);
             QVERIFY2(row.rgb <= 0xffffff && !colours.contains(row.rgb), where);
             colours.insert(row.rgb);
+            // A line stands out from the chart's white, as WCAG asks of graphics.
+            QVERIFY2(contrast_with_white(row.rgb) >= 3, where);
+            QVERIFY2(!markers.contains(row.marker), where);
+            markers.insert(row.marker);
             QVERIFY2(row.pen >= Qt::SolidLine && row.pen <= Qt::DashDotDotLine, where);
             QVERIFY2(row.bound && *row.bound && !formula_bound(f).isEmpty(), where);
             QVERIFY2(row.bound_source && *row.bound_source, where);

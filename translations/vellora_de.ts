@@ -275,6 +275,22 @@
         <source>n^e: the power of n that fits the averages best for n from 10 to 1000 (least squares on the log–log axes). The worst cases of the help page are bounds for the least favourable sequences as n grows large; averages over random permutations of at most a thousand numbers need not reach them.</source>
         <translation>n^e: die Potenz von n, die am besten zu den Durchschnitten für n von 10 bis 1000 passt (kleinste Quadrate auf den doppelt logarithmischen Achsen). Die ungünstigsten Fälle der Hilfeseite sind Schranken für die ungünstigsten Folgen, wenn n groß wird; Durchschnitte über zufällige Permutationen von höchstens tausend Zahlen müssen sie nicht erreichen.</translation>
     </message>
+    <message>
+        <source>Computing the growth chart for seed %1.</source>
+        <translation>Das Wachstumsdiagramm wird für den Startwert %1 berechnet.</translation>
+    </message>
+    <message>
+        <source>%1 percent.</source>
+        <translation>%1 Prozent.</translation>
+    </message>
+    <message>
+        <source>Done: the chart shows the averages for seed %1.</source>
+        <translation>Fertig: Das Diagramm zeigt die Durchschnitte für den Startwert %1.</translation>
+    </message>
+    <message>
+        <source>Cancelled at %1 percent.</source>
+        <translation>Bei %1 Prozent abgebrochen.</translation>
+    </message>
 </context>
 <context>
     <name>Examples</name>

@@ -17,7 +17,7 @@ namespace compare_detail
 
 BarChart::BarChart(QWidget *parent) : ChartView(parent)
 {
-    chart()->setTitle(CompareWindow::tr("Comparisons and swaps on this sequence"));
+    set_title(CompareWindow::tr("Comparisons and swaps on this sequence"));
     comparisons = new QBarSet(CompareWindow::tr("Comparisons (operations)"));
     comparisons->setColor(QColor(0, 114, 178));
     comparisons->setSelectedColor(QColor(0, 57, 89));

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QSaveFile>
 #include <QSvgGenerator>
+#include <QTextDocumentFragment>
 
 namespace
 {
@@ -20,7 +21,10 @@ void write_svg(const QChartView *view, QIODevice *file)
     svg.setResolution(96);
     svg.setSize(view->viewport()->size());
     svg.setViewBox(view->viewport()->rect());
-    svg.setTitle(view->chart()->title());
+    // The title as said, not as wrapped to the chart's width.
+    svg.setTitle(QTextDocumentFragment::fromHtml(view->chart()->title())
+                     .toPlainText()
+                     .replace(QChar::LineSeparator, u' '));
     svg.setDescription(view->accessibleDescription());
     QPainter painter(&svg);
     view->scene()->render(&painter, QRectF(view->viewport()->rect()), view->sceneRect());

@@ -2,9 +2,10 @@
 // SPDX-FileCopyrightText: Vellora contributors
 #include "compare.h"
 
-#include "chartaccessible.h"
+#include "accessible.h"
 #include "chartpicture.h"
 #include "costspage.h"
+#include "focusmark.h"
 #include "growthpage.h"
 #include "mainwindow.h"
 #include "visualizer.h"
@@ -20,6 +21,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QtConcurrent>
 
@@ -28,7 +30,7 @@ using namespace compare_detail;
 CompareWindow::CompareWindow(const Visualizer *vis, QWidget *parent)
     : QWidget(parent, Qt::Window), vis(vis)
 {
-    install_chart_accessibility();
+    install_compare_accessibility();
     setWindowTitle(tr("Vellora – Compare the formulas"));
 
     pages = new QTabWidget(this);
@@ -46,6 +48,7 @@ CompareWindow::CompareWindow(const Visualizer *vis, QWidget *parent)
     connect(pages, &QTabWidget::currentChanged, this, &CompareWindow::page_shown);
     connect(&costs_watcher, &QFutureWatcher<Costs>::finished, this, &CompareWindow::show_costs);
     build_keys();
+    mark_focus();
 
     const QSize room = parent != nullptr && parent->screen() != nullptr
                            ? parent->screen()->availableSize()
@@ -90,6 +93,17 @@ void CompareWindow::build_keys()
             close();
     });
     addAction(escape);
+}
+
+// The style shows the focus faintly on a button and a tab, and on a tab
+// only after the Tab key.
+void CompareWindow::mark_focus()
+{
+    for (QPushButton *button : findChildren<QPushButton *>())
+        (new FocusMark(button))->make_room();
+    QTabBar *bar = pages->tabBar();
+    auto *tab_mark = new FocusMark(bar, [bar] { return bar->tabRect(bar->currentIndex()); });
+    connect(bar, &QTabBar::currentChanged, tab_mark, qOverload<>(&QWidget::update));
 }
 
 void CompareWindow::refresh()

@@ -60,6 +60,7 @@ protected:
 private:
     QLayout *build_buttons();
     void build_keys();
+    void mark_focus();
     void show_costs();
     void mark(int in_force);
     void arrange();

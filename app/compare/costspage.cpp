@@ -4,12 +4,17 @@
 
 #include "barchart.h"
 #include "compare.h"
+#include "focusmark.h"
 #include "formulatext.h"
 #include "num_to_str.h"
 
+#include <QAbstractButton>
 #include <QBoxLayout>
+#include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPainter>
+#include <QStyleOptionHeader>
 #include <QTableWidget>
 
 namespace
@@ -17,9 +22,9 @@ namespace
 
 using compare_detail::Cost;
 
-// The table's columns, in order. A new one needs its header and its cell
-// below, which the compiler asks for.
-enum class Column { formula, passes, comparisons, swaps, steps, gaps, count };
+// The table's columns, in order, after the formula's name, which heads its
+// row. A new one needs its header and its cell below, which the compiler asks for.
+enum class Column { passes, comparisons, swaps, steps, gaps, count };
 constexpr int column_count = int(Column::count);
 
 // Sequences longer than this show their beginning.
@@ -32,8 +37,6 @@ constexpr int chart_least_width = 400;
 QString header(Column column)
 {
     switch (column) {
-    case Column::formula:
-        return CompareWindow::tr("Formula");
     case Column::passes:
         return CompareWindow::tr("Passes");
     case Column::comparisons:
@@ -50,7 +53,6 @@ QString header(Column column)
     return {};
 }
 
-// The name of the formula is marked apart, as it changes with the formula in force.
 QString cell(Column column, const Cost &cost)
 {
     switch (column) {
@@ -64,7 +66,6 @@ QString cell(Column column, const Cost &cost)
         return num_to_str(cost.steps);
     case Column::gaps:
         return joined(cost.gaps, QStringLiteral(", "));
-    case Column::formula:
     case Column::count:
         break;
     }
@@ -73,7 +74,13 @@ QString cell(Column column, const Cost &cost)
 
 bool is_count(Column column)
 {
-    return column != Column::formula && column != Column::gaps;
+    return column != Column::gaps;
+}
+
+// What heads the column of the rows' headers, in the numbers copied.
+QString names_header()
+{
+    return CompareWindow::tr("Formula");
 }
 
 } // namespace
@@ -118,12 +125,23 @@ void CostsPage::build_table()
     for (int c = 0; c < column_count; ++c)
         headers << header(Column(c));
     table->setHorizontalHeaderLabels(headers);
+    // Each row is headed by its formula, which a screen reader names with
+    // each of its cells; the name is marked apart, as it changes with the
+    // formula in force.
+    for (int f = 0; f < formula_count; ++f)
+        table->setVerticalHeaderItem(f, new QTableWidgetItem(formula_name(f)));
+    table->verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    table->setCornerButtonEnabled(false);
+    // The corner over the names says what they are, as the column once did.
+    if (auto *corner = table->findChild<QAbstractButton *>())
+        corner->installEventFilter(this);
     table->setAccessibleName(CompareWindow::tr("Cost of each formula on this sequence"));
-    table->verticalHeader()->hide();
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setTabKeyNavigation(false);
+    table->setItemDelegate(new MarkedCells(table));
+    new FocusMark(table);
     table->setWordWrap(false);
     table->setTextElideMode(Qt::ElideRight);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -166,6 +184,24 @@ void CostsPage::show_sequence(const QVector<qint32> &sequence)
                      joined(sequence.mid(0, shown_numbers_max), QStringLiteral(" "))));
 }
 
+bool CostsPage::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::Paint)
+        return QWidget::eventFilter(watched, event);
+    auto *corner = static_cast<QWidget *>(watched);
+    QStyleOptionHeader option;
+    option.initFrom(corner);
+    // Drawn as the headers beside it, though the corner does nothing.
+    option.state |= QStyle::State_Enabled | QStyle::State_Raised | QStyle::State_Horizontal;
+    option.palette.setCurrentColorGroup(QPalette::Active);
+    option.position = QStyleOptionHeader::OnlyOneSection;
+    option.text = names_header();
+    option.textAlignment = Qt::AlignCenter;
+    QPainter painter(corner);
+    corner->style()->drawControl(QStyle::CE_Header, &option, &painter, corner);
+    return true;
+}
+
 bool CostsPage::shows_costs() const
 {
     return table->item(0, 0) != nullptr;
@@ -174,9 +210,10 @@ bool CostsPage::shows_costs() const
 void CostsPage::mark(int in_force)
 {
     for (int f = 0; f < formula_count; ++f) {
-        table->item(f, int(Column::formula))->setText(marked_name(f, in_force));
         QFont font = table->font();
         font.setBold(f == in_force);
+        table->verticalHeaderItem(f)->setText(marked_name(f, in_force));
+        table->verticalHeaderItem(f)->setFont(font);
         for (int c = 0; c < column_count; ++c)
             table->item(f, c)->setFont(font);
     }
@@ -192,7 +229,8 @@ void CostsPage::mark(int in_force)
 
 void CostsPage::arrange(int width)
 {
-    int needed = 2 * table->frameWidth() + gaps_least_width + chart_least_width;
+    int needed = 2 * table->frameWidth() + table->verticalHeader()->width() + gaps_least_width +
+                 chart_least_width;
     for (int c = 0; c < column_count; ++c)
         if (Column(c) != Column::gaps)
             needed += table->horizontalHeader()->sectionSize(c);
@@ -209,12 +247,12 @@ QChartView *CostsPage::chart() const
 QString CostsPage::numbers() const
 {
     QStringList lines;
-    QStringList cells;
+    QStringList cells{names_header()};
     for (int c = 0; c < table->columnCount(); ++c)
         cells << table->horizontalHeaderItem(c)->text().replace(u'\n', u' ');
     lines << cells.join(u'\t');
     for (int r = 0; r < table->rowCount(); ++r) {
-        cells.clear();
+        cells = QStringList{table->verticalHeaderItem(r)->text()};
         for (int c = 0; c < table->columnCount(); ++c)
             cells << table->item(r, c)->text();
         lines << cells.join(u'\t');

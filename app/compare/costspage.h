@@ -35,6 +35,10 @@ public:
     // The table as tab-separated lines, its header first.
     QString numbers() const;
 
+protected:
+    // Paints the table's corner, which names the column of the rows' headers.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void build_table();
     void show_sequence(const QVector<qint32> &sequence);

@@ -4,8 +4,11 @@
 
 #include "compare.h"
 #include "formulatext.h"
+#include "growthlegend.h"
+#include "markers.h"
 #include "num_to_str.h"
 
+#include <QFontMetricsF>
 #include <QHelpEvent>
 #include <QLegend>
 #include <QLineSeries>
@@ -15,26 +18,21 @@
 namespace
 {
 
-QLogValueAxis *log_axis(qreal from, qreal to, const QString &title)
+QLogValueAxis *log_axis(qreal from, qreal to)
 {
     auto *axis = new QLogValueAxis;
     axis->setBase(10);
     axis->setRange(from, to);
     axis->setMinorTickCount(8);
     axis->setLabelFormat(QStringLiteral("%.0f"));
-    axis->setTitleText(title);
     return axis;
 }
 
-// A line whose pen an earlier formula's line has already shows its points too,
-// so that the two can be told apart.
-bool shows_points(int formula)
-{
-    for (int f = 0; f < formula; ++f)
-        if (formulas[f].pen == formulas[formula].pen)
-            return true;
-    return false;
-}
+// Where the legend stands beside the plot, the plot keeps this many lines
+// of text of width at least.
+constexpr qreal plot_least_lines = 16;
+// The legend beside the plot takes at most this share of the chart's width.
+constexpr qreal legend_most_share = 0.45;
 
 } // namespace
 
@@ -43,33 +41,38 @@ namespace compare_detail
 
 GrowthChart::GrowthChart(QWidget *parent) : ChartView(parent)
 {
-    sizes_axis = log_axis(10, 1000, CompareWindow::tr("n, the length of the sequence (log scale)"));
-    averages_axis = log_axis(20, 50000, CompareWindow::tr("average comparisons (log scale)"));
+    sizes_axis = log_axis(10, 1000);
+    averages_axis = log_axis(20, 50000);
     chart()->addAxis(sizes_axis, Qt::AlignBottom);
     chart()->addAxis(averages_axis, Qt::AlignLeft);
+    QList<ChartMarker> shapes;
     for (int f = 0; f < formula_count; ++f) {
         auto *line = new QLineSeries;
         line->setPen(QPen(QColor::fromRgb(formulas[f].rgb), 2, formulas[f].pen));
-        line->setPointsVisible(shows_points(f));
-        line->setMarkerSize(5);
         chart()->addSeries(line);
         line->attachAxis(sizes_axis);
         line->attachAxis(averages_axis);
         lines[f] = line;
+        shapes << formulas[f].marker;
     }
-    chart()->legend()->setAlignment(Qt::AlignRight);
-    chart()->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
+    marks = new PointMarkers(chart(), QList<QLineSeries *>(lines.begin(), lines.end()), shapes);
+    connect(chart(), &QChart::plotAreaChanged, this, [this] { marks->update(); });
+    // Qt's legend draws a line's sample too short to show its dashes.
+    chart()->legend()->hide();
+    key = new GrowthLegend(chart());
+    least_margins = chart()->margins();
+    set_axis_title(sizes_axis, CompareWindow::tr("n, the length of the sequence (log scale)"));
+    set_axis_title(averages_axis, CompareWindow::tr("average comparisons (log scale)"));
     setAccessibleName(CompareWindow::tr("Line chart: average comparisons against n, log–log"));
 }
 
 void GrowthChart::show_growth(const std::optional<Growth> &growth, quint32 seed, int in_force)
 {
     shown = growth;
-    chart()->setTitle(
-        CompareWindow::tr(
-            "Average number of comparisons over random permutations of 1 to n, seed %1")
-            .arg(growth ? growth->seed : seed));
-    QStringList said{chart()->title()};
+    set_title(CompareWindow::tr(
+                  "Average number of comparisons over random permutations of 1 to n, seed %1")
+                  .arg(growth ? growth->seed : seed));
+    QStringList said{title()};
     if (growth)
         said << CompareWindow::tr("Sizes n: %1.").arg(joined(growth->sizes, QStringLiteral(", ")));
     for (int f = 0; f < formula_count; ++f) {
@@ -97,7 +100,49 @@ void GrowthChart::show_growth(const std::optional<Growth> &growth, quint32 seed,
         pen.setWidthF(f == in_force ? 3.5 : 2);
         lines[f]->setPen(pen);
     }
+    show_legend();
+    marks->update();
     setAccessibleDescription(said.join(u' '));
+}
+
+void GrowthChart::show_legend()
+{
+    const QFont font = chart()->legend()->font();
+    // Markers grow with the text, as large print would have them.
+    const qreal marker_size = qMax(7.0, std::round(0.55 * QFontMetricsF(font).height()));
+    key->set_font(font, chart()->legend()->labelColor(), marker_size);
+    marks->set_size(marker_size);
+    QList<LegendEntry> entries;
+    for (int f = 0; f < formula_count; ++f)
+        entries << LegendEntry{lines[f]->pen(), formulas[f].marker, lines[f]->name()};
+    key->set_entries(entries);
+    reflow();
+}
+
+// Beside the plot where both fit, below it otherwise; the chart's margins
+// keep the room the legend takes.
+void GrowthChart::reflow()
+{
+    const QSizeF area = chart()->size();
+    const QFontMetricsF metrics(chart()->legend()->font());
+    const QMargins &m = least_margins;
+    const qreal beside_width = qMin(key->natural_width(), area.width() * legend_most_share);
+    QMargins margins = m;
+    if (area.width() - m.left() - m.right() - beside_width - metrics.height() >=
+        plot_least_lines * metrics.height()) {
+        const qreal height = key->lay_out(beside_width);
+        key->setPos(area.width() - m.right() - beside_width,
+                    qMax(qreal(m.top()), (area.height() - height) / 2));
+        margins.setRight(m.right() + int(std::ceil(beside_width + metrics.height())));
+    } else {
+        const qreal height = key->lay_out(area.width() - m.left() - m.right());
+        key->setPos(m.left(), area.height() - m.bottom() - height);
+        margins.setBottom(m.bottom() + int(std::ceil(height + metrics.height() / 2)));
+    }
+    if (chart()->margins() != margins)
+        chart()->setMargins(margins);
+    marks->refit();
+    ChartView::reflow();
 }
 
 QString GrowthChart::point_text(const QPoint &pos) const

@@ -14,6 +14,9 @@ class QLogValueAxis;
 namespace compare_detail
 {
 
+class GrowthLegend;
+class PointMarkers;
+
 // The average comparisons of each formula against n, on log–log axes.
 class GrowthChart : public ChartView
 {
@@ -29,14 +32,24 @@ public:
     // its interval, of the point nearest to it, if one is within a few pixels.
     QString point_text(const QPoint &pos) const;
 
+    // The legend, and the markers on the points, as drawn.
+    const GrowthLegend *legend() const { return key; }
+    const PointMarkers *markers() const { return marks; }
+
 protected:
     bool viewportEvent(QEvent *event) override;
+    void reflow() override;
 
 private:
+    void show_legend();
+
     std::optional<Growth> shown;
     QLogValueAxis *sizes_axis;
     QLogValueAxis *averages_axis;
     std::array<QLineSeries *, formula_count> lines{};
+    GrowthLegend *key = nullptr;
+    PointMarkers *marks = nullptr;
+    QMargins least_margins; // the chart's own, around the plot and legend
 };
 
 } // namespace compare_detail

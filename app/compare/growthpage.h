@@ -5,7 +5,9 @@
 #pragma once
 
 #include "growth.h"
+#include "progresstalk.h"
 
+#include <QElapsedTimer>
 #include <QWidget>
 
 #include <optional>
@@ -55,11 +57,17 @@ signals:
     // A computation ended without drawing, having been stopped or cancelled.
     void stopped();
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     friend class GrowthRun;
     QLayout *build_controls();
+    void tune_progress_text();
     void show_progress(GrowthRun *from, int percent);
     void finished(GrowthRun *ended);
+    // Tells a screen reader, while the window is the one in use.
+    void tell(const QString &sentence);
 
     std::optional<Growth> growth;
     int in_force = -1;
@@ -71,6 +79,8 @@ private:
     QLabel *interval_note;
     GrowthRun *run = nullptr; // the latest computation, until it ends
     bool cancelled_by_user = false;
+    ProgressTalk talk;
+    QElapsedTimer clock; // of what talk says
 };
 
 } // namespace compare_detail
