@@ -30,28 +30,40 @@ QList<Told> &told()
     return list;
 }
 
-void record_focus(QAccessibleEvent *event)
+// What the step box said at each new value it told screen readers.
+QStringList &box_told()
 {
+    static QStringList list;
+    return list;
+}
+
+void record(QAccessibleEvent *event)
+{
+    QAccessibleInterface *item = event->accessibleInterface();
+    if (event->type() == QAccessible::ValueChanged && item != nullptr &&
+        item->role() == QAccessible::SpinBox)
+        box_told() << item->text(QAccessible::Value);
     if (event->type() != QAccessible::Focus)
         return;
-    QAccessibleInterface *item = event->accessibleInterface();
     QAccessibleInterface *parent = item != nullptr ? item->parent() : nullptr;
     told() << Told{item != nullptr ? item->text(QAccessible::Name) : QString(),
                    parent != nullptr ? parent->indexOfChild(item) : -1};
 }
 
 // A screen reader listening for as long as it lives: what it is told is
-// recorded in told().
+// recorded in told() and box_told().
 struct Listening {
     Listening()
     {
         told().clear();
-        Accessibility::listen(record_focus);
+        box_told().clear();
+        Accessibility::listen(record);
     }
     ~Listening()
     {
         Accessibility::listen(nullptr);
         told().clear();
+        box_told().clear();
     }
 };
 
@@ -73,6 +85,18 @@ class TestAccessibility : public QObject
                 break;
         }
         return names;
+    }
+
+    // What the status panel says of the step on display, above its counters.
+    QString sentence() const { return w->status().section(QStringLiteral("\n\n"), 0, 0); }
+    // What the step box says with the step on display in it.
+    QString box_says() const
+    {
+        return QStringLiteral("%1: %2").arg(w->vis->cur_step + 1).arg(sentence());
+    }
+    QAccessibleInterface *step_box() const
+    {
+        return QAccessible::queryAccessibleInterface(w->get("jumpStepNum"));
     }
 
 private slots:
@@ -348,6 +372,157 @@ private slots:
         const Told last = told().constLast();
         QCOMPARE(last.index, w->vis->cur_step);
         QCOMPARE(last.name, sentence);
+    }
+
+    void attention_data()
+    {
+        QTest::addColumn<QString>("keyboard"); // the control with the keyboard
+        QTest::addColumn<QString>("move");     // a key, or a click on that control
+        QTest::addColumn<bool>("canvas_told"); // the step's item takes the focus
+        QTest::newRow("the canvas, Right") << "Canvas"
+                                           << "Right" << true;
+        QTest::newRow("the canvas, Ctrl+Left") << "Canvas"
+                                               << "Ctrl+Left" << true;
+        for (const char *button : {"prevStep", "nextStep", "prevSubseq", "nextSubseq", "firstSlide",
+                                   "lastSlide", "jumpButton"})
+            QTest::addRow("%s clicked", button) << button << "click" << true;
+        QTest::newRow("the Next step button, Page Down") << "nextStep"
+                                                         << "PgDown" << true;
+        QTest::newRow("the speed slider, Page Down") << "playSpeed"
+                                                     << "PgDown" << false;
+        QTest::newRow("the Play button, Page Down") << "playButton"
+                                                    << "PgDown" << false;
+        QTest::newRow("the status panel, Page Up") << "sortStatus"
+                                                   << "PgUp" << false;
+        QTest::newRow("the formula list, Page Down") << "chosenFormula"
+                                                     << "PgDown" << false;
+        QTest::newRow("the Apply button, End") << "applyButton"
+                                               << "End" << false;
+        QTest::newRow("the step box, Page Down") << "jumpStepNum"
+                                                 << "PgDown" << false;
+        QTest::newRow("the step box, a number entered") << "jumpStepNum"
+                                                        << "14 Return" << false;
+    }
+
+    // A step moves screen readers' attention to the canvas's item for it only
+    // while the keyboard is on the canvas or on a button that steps the
+    // trace; elsewhere the keyboard's control keeps it. The step box tells
+    // every step, with its number.
+    void attention()
+    {
+        QFETCH(QString, keyboard);
+        QFETCH(QString, move);
+        QFETCH(bool, canvas_told);
+        w->apply(QStringLiteral("9 3 7 1 8 2 6 10 5 4"));
+        w->window->step_to(9);
+        w->get<QSpinBox>("jumpStepNum")->setValue(14);
+        QWidget *control = w->get(keyboard.toLatin1().constData());
+        control->setFocus();
+        QCoreApplication::processEvents();
+        QWidget *focus = QApplication::focusWidget();
+        QVERIFY(focus == control || control->isAncestorOf(focus));
+
+        Listening listening;
+        if (move == u"click") {
+            QTest::mouseClick(control, Qt::LeftButton);
+        } else if (move.endsWith(u" Return")) {
+            w->get<QSpinBox>("jumpStepNum")->selectAll();
+            QTest::keyClicks(focus, move.section(u' ', 0, 0));
+            press(focus, Qt::Key_Return);
+        } else {
+            const QKeyCombination key = QKeySequence(move)[0];
+            press(focus, key.key(), key.keyboardModifiers());
+        }
+        QCoreApplication::processEvents();
+
+        QVERIFY(w->vis->cur_step != 9);
+        QCOMPARE(QApplication::focusWidget(), focus);
+        if (canvas_told) {
+            QVERIFY(!told().isEmpty());
+            QCOMPARE(told().constLast().index, w->vis->cur_step);
+            QCOMPARE(told().constLast().name, sentence());
+        } else {
+            QCOMPARE(told().size(), 0);
+        }
+        QVERIFY(!box_told().isEmpty());
+        QCOMPARE(box_told().constLast(), box_says());
+    }
+
+    // In the step box, a number entered jumps to its step and the box says
+    // the number with the step's sentence; Up and Down say the number they
+    // reach with that step's sentence; a number being typed says itself
+    // alone, and nothing is told until it is entered. The box keeps the
+    // keyboard and the attention throughout.
+    void step_box_says_each_step()
+    {
+        QRandomGenerator rng(23);
+        w->apply(typed_numbers(rng, 40));
+        auto *box = w->get<QSpinBox>("jumpStepNum");
+        box->setFocus();
+        QCoreApplication::processEvents();
+        QWidget *keyboard = QApplication::focusWidget();
+        const int steps = int(w->vis->steps.size());
+        const auto says = [this](int number) {
+            return QStringLiteral("%1: %2").arg(number).arg(w->vis->steps.at(number - 1).text);
+        };
+
+        Listening listening;
+        for (int round = 0; round < 12; ++round) {
+            const int number = rng.bounded(2, steps);
+            box->selectAll();
+            const qsizetype heard = box_told().size();
+            const int before = box->value();
+            QTest::keyClicks(keyboard, QString::number(number));
+            QCOMPARE(box_told().size(), heard);
+            QCOMPARE(box->value(), before);
+            if (number != before)
+                QCOMPARE(step_box()->text(QAccessible::Value), QString::number(number));
+            press(keyboard, Qt::Key_Return);
+            QCOMPARE(w->vis->cur_step, number - 1);
+            QCOMPARE(box_told().constLast(), box_says());
+
+            press(keyboard, Qt::Key_Up);
+            QCOMPARE(step_box()->valueInterface()->currentValue().toInt(), number + 1);
+            QCOMPARE(step_box()->text(QAccessible::Value), says(number + 1));
+            for (int down : {number, number - 1}) {
+                press(keyboard, Qt::Key_Down);
+                QCOMPARE(step_box()->text(QAccessible::Value), says(down));
+            }
+            QCOMPARE(w->vis->cur_step, number - 1);
+        }
+        QCOMPARE(QApplication::focusWidget(), keyboard);
+        QCOMPARE(told().size(), 0);
+    }
+
+    void canvas_back_with_the_keyboard_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<int>("key");
+        QTest::newRow("Tab from the Apply button") << "applyButton" << int(Qt::Key_Tab);
+        QTest::newRow("Shift+Tab from the status panel") << "sortStatus" << int(Qt::Key_Backtab);
+    }
+
+    // The canvas, back with the keyboard after steps taken elsewhere, tells
+    // the step on display.
+    void canvas_back_with_the_keyboard()
+    {
+        QFETCH(QString, from);
+        QFETCH(int, key);
+        w->apply(QStringLiteral("9 3 7 1 8 2 6 10 5 4"));
+        w->get("playSpeed")->setFocus();
+        for (int i = 0; i < 5; ++i)
+            press(QApplication::focusWidget(), Qt::Key_PageDown);
+        w->get(from.toLatin1().constData())->setFocus();
+        QCoreApplication::processEvents();
+
+        Listening listening;
+        press(QApplication::focusWidget(), Qt::Key(key));
+        QCoreApplication::processEvents();
+        QCOMPARE(QApplication::focusWidget(), w->get("Canvas"));
+        QCOMPARE(w->vis->cur_step, 5);
+        QVERIFY(!told().isEmpty());
+        QCOMPARE(told().constLast().index, 5);
+        QCOMPARE(told().constLast().name, sentence());
     }
 
     void canvas_description_data()

@@ -4,6 +4,7 @@
 
 #include "controls.h"
 #include "speaking.h"
+#include "step_box.h"
 #include "steps.h"
 #include "ui_mainwindow.h"
 #include "visualizer.h"
@@ -13,6 +14,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QGraphicsView>
+#include <QSpinBox>
 
 void Accessibility::add_trace(Visualizer *vis)
 {
@@ -30,10 +32,18 @@ void Accessibility::listen(QAccessible::UpdateHandler listener)
 }
 
 Accessibility::Accessibility(QWidget *window, Ui_MainWindow *ui, Visualizer *vis)
-    : QObject(window), window(window), canvas(ui->Canvas), vis(vis)
+    : QObject(window), window(window), canvas(ui->Canvas), step_box(ui->jumpStepNum),
+      step_buttons({ui->prevStep, ui->nextStep, ui->prevSubseq, ui->nextSubseq, ui->firstSlide,
+                    ui->lastSlide, ui->jumpButton}),
+      vis(vis)
 {
     add_trace(vis);
     connect(vis, &QObject::destroyed, this, [vis] { forget_shown_sentence(vis); });
+    register_step_box(step_box, vis);
+    // The box's value, and what a screen reader says of it, changes when a
+    // typed number is entered, not at each digit.
+    step_box->setKeyboardTracking(false);
+    canvas->installEventFilter(this);
 
     QComboBox *formulas = ui->chosenFormula;
     connect(formulas, &QComboBox::currentIndexChanged, this, [formulas] {
@@ -49,12 +59,42 @@ void Accessibility::step_shown(const StepWords &words)
     set_shown_sentence(vis, vis->cur_step, words.sentence);
     if (!listening())
         return;
-    QGraphicsView *view = canvas;
-    if (QWidget *active = QApplication::activeWindow(); active != nullptr && active != window)
+    if (QGraphicsView *view = attending_view())
+        tell(view);
+    QAccessibleValueChangeEvent value(step_box, step_box->value());
+    notify(&value);
+}
+
+QGraphicsView *Accessibility::attending_view() const
+{
+    const auto shows_trace = [this](const QGraphicsView *view) {
+        return view != nullptr && view->scene() == vis->scene && view->isVisible();
+    };
+    // The presentation is nothing but a view of the trace.
+    if (QWidget *active = QApplication::activeWindow(); active != nullptr && active != window) {
         for (auto *other : active->findChildren<QGraphicsView *>())
-            if (other->scene() == vis->scene && other->isVisible())
-                view = other;
-    tell(view);
+            if (shows_trace(other))
+                return other;
+        return nullptr;
+    }
+    QWidget *focus = QApplication::focusWidget();
+    if (auto *view = qobject_cast<QGraphicsView *>(focus); shows_trace(view))
+        return view;
+    return focus != nullptr && step_buttons.contains(focus) ? canvas : nullptr;
+}
+
+bool Accessibility::eventFilter(QObject *watched, QEvent *event)
+{
+    // Qt tells the canvas's own focus after this event.
+    if (watched == canvas && event->type() == QEvent::FocusIn && listening())
+        QMetaObject::invokeMethod(this, &Accessibility::canvas_focused, Qt::QueuedConnection);
+    return QObject::eventFilter(watched, event);
+}
+
+void Accessibility::canvas_focused()
+{
+    if (canvas->hasFocus())
+        tell(canvas);
 }
 
 void Accessibility::say(QWidget *window, const QString &text)
