@@ -525,6 +525,52 @@ private slots:
         QCOMPARE(told().constLast().name, sentence());
     }
 
+    void predicting_is_said_data()
+    {
+        QTest::addColumn<QString>("keyboard");
+        QTest::addColumn<bool>("said");
+        QTest::newRow("on the canvas") << "Canvas" << true;
+        QTest::newRow("on the Next step button") << "nextStep" << true;
+        QTest::newRow("on the Play button") << "playButton" << false;
+        QTest::newRow("on the speed slider") << "playSpeed" << false;
+    }
+
+    // P says that predicting went on or off, with the step, where the
+    // canvas has the attention; once, not at the steps that follow. Elsewhere
+    // the keyboard's control keeps the attention.
+    void predicting_is_said()
+    {
+        QFETCH(QString, keyboard);
+        QFETCH(bool, said);
+        w->apply(QStringLiteral("9 3 7 1 8 2 6 10 5 4"));
+        w->window->step_to(1);
+        QWidget *control = w->get(keyboard.toLatin1().constData());
+        control->setFocus();
+        QCoreApplication::processEvents();
+
+        Listening listening;
+        QAccessibleInterface *list = QAccessible::queryAccessibleInterface(w->get("Canvas"));
+        for (const bool on : {true, false}) {
+            press(control, Qt::Key_P);
+            QCOMPARE(w->window->windowTitle() != QStringLiteral("Vellora"), on);
+            if (!said)
+                continue;
+            QVERIFY(!told().isEmpty());
+            QCOMPARE(told().constLast().index, 1);
+            QCOMPARE(told().constLast().name,
+                     QStringLiteral("Predict the steps: %1. ").arg(on ? "on" : "off") + sentence());
+            QCOMPARE(list->focusChild()->text(QAccessible::Name), sentence());
+        }
+        press(control, Qt::Key_PageDown);
+        QCOMPARE(w->vis->cur_step, 2);
+        QCOMPARE(QApplication::focusWidget(), control);
+        if (said)
+            QCOMPARE(told().constLast().name, sentence());
+        else
+            QCOMPARE(told().size(), 0);
+        QCOMPARE(box_told().constLast(), box_says());
+    }
+
     void canvas_description_data()
     {
         QTest::addColumn<int>("step");

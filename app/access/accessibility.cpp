@@ -11,10 +11,14 @@
 #include "words.h"
 
 #include <QAbstractItemView>
+#include <QAction>
+#include <QActionEvent>
 #include <QApplication>
 #include <QComboBox>
 #include <QGraphicsView>
 #include <QSpinBox>
+
+#include <utility>
 
 void Accessibility::add_trace(Visualizer *vis)
 {
@@ -44,6 +48,7 @@ Accessibility::Accessibility(QWidget *window, Ui_MainWindow *ui, Visualizer *vis
     // typed number is entered, not at each digit.
     step_box->setKeyboardTracking(false);
     canvas->installEventFilter(this);
+    window->installEventFilter(this);
 
     QComboBox *formulas = ui->chosenFormula;
     connect(formulas, &QComboBox::currentIndexChanged, this, [formulas] {
@@ -56,11 +61,17 @@ Accessibility::Accessibility(QWidget *window, Ui_MainWindow *ui, Visualizer *vis
 
 void Accessibility::step_shown(const StepWords &words)
 {
+    const QString said = std::exchange(news, QString());
     set_shown_sentence(vis, vis->cur_step, words.sentence);
     if (!listening())
         return;
-    if (QGraphicsView *view = attending_view())
+    if (QGraphicsView *view = attending_view()) {
+        // News goes with the item told now, not with the step for good.
+        if (!said.isEmpty())
+            set_shown_sentence(vis, vis->cur_step, said + u' ' + words.sentence);
         tell(view);
+        set_shown_sentence(vis, vis->cur_step, words.sentence);
+    }
     QAccessibleValueChangeEvent value(step_box, step_box->value());
     notify(&value);
 }
@@ -88,6 +99,10 @@ bool Accessibility::eventFilter(QObject *watched, QEvent *event)
     // Qt tells the canvas's own focus after this event.
     if (watched == canvas && event->type() == QEvent::FocusIn && listening())
         QMetaObject::invokeMethod(this, &Accessibility::canvas_focused, Qt::QueuedConnection);
+    if (watched == window &&
+        (event->type() == QEvent::ActionAdded || event->type() == QEvent::ActionChanged))
+        if (QAction *action = static_cast<QActionEvent *>(event)->action(); action->isCheckable())
+            connect(action, &QAction::toggled, this, &Accessibility::toggled, Qt::UniqueConnection);
     return QObject::eventFilter(watched, event);
 }
 
@@ -95,6 +110,12 @@ void Accessibility::canvas_focused()
 {
     if (canvas->hasFocus())
         tell(canvas);
+}
+
+void Accessibility::toggled(bool on)
+{
+    if (const auto *action = qobject_cast<QAction *>(sender()))
+        news = (on ? tr("%1: on.") : tr("%1: off.")).arg(action->iconText());
 }
 
 void Accessibility::say(QWidget *window, const QString &text)

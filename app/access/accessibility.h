@@ -64,10 +64,14 @@ private:
     QGraphicsView *attending_view() const;
     // The canvas, back with the keyboard, tells its step after its own name.
     void canvas_focused();
+    // A checkable action of the window, as predicting, was turned on or off:
+    // said with the next step shown.
+    void toggled(bool on);
 
     QWidget *window;
     QGraphicsView *canvas;
     QSpinBox *step_box;
     QList<QWidget *> step_buttons; // they keep the keyboard when pressed
     Visualizer *vis;
+    QString news; // said before the next step's sentence
 };
