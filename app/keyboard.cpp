@@ -32,6 +32,8 @@ void Keyboard::name_controls()
     ui->randomSeqSize->setAccessibleName(
         QCoreApplication::translate("Accessibility", "Size of the sequence"));
     ui->userDefLine->setAccessibleName(MainWindow::typed_caption());
+    ui->sortStatus->setAccessibleName(
+        QCoreApplication::translate("Accessibility", "Step explanation"));
     ui->Canvas->setToolTip(canvas_legend());
 }
 

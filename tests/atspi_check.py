@@ -21,6 +21,7 @@ TEXTS = {
         "speed": "Speed: seconds per step",
         "size": "Size of the sequence",
         "step box": "Step number",
+        "status": "Step explanation",
         "typed": "Please type in your sequence:",
         "formulas": "Calculate gap sizes",
         "next": "Next step >>",
@@ -35,6 +36,7 @@ TEXTS = {
         "speed": "Tempo: Sekunden pro Schritt",
         "size": "Länge der Folge",
         "step box": "Schrittnummer",
+        "status": "Schritterklärung",
         "typed": "Bitte geben Sie Ihre Folge ein:",
         "formulas": "Schrittweiten berechnen",
         "next": "Weiter >>",
@@ -120,7 +122,7 @@ def check_names(objects, texts):
             check((o.name or labelled_by(o)).strip() != "",
                   "unnamed %s %r" % (o.getRoleName(), o.description))
     names = {o.name for o in objects}
-    for key in ("size", "step box", "typed"):
+    for key in ("size", "step box", "typed", "status"):
         check(texts[key] in names, "no control named %r" % texts[key])
     combos = [o for o in objects if o.getRole() == pyatspi.ROLE_COMBO_BOX]
     check(any(texts["formulas"] in (c.name + labelled_by(c)) for c in combos),

@@ -571,6 +571,31 @@ private slots:
         QCOMPARE(box_told().constLast(), box_says());
     }
 
+    void control_names_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("the step box") << "jumpStepNum"
+                                      << "Step number";
+        QTest::newRow("the size slider") << "randomSeqSize"
+                                         << "Size of the sequence";
+        QTest::newRow("the speed slider") << "playSpeed"
+                                          << "Speed: seconds per step";
+        QTest::newRow("the status panel") << "sortStatus"
+                                          << "Step explanation";
+        QTest::newRow("the typed sequence") << "userDefLine"
+                                            << "Please type in your sequence:";
+    }
+
+    // Controls whose caption does not say what they hold have names of their own.
+    void control_names()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, name);
+        QWidget *widget = w->get(control.toLatin1().constData());
+        QCOMPARE(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name), name);
+    }
+
     void canvas_description_data()
     {
         QTest::addColumn<int>("step");

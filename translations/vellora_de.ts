@@ -63,6 +63,10 @@
         <source>%1: off.</source>
         <translation>%1: aus.</translation>
     </message>
+    <message>
+        <source>Step explanation</source>
+        <translation>Schritterklärung</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
