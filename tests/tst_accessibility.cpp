@@ -8,6 +8,8 @@
 #include "paneview.h"
 #include "window_fixture.h"
 
+#include <cmath>
+
 namespace
 {
 
@@ -66,6 +68,20 @@ struct Listening {
         box_told().clear();
     }
 };
+
+// WCAG's contrast ratio of two colours.
+qreal contrast(const QColor &a, const QColor &b)
+{
+    const auto luminance = [](const QColor &c) {
+        const auto channel = [](qreal v) {
+            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) +
+               0.0722 * channel(c.blueF());
+    };
+    const qreal la = luminance(a) + 0.05, lb = luminance(b) + 0.05;
+    return qMax(la, lb) / qMin(la, lb);
+}
 
 } // namespace
 
@@ -594,6 +610,53 @@ private slots:
         QFETCH(QString, name);
         QWidget *widget = w->get(control.toLatin1().constData());
         QCOMPARE(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name), name);
+    }
+
+    void about_text_legible_data()
+    {
+        QTest::addColumn<QColor>("window");
+        QTest::addColumn<QColor>("text");
+        QTest::newRow("Fusion's light palette") << QColor(0xefefef) << QColor(Qt::black);
+        QTest::newRow("Breeze") << QColor(0xeff0f1) << QColor(0x232629);
+        QTest::newRow("Breeze Dark") << QColor(0x31363b) << QColor(0xeff0f1);
+        QTest::newRow("black on white") << QColor(Qt::white) << QColor(Qt::black);
+        QTest::newRow("white on black") << QColor(Qt::black) << QColor(Qt::white);
+        QTest::newRow("Solarized Dark") << QColor(0x002b36) << QColor(0x839496);
+        QTest::newRow("Solarized Light, whose text is fainter than 4.5:1")
+            << QColor(0xfdf6e3) << QColor(0x657b83);
+        QTest::newRow("white on mid grey, fainter than 4.5:1")
+            << QColor(0x777777) << QColor(Qt::white);
+    }
+
+    // The disabled about text keeps 4.5:1 on the window under any palette,
+    // set while the window is open, in its colour and in the pixels drawn;
+    // where the palette's own text has more, it stays dimmer than that.
+    void about_text_legible()
+    {
+        QFETCH(QColor, window);
+        QFETCH(QColor, text);
+        const QPalette before = QApplication::palette();
+        const auto restore = qScopeGuard([&] { QApplication::setPalette(before); });
+        QPalette colours = before;
+        colours.setColor(QPalette::Window, window);
+        colours.setColor(QPalette::WindowText, text);
+        QApplication::setPalette(colours);
+        QCoreApplication::processEvents();
+
+        auto *about = w->get<QLabel>("label_6");
+        QVERIFY(!about->isEnabled());
+        QCOMPARE(about->palette().color(QPalette::Window), window);
+        const QColor ink = about->palette().color(QPalette::Disabled, QPalette::WindowText);
+        QVERIFY2(contrast(ink, window) >= 4.5, qPrintable(ink.name()));
+        if (contrast(text, window) > 5)
+            QVERIFY2(contrast(ink, window) < 4.75, qPrintable(ink.name()));
+
+        const QImage drawn = about->grab().toImage();
+        qreal strongest = 1;
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int x = 0; x < drawn.width(); ++x)
+                strongest = qMax(strongest, contrast(drawn.pixelColor(x, y), window));
+        QVERIFY2(strongest >= 4.5, qPrintable(QString::number(strongest)));
     }
 
     void canvas_description_data()
