@@ -612,6 +612,29 @@ private slots:
         QCOMPARE(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name), name);
     }
 
+    // The status panel is a read-only text, not a label, whose name Orca
+    // would say instead of its text; its one line is the whole text, the
+    // sentence with the counters, which Orca says after the name.
+    void status_panel_read_whole()
+    {
+        w->apply(QStringLiteral("9 3 7 1 8 2 6 10 5 4"));
+        QAccessibleInterface *panel = QAccessible::queryAccessibleInterface(w->get("sortStatus"));
+        QCOMPARE(panel->role(), QAccessible::EditableText);
+        QVERIFY(panel->state().readOnly && panel->state().multiLine);
+        for (int step : {0, 7, 22}) {
+            w->window->step_to(step - w->vis->cur_step);
+            QVERIFY(w->status().contains(QStringLiteral("Current step: %1/").arg(step + 1)));
+            int start = -1;
+            int end = -1;
+            const int middle = int(w->status().size()) / 2;
+            QCOMPARE(panel->textInterface()->textAtOffset(middle, QAccessible::LineBoundary, &start,
+                                                          &end),
+                     w->status());
+            QCOMPARE(start, 0);
+            QCOMPARE(end, w->status().size());
+        }
+    }
+
     void about_text_legible_data()
     {
         QTest::addColumn<QColor>("window");
