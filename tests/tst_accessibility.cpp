@@ -409,7 +409,7 @@ private slots:
         QTest::newRow("the Play button, Page Down") << "playButton"
                                                     << "PgDown" << false;
         QTest::newRow("the status panel, Page Up") << "sortStatus"
-                                                   << "PgUp" << false;
+                                                   << "PgUp" << true;
         QTest::newRow("the formula list, Page Down") << "chosenFormula"
                                                      << "PgDown" << false;
         QTest::newRow("the Apply button, End") << "applyButton"
@@ -421,9 +421,9 @@ private slots:
     }
 
     // A step moves screen readers' attention to the canvas's item for it only
-    // while the keyboard is on the canvas or on a button that steps the
-    // trace; elsewhere the keyboard's control keeps it. The step box tells
-    // every step, with its number.
+    // while the keyboard is on the canvas, on the status panel or on a button
+    // that steps the trace; elsewhere the keyboard's control keeps it. The
+    // step box tells every step, with its number.
     void attention()
     {
         QFETCH(QString, keyboard);
@@ -547,6 +547,7 @@ private slots:
         QTest::addColumn<bool>("said");
         QTest::newRow("on the canvas") << "Canvas" << true;
         QTest::newRow("on the Next step button") << "nextStep" << true;
+        QTest::newRow("on the status panel") << "sortStatus" << true;
         QTest::newRow("on the Play button") << "playButton" << false;
         QTest::newRow("on the speed slider") << "playSpeed" << false;
     }

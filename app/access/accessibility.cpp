@@ -37,8 +37,8 @@ void Accessibility::listen(QAccessible::UpdateHandler listener)
 
 Accessibility::Accessibility(QWidget *window, Ui_MainWindow *ui, Visualizer *vis)
     : QObject(window), window(window), canvas(ui->Canvas), step_box(ui->jumpStepNum),
-      step_buttons({ui->prevStep, ui->nextStep, ui->prevSubseq, ui->nextSubseq, ui->firstSlide,
-                    ui->lastSlide, ui->jumpButton}),
+      with_canvas({ui->sortStatus, ui->prevStep, ui->nextStep, ui->prevSubseq, ui->nextSubseq,
+                   ui->firstSlide, ui->lastSlide, ui->jumpButton}),
       vis(vis)
 {
     add_trace(vis);
@@ -91,7 +91,7 @@ QGraphicsView *Accessibility::attending_view() const
     QWidget *focus = QApplication::focusWidget();
     if (auto *view = qobject_cast<QGraphicsView *>(focus); shows_trace(view))
         return view;
-    return focus != nullptr && step_buttons.contains(focus) ? canvas : nullptr;
+    return focus != nullptr && with_canvas.contains(focus) ? canvas : nullptr;
 }
 
 bool Accessibility::eventFilter(QObject *watched, QEvent *event)

@@ -37,11 +37,11 @@ public:
     Accessibility(QWidget *window, Ui_MainWindow *ui, Visualizer *vis);
 
     // Tells screen readers the step on display. A view of the trace takes
-    // their attention only while it has the keyboard, or a button that
-    // steps the trace has: the presentation when it is the active window,
-    // else the canvas. Anywhere else the control with the keyboard keeps
-    // it, and the step box tells the step, which is heard while the box has
-    // the keyboard.
+    // their attention only while it has the keyboard, or the status panel or
+    // a button that steps the trace has: the presentation when it is the
+    // active window, else the canvas. Anywhere else the control with the
+    // keyboard keeps it, and the step box tells the step, which is heard
+    // while the box has the keyboard.
     void step_shown(const StepWords &words);
     // Tells them the step a view of a trace shows.
     static void tell(QGraphicsView *view);
@@ -71,7 +71,10 @@ private:
     QWidget *window;
     QGraphicsView *canvas;
     QSpinBox *step_box;
-    QList<QWidget *> step_buttons; // they keep the keyboard when pressed
+    // Where the keyboard leaves the attention with the canvas: the status
+    // panel, which says its step in words, and the step buttons, which keep
+    // the keyboard when pressed.
+    QList<QWidget *> with_canvas;
     Visualizer *vis;
     QString news; // said before the next step's sentence
 };
