@@ -55,6 +55,18 @@
         <source>Size of the sequence</source>
         <translation>Länge der Folge</translation>
     </message>
+    <message>
+        <source>%1: on.</source>
+        <translation>%1: an.</translation>
+    </message>
+    <message>
+        <source>%1: off.</source>
+        <translation>%1: aus.</translation>
+    </message>
+    <message>
+        <source>Step explanation</source>
+        <translation>Schritterklärung</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
