@@ -118,3 +118,11 @@ void open_help_page()
             QCoreApplication::translate("MainWindow", "The help document could not be opened:\n%1")
                 .arg(QDir::toNativeSeparators(path)));
 }
+
+void tell_unsaved_picture(const QString &path, const QString &error)
+{
+    show_message_and_wait(
+        QMessageBox::Critical, QCoreApplication::translate("MainWindow", "Error"),
+        QCoreApplication::translate("MainWindow", "The picture could not be saved as %1:\n%2")
+            .arg(QDir::toNativeSeparators(path), error));
+}

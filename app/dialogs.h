@@ -33,3 +33,6 @@ std::optional<int> ask_random_size(QWidget *parent, int first);
 // Opens the help page in the window's language in the desktop's browser; a
 // box names the file where it cannot.
 void open_help_page();
+
+// Tells in a box that a picture could not be saved at path, and why.
+void tell_unsaved_picture(const QString &path, const QString &error);

@@ -3,7 +3,6 @@
 #pragma once
 
 // The other windows reach the dialogs through this header too.
-#include "dialogs.h"
 
 #include <QMainWindow>
 

@@ -5,6 +5,7 @@
 // and stops from the keys; and what the canvas tells a screen reader.
 #include "access/accessibility.h"
 #include "access/steps.h"
+#include "contrast.h"
 #include "paneview.h"
 #include "window_fixture.h"
 
@@ -68,20 +69,6 @@ struct Listening {
         box_told().clear();
     }
 };
-
-// WCAG's contrast ratio of two colours.
-qreal contrast(const QColor &a, const QColor &b)
-{
-    const auto luminance = [](const QColor &c) {
-        const auto channel = [](qreal v) {
-            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) +
-               0.0722 * channel(c.blueF());
-    };
-    const qreal la = luminance(a) + 0.05, lb = luminance(b) + 0.05;
-    return qMax(la, lb) / qMin(la, lb);
-}
 
 } // namespace
 

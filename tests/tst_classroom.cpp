@@ -5,6 +5,7 @@
 #include "access/accessibility.h"
 #include "access/screen_reader.h"
 #include "classroom.h"
+#include "contrast.h"
 #include "examples.h"
 #include "formulas.h"
 #include "growth.h"
@@ -223,20 +224,6 @@ void watch_race(QAccessibleEvent *event)
     ticked << lanes;
     if (const QString wrong = unfair(*watched); !wrong.isEmpty())
         ticked_unfair << wrong;
-}
-
-// WCAG's contrast ratio of two colours.
-qreal contrast(const QColor &a, const QColor &b)
-{
-    const auto luminance = [](const QColor &c) {
-        const auto channel = [](qreal v) {
-            return v <= 0.04045 ? v / 12.92 : qPow((v + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) +
-               0.0722 * channel(c.blueF());
-    };
-    const qreal la = luminance(a) + 0.05, lb = luminance(b) + 0.05;
-    return qMax(la, lb) / qMin(la, lb);
 }
 
 // The colour that covers most of the area of the image, and the one that

@@ -5,6 +5,7 @@
 // and a computation cancelled or cut short by closing.
 #include "access/accessibility.h"
 #include "compare.h"
+#include "contrast.h"
 #include "growth.h"
 #include "growthchart.h"
 #include "growthlegend.h"
@@ -53,20 +54,6 @@ int pixels_of(const QImage &image, const QColor &colour)
         for (int x = 0; x < image.width(); x += 2)
             count += image.pixelColor(x, y) == colour;
     return count;
-}
-
-// WCAG's contrast ratio of two colours.
-qreal contrast(const QColor &a, const QColor &b)
-{
-    const auto luminance = [](const QColor &c) {
-        const auto channel = [](qreal v) {
-            return v <= 0.04045 ? v / 12.92 : qPow((v + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) +
-               0.0722 * channel(c.blueF());
-    };
-    const qreal la = luminance(a) + 0.05, lb = luminance(b) + 0.05;
-    return qMax(la, lb) / qMin(la, lb);
 }
 
 // Whether a pixel of a chart is drawn on, rather than left white or ruled

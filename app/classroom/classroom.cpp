@@ -264,10 +264,7 @@ bool Classroom::save_picture(const QString &path)
     QString error;
     if (write_picture(vis->scene, picture_layout(*vis, panes->layout()), path, &error))
         return true;
-    show_message_and_wait(
-        QMessageBox::Critical, QCoreApplication::translate("MainWindow", "Error"),
-        QCoreApplication::translate("MainWindow", "The picture could not be saved as %1:\n%2")
-            .arg(QDir::toNativeSeparators(path), error));
+    tell_unsaved_picture(path, error);
     return false;
 }
 
