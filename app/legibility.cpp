@@ -302,3 +302,22 @@ QSize available_room(const QScreen *screen)
     return screen != nullptr ? screen->availableGeometry().size() - frame
                              : QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
 }
+
+void place_over(QWidget *window, const QWidget *over)
+{
+    QScreen *screen = over->screen();
+    if (screen == nullptr)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QSize room = available_room(screen);
+    window->resize(window->size().expandedTo(window->sizeHint()).boundedTo(room));
+    QRect placed(QPoint(), window->size());
+    placed.moveCenter(over->frameGeometry().center());
+    // Inside the area, the frame's title bar included.
+    const QSize frame = area.size() - room;
+    placed.moveLeft(
+        qBound(area.left(), placed.left(), area.right() - placed.width() - frame.width()));
+    placed.moveTop(
+        qBound(area.top() + frame.height(), placed.top(), area.bottom() - placed.height()));
+    window->move(placed.topLeft() - QPoint(0, frame.height()));
+}

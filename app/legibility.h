@@ -13,6 +13,7 @@
 
 class QMainWindow;
 class QScreen;
+class QWidget;
 class Ui_MainWindow;
 
 struct TextFit {
@@ -59,3 +60,7 @@ void fit_in(QMainWindow *window, const QSize &room);
 // The room for a window's content on a screen: its available area, less the
 // frame a window manager puts around it. Unbounded without a screen.
 QSize available_room(const QScreen *screen);
+
+// Sizes a new window to fit the available area of the screen of over, and
+// centres it on over as far as that area allows.
+void place_over(QWidget *window, const QWidget *over);

@@ -326,6 +326,37 @@ class TestCompare : public QObject
     }
 
 private slots:
+    void opens_over_the_window_data()
+    {
+        QTest::addColumn<QPoint>("window_at");
+        QTest::newRow("window at the top left") << QPoint(0, 0);
+        QTest::newRow("window at the bottom right") << QPoint(500, 400);
+    }
+
+    // The window opens inside the screen's available area, centred on the
+    // main window as far as that area allows.
+    void opens_over_the_window()
+    {
+        QFETCH(QPoint, window_at);
+        w->window->move(window_at);
+        QVERIFY(open());
+        const QRect area = compare()->screen()->availableGeometry();
+        QVERIFY2(area.contains(compare()->frameGeometry()),
+                 qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                .arg(compare()->x())
+                                .arg(compare()->y())
+                                .arg(compare()->width())
+                                .arg(compare()->height())));
+        const QPoint centre = compare()->frameGeometry().center();
+        const QPoint wanted = w->window->frameGeometry().center();
+        // Off by no more than the area forces it.
+        const int dx = qAbs(centre.x() - wanted.x()), dy = qAbs(centre.y() - wanted.y());
+        QVERIFY(dx <= qMax(0, area.width() - compare()->frameGeometry().width()) / 2 +
+                          qAbs(wanted.x() - area.center().x()) + 1);
+        QVERIFY(dy <= qMax(0, area.height() - compare()->frameGeometry().height()) / 2 +
+                          qAbs(wanted.y() - area.center().y()) + 1);
+    }
+
     void init() { w.emplace(); }
     void cleanup() { w.reset(); }
 

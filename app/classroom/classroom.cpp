@@ -6,6 +6,7 @@
 #include "dialogs.h"
 #include "examples.h"
 #include "keys.h"
+#include "legibility.h"
 #include "mainwindow.h"
 #include "paneview.h"
 #include "picture.h"
@@ -275,6 +276,7 @@ void Classroom::open_compare()
         connect(window, &MainWindow::trace_applied, compare, &CompareWindow::refresh);
         connect(ui->chosenFormula, &QComboBox::currentIndexChanged, compare,
                 &CompareWindow::refresh);
+        place_over(compare, window);
     }
     // A new window comes up on top; one already open is brought there.
     if (compare->isVisible())
