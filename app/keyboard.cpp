@@ -106,9 +106,11 @@ void Keyboard::add_stop_key()
 
 bool Keyboard::eventFilter(QObject *watched, QEvent *event)
 {
-    // A new desktop palette, light or dark, reaches the about text too.
-    if (watched == ui->label_6 && (event->type() == QEvent::PaletteChange ||
-                                   event->type() == QEvent::ApplicationPaletteChange))
+    // A new desktop palette, light or dark, reaches the about text too. The
+    // form may be gone already while the window closes: ask the object, not it.
+    if ((event->type() == QEvent::PaletteChange ||
+         event->type() == QEvent::ApplicationPaletteChange) &&
+        watched->objectName() == u"label_6")
         dim_about_text();
     if (event->type() == QEvent::KeyPress) {
         // Space plays and stops.
