@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: Vellora contributors
 #include "keyboard.h"
 
-#include "access/contrast.h"
 #include "access/focus_ring.h"
+#include "contrast.h"
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 #include "words.h"
@@ -41,7 +41,8 @@ void Keyboard::name_controls()
 
 void Keyboard::keep_about_legible()
 {
-    ui->label_6->installEventFilter(this);
+    about = ui->label_6;
+    about->installEventFilter(this);
     dim_about_text();
 }
 
@@ -50,7 +51,6 @@ void Keyboard::keep_about_legible()
 // light desktop and a dark one, instead of the style's 1.6:1.
 void Keyboard::dim_about_text()
 {
-    QLabel *about = ui->label_6;
     QPalette colours = about->palette();
     const QColor ink = dimmed_ink(colours.color(QPalette::Active, QPalette::WindowText),
                                   colours.color(QPalette::Active, QPalette::Window), 4.5);
@@ -107,10 +107,9 @@ void Keyboard::add_stop_key()
 bool Keyboard::eventFilter(QObject *watched, QEvent *event)
 {
     // A new desktop palette, light or dark, reaches the about text too. The
-    // form may be gone already while the window closes: ask the object, not it.
-    if ((event->type() == QEvent::PaletteChange ||
-         event->type() == QEvent::ApplicationPaletteChange) &&
-        watched->objectName() == u"label_6")
+    // label is kept apart from the form, which the window lets go first.
+    if (watched == about && (event->type() == QEvent::PaletteChange ||
+                             event->type() == QEvent::ApplicationPaletteChange))
         dim_about_text();
     if (event->type() == QEvent::KeyPress) {
         // Space plays and stops.

@@ -7,6 +7,7 @@
 #include <QObject>
 
 class MainWindow;
+class QLabel;
 class Ui_MainWindow;
 
 class Keyboard : public QObject
@@ -30,4 +31,5 @@ private:
 
     MainWindow *window;
     Ui_MainWindow *ui;
+    QLabel *about = nullptr;
 };

@@ -237,7 +237,7 @@ void MainWindow::new_seq()
     emit trace_applied();
     ui->jumpStepNum->setMaximum(int(vis->steps.size()));
     draw_step();
-    panes->centre();
+    panes->from_start();
     const QRectF rect = vis->scene->sceneRect();
     ui->Canvas->centerOn(rect.width() * 0.5, rect.height() * 0.5);
     ui->Canvas->show();

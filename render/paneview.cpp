@@ -44,7 +44,7 @@ void PaneView::follow()
     update();
 }
 
-void PaneView::centre()
+void PaneView::from_start()
 {
     left = qQNaN();
     view->setTransform(QTransform::fromScale(unit_scale, unit_scale));

@@ -27,7 +27,7 @@ public:
     // Shows the step on display.
     void follow();
     // For a new trace: the one pane at the start of the sequence.
-    void centre();
+    void from_start();
 
     const PaneLayout &layout() const { return shown; }
     // What the view shows, at the given multiple of its size.

@@ -6,6 +6,7 @@
 // The boxes of a trace are made once and then only changed where a step
 // changes them, so that a step costs little even with a thousand numbers. Box
 // labels are plain text items, centred on their boxes.
+#include "contrast.h"
 #include "num_to_str.h"
 #include "rows.h"
 #include "visualizer.h"
@@ -51,22 +52,6 @@ struct Look {
                linked == other.linked;
     }
 };
-
-// Relative luminance, for the label colour that stands out most on a fill.
-qreal luminance(const QColor &c)
-{
-    const auto channel = [](qreal v) {
-        return v <= 0.04045 ? v / 12.92 : qPow((v + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
-}
-
-QColor label_colour(const QColor &fill)
-{
-    // Contrast against black is (L + 0.05) / 0.05, against white 1.05 / (L + 0.05).
-    const qreal l = luminance(fill) + 0.05;
-    return l / 0.05 >= 1.05 / l ? Qt::black : Qt::white;
-}
 
 struct Box {
     QGraphicsRectItem *rect = nullptr;
@@ -149,7 +134,7 @@ void update_box(Box &box, const QRect &r, qint32 value, const Look &look)
     if (!(box.look == look)) {
         if (box.look.fill != look.fill) {
             box.rect->setBrush(look.fill);
-            box.label->setBrush(label_colour(look.fill));
+            box.label->setBrush(readable_on(look.fill));
         }
         box.look = look;
         moved = true;
@@ -198,7 +183,7 @@ public:
             box.rect = vis->draw_box(r.x(), r.y(), r.width(), r.height(), value, look.fill);
             box.rect->setZValue(row);
             box.label = static_cast<QGraphicsSimpleTextItem *>(box.rect->childItems().constFirst());
-            box.label->setBrush(label_colour(look.fill));
+            box.label->setBrush(readable_on(look.fill));
             box.value = value;
             box.look = Look{look.fill};
             boxes.push_back(box);

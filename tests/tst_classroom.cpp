@@ -240,7 +240,7 @@ std::pair<QColor, QColor> ground_and_ink(const QImage &image, const QRect &area)
             ground = it.key();
     QColor ink(ground);
     for (auto it = count.cbegin(); it != count.cend(); ++it)
-        if (contrast(QColor(it.key()), QColor(ground)) > contrast(ink, QColor(ground)))
+        if (contrast_ratio(QColor(it.key()), QColor(ground)) > contrast_ratio(ink, QColor(ground)))
             ink = QColor(it.key());
     return {QColor(ground), ink};
 }
@@ -1494,7 +1494,7 @@ private slots:
             const QRect area(label->mapTo(race, QPoint()), label->size());
             const auto [ground, ink] = ground_and_ink(image, area);
             QVERIFY2(
-                ground == white && contrast(ink, ground) >= 4.5,
+                ground == white && contrast_ratio(ink, ground) >= 4.5,
                 qPrintable(
                     QStringLiteral("%1 on %2: %3").arg(ink.name(), ground.name(), label->text())));
         }

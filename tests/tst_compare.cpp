@@ -60,7 +60,7 @@ int pixels_of(const QImage &image, const QColor &colour)
 // by the faint grid.
 bool inked(const QImage &image, int x, int y)
 {
-    return contrast(image.pixelColor(x, y), Qt::white) >= 2;
+    return contrast_ratio(image.pixelColor(x, y), Qt::white) >= 2;
 }
 
 // Along a row from x to x + length: how many stretches of ink there are,
@@ -118,9 +118,10 @@ QString unmarked(const QImage &without, const QImage &with, const QRect &rect)
         bool changes = false, from_outside = !picture.contains(out), from_inside = false;
         for (int k = 0; k < band; ++k) {
             const QColor mark = with.pixelColor(edge + k * inward);
-            changes |= contrast(mark, without.pixelColor(edge + k * inward)) >= 3;
-            from_outside |= picture.contains(out) && contrast(mark, with.pixelColor(out)) >= 3;
-            from_inside |= contrast(mark, with.pixelColor(in)) >= 3;
+            changes |= contrast_ratio(mark, without.pixelColor(edge + k * inward)) >= 3;
+            from_outside |=
+                picture.contains(out) && contrast_ratio(mark, with.pixelColor(out)) >= 3;
+            from_inside |= contrast_ratio(mark, with.pixelColor(in)) >= 3;
         }
         ++checked;
         if (!(changes && from_outside && from_inside))
@@ -710,7 +711,7 @@ private slots:
         for (int y = 0; y < with.height(); ++y)
             for (int x = 0; x < with.width(); ++x)
                 if (with.pixel(x, y) != without.pixel(x, y))
-                    strokes << contrast(with.pixelColor(x, y), without.pixelColor(x, y));
+                    strokes << contrast_ratio(with.pixelColor(x, y), without.pixelColor(x, y));
         QVERIFY(strokes.size() > 20);
         std::sort(strokes.begin(), strokes.end());
         const qreal strong = strokes[strokes.size() * 4 / 5];

@@ -26,11 +26,13 @@ bool FocusRing::eventFilter(QObject *watched, QEvent *event)
     switch (event->type()) {
     case QEvent::FocusIn:
     case QEvent::FocusOut:
-    case QEvent::Resize: {
+    case QEvent::Resize:
+    case QEvent::Show: {
         const auto *target = static_cast<QWidget *>(watched);
         setGeometry(target->rect());
         raise();
         setVisible(target->hasFocus());
+        update();
         break;
     }
     default:

@@ -13,7 +13,8 @@ class QRectF;
 // Draws the ring just inside rect, in the palette's highlight colour.
 void paint_focus_ring(QPainter *painter, const QRectF &rect, const QPalette &palette);
 
-// A ring drawn over its target while the target has the focus.
+// A ring drawn over its target while the target has the focus; subclasses
+// paint other marks in the same place.
 class FocusRing : public QWidget
 {
 public:

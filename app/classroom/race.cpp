@@ -123,7 +123,7 @@ void RaceView::start(Lane &lane, int formula)
     for (qint32 i = 0; i < lane.vis->steps.size(); ++i)
         if (lane.vis->steps.at(i).pos_b != -1)
             lane.comparisons << i;
-    lane.panes->centre();
+    lane.panes->from_start();
 }
 
 int RaceView::finish_line() const

@@ -26,7 +26,7 @@ QColor mark_colour(const QPalette &palette)
     const QColor highlight = palette.color(QPalette::Highlight);
     const QColor window = palette.color(QPalette::Window), base = palette.color(QPalette::Base);
     const auto worst = [&](const QColor &colour) {
-        return qMin(contrast(colour, window), contrast(colour, base));
+        return qMin(contrast_ratio(colour, window), contrast_ratio(colour, base));
     };
     if (worst(highlight) >= least_contrast)
         return highlight;
@@ -48,9 +48,7 @@ QColor mark_colour(const QPalette &palette)
 
 QColor mark_inner_colour(const QPalette &palette)
 {
-    const QColor outer = mark_colour(palette);
-    return contrast(outer, Qt::black) >= contrast(outer, Qt::white) ? QColor(Qt::black)
-                                                                    : QColor(Qt::white);
+    return readable_on(mark_colour(palette));
 }
 
 void paint_focus_mark(QPainter *painter, const QRectF &rect, const QPalette &palette)
@@ -68,12 +66,8 @@ void paint_focus_mark(QPainter *painter, const QRectF &rect, const QPalette &pal
 }
 
 FocusMark::FocusMark(QWidget *target, std::function<QRect()> area)
-    : QWidget(target), area(std::move(area))
+    : FocusRing(target), area(std::move(area))
 {
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    setFocusPolicy(Qt::NoFocus);
-    hide();
-    target->installEventFilter(this);
 }
 
 void FocusMark::make_room()
@@ -90,27 +84,9 @@ void FocusMark::grow_target()
 
 bool FocusMark::eventFilter(QObject *watched, QEvent *event)
 {
-    switch (event->type()) {
-    case QEvent::FontChange:
-    case QEvent::StyleChange:
-        if (room)
-            grow_target();
-        break;
-    case QEvent::FocusIn:
-    case QEvent::FocusOut:
-    case QEvent::Resize:
-    case QEvent::Show: {
-        const auto *target = static_cast<QWidget *>(watched);
-        setGeometry(target->rect());
-        raise();
-        setVisible(target->hasFocus());
-        update();
-        break;
-    }
-    default:
-        break;
-    }
-    return QWidget::eventFilter(watched, event);
+    if (room && (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange))
+        grow_target();
+    return FocusRing::eventFilter(watched, event);
 }
 
 void FocusMark::paintEvent(QPaintEvent *)

@@ -6,6 +6,8 @@
 // it: the window, a white chart, a selected cell.
 #pragma once
 
+#include "access/focus_ring.h"
+
 #include <QColor>
 #include <QStyledItemDelegate>
 #include <QWidget>
@@ -32,7 +34,7 @@ constexpr int focus_mark_width = 4;
 // The mark drawn over its target while the target has the focus, around
 // the rect that area gives, in the target's coordinates, or around the
 // whole target.
-class FocusMark : public QWidget
+class FocusMark : public FocusRing
 {
 public:
     explicit FocusMark(QWidget *target, std::function<QRect()> area = {});

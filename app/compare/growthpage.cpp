@@ -149,7 +149,7 @@ void GrowthPage::tune_progress_text()
     const auto least = [&chunk](const QColor &text) {
         qreal worst = 21;
         for (const QColor &shade : {chunk, chunk.lighter(130), chunk.darker(130)})
-            worst = qMin(worst, contrast(text, shade));
+            worst = qMin(worst, contrast_ratio(text, shade));
         return worst;
     };
     QPalette colours;

@@ -8,6 +8,9 @@
 // From 1 (alike) to 21 (black on white).
 qreal contrast_ratio(const QColor &a, const QColor &b);
 
+// Black or white, whichever stands out more from ground.
+QColor readable_on(const QColor &ground);
+
 // The colour on the way from ink to ground nearest the ground whose contrast
 // with the ground is at least ratio: text that looks subdued yet stays
 // legible. An ink with less contrast than that is first replaced by black or

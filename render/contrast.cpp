@@ -31,13 +31,16 @@ qreal contrast_ratio(const QColor &a, const QColor &b)
     return qMax(la, lb) / qMin(la, lb);
 }
 
+QColor readable_on(const QColor &ground)
+{
+    return contrast_ratio(Qt::black, ground) >= contrast_ratio(Qt::white, ground)
+               ? QColor(Qt::black)
+               : QColor(Qt::white);
+}
+
 QColor dimmed_ink(const QColor &ink, const QColor &ground, qreal ratio)
 {
-    QColor from = ink;
-    if (contrast_ratio(from, ground) < ratio)
-        from = contrast_ratio(Qt::black, ground) >= contrast_ratio(Qt::white, ground)
-                   ? QColor(Qt::black)
-                   : QColor(Qt::white);
+    const QColor from = contrast_ratio(ink, ground) < ratio ? readable_on(ground) : ink;
     // In steps of at most one level of a channel; the first that falls short ends the way.
     constexpr int steps = 256;
     QColor dimmest = from;
