@@ -912,8 +912,7 @@ private slots:
         QFETCH(int, formula);
         QFETCH(bool, predicting);
         QRandomGenerator rng{quint32(n)};
-        w->get<QComboBox>("chosenFormula")->setCurrentIndex(formula);
-        w->apply(typed_numbers(rng, n));
+        w->apply_under(formula, typed_numbers(rng, n));
         if (predicting)
             press(Qt::Key_P);
         press(Qt::Key_F5);
@@ -971,8 +970,7 @@ private slots:
         QFETCH(int, formula);
         QFETCH(bool, split);
         QRandomGenerator rng{quint32(n)};
-        w->get<QComboBox>("chosenFormula")->setCurrentIndex(formula);
-        w->apply(typed_numbers(rng, n));
+        w->apply_under(formula, typed_numbers(rng, n));
         press(Qt::Key_F5);
         auto *view = presentation()->findChild<QGraphicsView *>();
         const PaneLayout &layout = presentation()->pane_layout();
@@ -1097,8 +1095,7 @@ private slots:
         QFETCH(int, n);
         QFETCH(int, formula);
         QRandomGenerator rng{quint32(n * 10 + formula)};
-        w->get<QComboBox>("chosenFormula")->setCurrentIndex(formula);
-        w->apply(typed_numbers(rng, n));
+        w->apply_under(formula, typed_numbers(rng, n));
         RaceView *race = start_race(w->window);
         QVERIFY(race);
         const QRect screen(0, 0, 1920, 1080);
@@ -1211,8 +1208,7 @@ private slots:
         QFETCH(int, downs);
         QFETCH(QList<int>, comparisons);
         QFETCH(int, winner);
-        w->get<QComboBox>("chosenFormula")->setCurrentIndex(formula);
-        w->apply(numbers);
+        w->apply_under(formula, numbers);
         RaceView *race = start_race(w->window);
         QVERIFY(race);
         for (int i = 0; i < downs; ++i)
@@ -1288,8 +1284,7 @@ private slots:
         QFETCH(int, formula);
         QFETCH(QString, keys);
         QFETCH(QString, change);
-        w->get<QComboBox>("chosenFormula")->setCurrentIndex(formula);
-        w->apply(numbers);
+        w->apply_under(formula, numbers);
         RaceView *race = start_race(w->window);
         QVERIFY(race);
         press(keys.toLatin1().constData());
@@ -1331,8 +1326,7 @@ private slots:
     {
         QFETCH(QString, numbers);
         QFETCH(int, formula);
-        w->get<QComboBox>("chosenFormula")->setCurrentIndex(formula);
-        w->apply(numbers);
+        w->apply_under(formula, numbers);
         RaceView *race = start_race(w->window);
         QVERIFY(race);
         watched = race;
@@ -1390,8 +1384,7 @@ private slots:
         install_translations();
         delete w->window;
         w->open();
-        w->get<QComboBox>("chosenFormula")->setCurrentIndex(formula);
-        w->apply(QStringLiteral("9 3 7 1 8 2 6 10 5 4"));
+        w->apply_under(formula, QStringLiteral("9 3 7 1 8 2 6 10 5 4"));
         races_said.clear();
         Accessibility::listen(hear_races);
         const auto deaf = qScopeGuard([] { Accessibility::listen(nullptr); });
@@ -1538,8 +1531,7 @@ private slots:
         delete w->window;
         w->open();
         QRandomGenerator rng{quint32(n * 10 + formula)};
-        w->get<QComboBox>("chosenFormula")->setCurrentIndex(formula);
-        w->apply(typed_numbers(rng, n));
+        w->apply_under(formula, typed_numbers(rng, n));
         RaceView *race = start_race(w->window);
         QVERIFY(race);
         race->setGeometry(QRect(QPoint(), screen));

@@ -232,10 +232,7 @@ private slots:
 
     // Whitespace of every kind separates numbers on standard input and in the
     // arguments after --, without a warning; anything else warns once.
-    void separators_data()
-    {
-        add_separator_rows();
-    }
+    void separators_data() { add_separator_rows(); }
 
     void separators()
     {

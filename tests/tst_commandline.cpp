@@ -146,10 +146,7 @@ private slots:
     // Whitespace of every kind separates numbers, in the arguments and in the
     // window's field, set or pasted, without a warning; anything else warns
     // once.
-    void separators_data()
-    {
-        add_separator_rows();
-    }
+    void separators_data() { add_separator_rows(); }
 
     void separators()
     {

@@ -381,8 +381,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(int, formula);
         QFETCH(int, step);
-        w->get<QComboBox>("chosenFormula")->setCurrentIndex(formula);
-        w->apply(typed);
+        w->apply_under(formula, typed);
         w->window->step_to(step);
         QVERIFY(open());
         const QJsonArray expected =

@@ -130,8 +130,7 @@ private slots:
         QFETCH(int, n);
         QFETCH(int, formula);
         QRandomGenerator rng(quint32(n * 10 + formula));
-        w->get<QComboBox>("chosenFormula")->setCurrentIndex(formula);
-        w->apply(typed_numbers(rng, n));
+        w->apply_under(formula, typed_numbers(rng, n));
         auto *view = w->get<QGraphicsView>("Canvas");
         const PaneLayout &layout = w->window->findChild<PaneView *>()->layout();
         QVERIFY(!layout.whole && layout.panes() == 1);

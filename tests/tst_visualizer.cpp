@@ -202,10 +202,7 @@ private slots:
     // Whitespace of every kind separates numbers without a warning; anything
     // else separates them with one. The window scans its field with a blank
     // added, and names the kind of separators it once took alone.
-    void scan_separators_data()
-    {
-        add_separator_rows();
-    }
+    void scan_separators_data() { add_separator_rows(); }
 
     void scan_separators()
     {

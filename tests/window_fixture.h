@@ -140,6 +140,13 @@ public:
         click("applyButton");
     }
 
+    // Types in and applies the numbers under the formula of that index.
+    void apply_under(int formula, const QString &typed)
+    {
+        get<QComboBox>("chosenFormula")->setCurrentIndex(formula);
+        apply(typed);
+    }
+
     QTextBrowser *panel() const { return get<QTextBrowser>("sortStatus"); }
     QString status() const { return panel()->toPlainText(); }
 
