@@ -8,6 +8,7 @@
 #include "formulatext.h"
 #include "growthchart.h"
 #include "num_to_str.h"
+#include "scrolling.h"
 
 #include <QBoxLayout>
 #include <QDoubleSpinBox>
@@ -99,11 +100,16 @@ GrowthPage::GrowthPage(QWidget *parent) : QWidget(parent)
         label->setTextFormat(Qt::PlainText);
     }
 
+    // The controls stay in sight while the chart and its notes scroll.
+    auto *content = new QWidget;
+    auto *content_layout = new QVBoxLayout(content);
+    content_layout->setContentsMargins(0, 0, 0, 0);
+    content_layout->addWidget(growth_chart, 1);
+    content_layout->addWidget(note);
+    content_layout->addWidget(interval_note);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(controls);
-    layout->addWidget(growth_chart, 1);
-    layout->addWidget(note);
-    layout->addWidget(interval_note);
+    layout->addWidget(scrolling(content, this), 1);
 }
 
 QLayout *GrowthPage::build_controls()
