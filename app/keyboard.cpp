@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: Vellora contributors
 #include "keyboard.h"
 
+#include "access/contrast.h"
 #include "access/focus_ring.h"
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
@@ -10,6 +11,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QLabel>
 
 Keyboard::Keyboard(MainWindow *window, Ui_MainWindow *ui) : QObject(window), window(window), ui(ui)
 {
@@ -32,16 +34,32 @@ void Keyboard::name_controls()
     ui->randomSeqSize->setAccessibleName(
         QCoreApplication::translate("Accessibility", "Size of the sequence"));
     ui->userDefLine->setAccessibleName(MainWindow::typed_caption());
+    ui->sortStatus->setAccessibleName(
+        QCoreApplication::translate("Accessibility", "Step explanation"));
     ui->Canvas->setToolTip(canvas_legend());
 }
 
 void Keyboard::keep_about_legible()
 {
-    // The about text is disabled, but must still be read: 5.5:1 on the
-    // window's background instead of the style's 1.6:1.
-    QPalette about = ui->label_6->palette();
-    about.setColor(QPalette::Disabled, QPalette::WindowText, QColor(96, 96, 96));
-    ui->label_6->setPalette(about);
+    ui->label_6->installEventFilter(this);
+    dim_about_text();
+}
+
+// The about text is disabled, but must still be read: the window's text
+// colour dimmed towards its background only as far as 4.5:1 allows, on a
+// light desktop and a dark one, instead of the style's 1.6:1.
+void Keyboard::dim_about_text()
+{
+    QLabel *about = ui->label_6;
+    QPalette colours = about->palette();
+    const QColor ink = dimmed_ink(colours.color(QPalette::Active, QPalette::WindowText),
+                                  colours.color(QPalette::Active, QPalette::Window), 4.5);
+    // Setting the colour changes the palette once more, to the same colour.
+    if (colours.color(QPalette::Disabled, QPalette::WindowText) == ink &&
+        colours.isBrushSet(QPalette::Disabled, QPalette::WindowText))
+        return;
+    colours.setColor(QPalette::Disabled, QPalette::WindowText, ink);
+    about->setPalette(colours);
 }
 
 void Keyboard::order_tabs()
@@ -88,6 +106,10 @@ void Keyboard::add_stop_key()
 
 bool Keyboard::eventFilter(QObject *watched, QEvent *event)
 {
+    // A new desktop palette, light or dark, reaches the about text too.
+    if (watched == ui->label_6 && (event->type() == QEvent::PaletteChange ||
+                                   event->type() == QEvent::ApplicationPaletteChange))
+        dim_about_text();
     if (event->type() == QEvent::KeyPress) {
         // Space plays and stops.
         const auto *key = static_cast<QKeyEvent *>(event);

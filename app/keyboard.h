@@ -22,6 +22,7 @@ protected:
 private:
     void name_controls();
     void keep_about_legible();
+    void dim_about_text();
     void order_tabs();
     void show_focus();
     void play_on_space();

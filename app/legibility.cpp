@@ -14,6 +14,9 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QMainWindow>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStyle>
 #include <QStyleOption>
 #include <QTextDocument>
@@ -269,4 +272,52 @@ QFont fitting_font(const QFont &desktop, qreal scale)
     QFont smallest = desktop;
     smallest.setPointSizeF(smallest_points);
     return smallest;
+}
+
+void fit_in(QMainWindow *window, const QSize &room)
+{
+    const QSize full = window->size();
+    if (full.width() <= room.width() && full.height() <= room.height()) {
+        window->setFixedSize(full);
+        return;
+    }
+    auto *scroll = new QScrollArea(window);
+    scroll->setObjectName(QStringLiteral("formScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    QWidget *form = window->takeCentralWidget();
+    form->setFixedSize(full);
+    scroll->setWidget(form);
+    window->setCentralWidget(scroll);
+    // As large as the room allows, and never larger than the form.
+    const int bar = scroll->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    window->setMinimumSize(QSize(200, 150).boundedTo(room));
+    window->setMaximumSize(full + QSize(bar, bar));
+    window->resize(full.boundedTo(room));
+}
+
+QSize available_room(const QScreen *screen)
+{
+    // A title bar and borders, as the common window managers draw them.
+    constexpr QSize frame(8, 40);
+    return screen != nullptr ? screen->availableGeometry().size() - frame
+                             : QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+}
+
+void place_over(QWidget *window, const QWidget *over)
+{
+    QScreen *screen = over->screen();
+    if (screen == nullptr)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QSize room = available_room(screen);
+    window->resize(window->size().expandedTo(window->sizeHint()).boundedTo(room));
+    QRect placed(QPoint(), window->size());
+    placed.moveCenter(over->frameGeometry().center());
+    // Inside the area, the frame's title bar included.
+    const QSize frame = area.size() - room;
+    placed.moveLeft(
+        qBound(area.left(), placed.left(), area.right() - placed.width() - frame.width()));
+    placed.moveTop(
+        qBound(area.top() + frame.height(), placed.top(), area.bottom() - placed.height()));
+    window->move(placed.topLeft() - QPoint(0, frame.height()));
 }

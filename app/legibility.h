@@ -12,6 +12,8 @@
 #include <QString>
 
 class QMainWindow;
+class QScreen;
+class QWidget;
 class Ui_MainWindow;
 
 struct TextFit {
@@ -50,3 +52,15 @@ QFont fitting_font(const QFont &desktop, qreal scale = 1);
 // The font for the canvas's picture, which its views scale by the window's
 // scale: the window's font as it is at the usual desktop sizes.
 QFont picture_font(const QFont &window, qreal scale);
+
+// Fixes the window at the size its form has where that fits in room, the
+// screen's available area; else the form scrolls in a window that does fit.
+void fit_in(QMainWindow *window, const QSize &room);
+
+// The room for a window's content on a screen: its available area, less the
+// frame a window manager puts around it. Unbounded without a screen.
+QSize available_room(const QScreen *screen);
+
+// Sizes a new window to fit the available area of the screen of over, and
+// centres it on over as far as that area allows.
+void place_over(QWidget *window, const QWidget *over);

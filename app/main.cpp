@@ -13,6 +13,9 @@ int main(int argc, char *argv[])
     if (const std::optional<int> answered = answer_without_display(argc, argv))
         return *answered;
     const std::unique_ptr<QApplication> app = open_application(argc, argv);
+    // What the dialogs remember goes to vellora/vellora.conf among the user's settings.
+    QCoreApplication::setOrganizationName(QStringLiteral("vellora"));
+    QCoreApplication::setApplicationName(QStringLiteral("vellora"));
     install_translations();
     const WindowCommandLine command = read_command_line(QCoreApplication::arguments());
     if (!check_command_line(command))

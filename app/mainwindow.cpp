@@ -3,14 +3,15 @@
 #include "mainwindow.h"
 
 #include "access/accessibility.h"
+#include "access/screen_reader.h"
+#include "classroom.h"
+#include "dialogs.h"
 #include "formulas.h"
 #include "keyboard.h"
 #include "legibility.h"
 #include "paneview.h"
-#include "presentation.h"
 #include "sequence_input.h"
 #include "sleeper.h"
-#include "translations.h"
 #include "ui_mainwindow.h"
 #include "visualizer.h"
 #include "words.h"
@@ -19,75 +20,12 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDesktopServices>
-#include <QDir>
-#include <QFileInfo>
 #include <QGraphicsScene>
-#include <QKeyEvent>
-#include <QPointer>
-#include <QShortcut>
 #include <QTextBrowser>
 #include <QTimer>
-#include <QUrl>
-#include <QtMath>
 
 #include <cstdlib>
 #include <ctime>
-
-namespace
-{
-
-// Keeps the keys a field edits with (arrows, Home, End, Return, the menu key)
-// away from the window's shortcuts while that field has the focus. Page Up and Page Down, which
-// presentation remotes send, stay with the shortcuts.
-class FieldKeyGuard : public QObject
-{
-public:
-    using QObject::QObject;
-
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::ShortcutOverride) {
-            const auto *key = static_cast<QKeyEvent *>(event);
-            // The formula list finds its items by their first letters.
-            if (qobject_cast<QComboBox *>(watched) && !key->text().isEmpty() &&
-                key->text().front().isPrint() &&
-                !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-                event->accept();
-                return true;
-            }
-            switch (key->key()) {
-            case Qt::Key_Left:
-            case Qt::Key_Right:
-            case Qt::Key_Up:
-            case Qt::Key_Down:
-            case Qt::Key_Home:
-            case Qt::Key_End:
-            case Qt::Key_Return:
-            case Qt::Key_Enter:
-            case Qt::Key_Menu:
-                event->accept();
-                return true;
-            default:
-                break;
-            }
-        }
-        return QObject::eventFilter(watched, event);
-    }
-};
-
-} // namespace
-
-void show_message_and_wait(QMessageBox::Icon icon, const QString &title, const QString &text)
-{
-    QPointer<QMessageBox> box = new QMessageBox(icon, title, text, QMessageBox::Ok);
-    box->show();
-    // Sleep in the event loop until something happens; the box's own input,
-    // painting and timers run meanwhile.
-    while (box && box->isVisible())
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
-    delete box;
-}
 
 void ensure_window_icon(QWidget *window)
 {
@@ -114,8 +52,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     ui->userDefLine->hide();
 
     setWindowFlags(Qt::Window | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setMinimumSize(width(), height());
-    setMaximumSize(width(), height());
+    fit_in(this, available_room(screen()));
 
     auto *scene = new QGraphicsScene(ui->Canvas);
     if (window_scale() != 1) // the canvas's views draw it larger
@@ -129,6 +66,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     access = new Accessibility(this, ui, vis);
     new Keyboard(this, ui);
     panes = new PaneView(vis, ui->Canvas, window_scale());
+    classroom = new Classroom(this, ui, vis, panes);
 
     srand(unsigned(time(nullptr)));
 
@@ -143,6 +81,18 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     key_redraw->setInterval(0);
     connect(key_redraw, &QTimer::timeout, this, &MainWindow::show_step);
 
+    connect_controls();
+    add_step_keys();
+}
+
+MainWindow::~MainWindow()
+{
+    delete ui;
+}
+
+// The controls to the slots, and the classroom to the window and to screen readers.
+void MainWindow::connect_controls()
+{
     connect(ui->chosenFormula, &QComboBox::currentIndexChanged, this, &MainWindow::set_stepgen);
     connect(ui->randomSeqSize, &QSlider::valueChanged, this, &MainWindow::display_size);
     connect(ui->applyButton, &QPushButton::clicked, this, &MainWindow::new_seq);
@@ -160,15 +110,11 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     connect(ui->jumpButton, &QPushButton::clicked, this, &MainWindow::jump);
     connect(ui->playButton, &QPushButton::clicked, this, &MainWindow::play);
 
-    add_shortcuts();
+    connect(classroom, &Classroom::sentence_changed, this, &MainWindow::show_step);
+    connect(classroom, &Classroom::presentation_activated, access, &Accessibility::step_shown);
 }
 
-MainWindow::~MainWindow()
-{
-    delete ui;
-}
-
-void MainWindow::add_shortcuts()
+void MainWindow::add_step_keys()
 {
     struct Binding {
         QList<QKeySequence> keys;
@@ -184,25 +130,12 @@ void MainWindow::add_shortcuts()
     };
     for (const Binding &b : bindings) {
         const auto slot = b.slot;
-        add_key_action(QString(), b.keys, false, [this, slot] {
-            // The class sees the step again before it moves on.
-            if (presentation && presentation->blanked())
-                return presentation->set_blanked(false);
+        classroom->add_step_key(b.keys, [this, slot] {
             moving_by_key = true;
             (this->*slot)();
             moving_by_key = false;
         });
     }
-
-    auto *guard = new FieldKeyGuard(this);
-    const QList<QWidget *> fields = {ui->userDefLine, ui->jumpStepNum, ui->playSpeed,
-                                     ui->randomSeqSize, ui->chosenFormula};
-    for (QWidget *field : fields) {
-        field->installEventFilter(guard);
-        for (QWidget *inner : field->findChildren<QWidget *>())
-            inner->installEventFilter(guard);
-    }
-    add_classroom_actions();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -226,19 +159,7 @@ void MainWindow::set_stepgen(int num)
         return;
     }
     ui->chosenFormula->setCurrentIndex(cur_formula);
-    open_help();
-}
-
-void MainWindow::open_help()
-{
-    // A self-contained page opens in every browser.
-    const QString path = QCoreApplication::applicationDirPath() + u'/' + help_page_name();
-    const bool opened =
-        QFileInfo::exists(path) && QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-    if (!opened)
-        show_message_and_wait(
-            QMessageBox::Information, tr("More information"),
-            tr("The help document could not be opened:\n%1").arg(QDir::toNativeSeparators(path)));
+    open_help_page();
 }
 
 QString MainWindow::size_caption(int val)
@@ -314,7 +235,6 @@ void MainWindow::new_seq()
 
     vis->build_trace();
     emit trace_applied();
-    predictor.reset();
     ui->jumpStepNum->setMaximum(int(vis->steps.size()));
     draw_step();
     panes->centre();
@@ -331,8 +251,6 @@ void MainWindow::redraw()
         show_step();
 }
 
-// A move asked for by a key and not drawn yet is drawn now, so that what
-// follows acts on the step on display.
 void MainWindow::settle()
 {
     if (key_redraw->isActive())
@@ -353,17 +271,12 @@ void MainWindow::show_step()
 // mode, the presentation following the step, and screen readers told of it.
 void MainWindow::draw_step()
 {
-    words = step_words(*vis, predictor.sentence(*vis));
+    const StepWords words = step_words(*vis, classroom->sentence());
     vis->render();
     ui->sortStatus->setPlainText(words.text());
     ui->jumpStepNum->setValue(vis->cur_step + 1);
-    setWindowTitle(predictor.title());
-    if (presentation)
-        presentation->set_score(predictor.score());
-    if (presentation)
-        presentation->set_words(words);
-    if (presentation && presentation->isVisible())
-        presentation->follow();
+    setWindowTitle(classroom->title());
+    classroom->show_words(words);
     access->step_shown(words);
 }
 
@@ -381,11 +294,8 @@ void MainWindow::step_back()
 void MainWindow::step_front()
 {
     // A question of the predict mode is revealed before the trace moves on.
-    if (predictor.asking(*vis)) {
-        predictor.reveal(*vis);
-        redraw();
-        return;
-    }
+    if (classroom->reveal())
+        return redraw();
     step_to(1);
 }
 
@@ -434,8 +344,7 @@ void MainWindow::set_playback_controls_enabled(bool enabled)
     for (QWidget *w : enabled ? enable_order : disable_order)
         w->setEnabled(enabled);
     ui->playButton->setText(enabled ? tr("Play") : tr("Stop"));
-    for (QAction *action : resting_keys)
-        action->setEnabled(enabled);
+    classroom->set_playing(!enabled);
 }
 
 qint32 MainWindow::playback_delay() const
@@ -455,7 +364,12 @@ void MainWindow::play()
     // A sleep left over from an earlier playback ends at once.
     sleeper->interrupt();
     sleeper->wait();
-    sleeper->delay_ms = playback_delay();
+    // A screen reader is let finish the sentence of each step.
+    const auto pause = [this] {
+        return ScreenReader::instance()->pause_ms(playback_delay(),
+                                                  step_words(*vis, classroom->sentence()).sentence);
+    };
+    sleeper->delay_ms = pause();
     sleeper->rearm();
     // The end of every sleep posts an event here, which wakes the loop below.
     const QMetaObject::Connection wake = connect(sleeper, &QThread::finished, this, [] {});
@@ -465,8 +379,9 @@ void MainWindow::play()
     while (playing && !at_last_step()) {
         if (sleeper->isFinished()) {
             vis->set_current_step(vis->cur_step + 1);
-            predictor.reveal(*vis); // playback asks nothing
+            classroom->reveal(); // playback asks nothing
             redraw();
+            sleeper->delay_ms = pause();
             sleeper->start(QThread::InheritPriority);
         }
         // Past the end there is nothing left to wait for.

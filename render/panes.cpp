@@ -90,10 +90,9 @@ PanePiece gap_strip_piece(const Visualizer &vis, const QSizeF &view, qreal scale
 
 // One pane over the rows, moved only when the boxes of the focus are not all
 // in it, and then with half a box to spare.
-PanePiece one_pane(const Visualizer &vis, const Focus &focus, const QRectF &rows, qreal scale,
-                   qreal *left)
+PanePiece one_pane(const Visualizer &vis, const Focus &focus, const QRectF &rows, qreal unit,
+                   qreal scale, qreal *left)
 {
-    const qreal unit = box_width(vis);
     const qreal width = unit * qreal(vis.seq.size());
     const qreal shown = rows.width() / scale;
     if (std::isnan(*left) || focus.first == -1)
@@ -113,9 +112,9 @@ PanePiece one_pane(const Visualizer &vis, const Focus &focus, const QRectF &rows
 
 // Two panes, each centred on one of the boxes of the focus, with the break
 // mark between them that says how far apart they are.
-void two_panes(const Visualizer &vis, const Focus &focus, const QRectF &rows, PaneLayout *layout)
+void two_panes(const Visualizer &vis, const Focus &focus, const QRectF &rows, qreal unit,
+               PaneLayout *layout)
 {
-    const qreal unit = box_width(vis);
     const qreal width = unit * qreal(vis.seq.size());
     layout->apart = QCoreApplication::translate("Panes", "… %1 apart …").arg(num_to_str(focus.gap));
     const qreal mark =
@@ -134,32 +133,30 @@ void two_panes(const Visualizer &vis, const Focus &focus, const QRectF &rows, Pa
 }
 
 // The elements whose boxes a pane shows at least half of: first and last.
-std::pair<int, int> elements_in(const Visualizer &vis, const QRectF &source)
+std::pair<int, int> elements_in(int count, qreal unit, const QRectF &source)
 {
-    const qreal unit = box_width(vis);
-    const int last = int(vis.seq.size()) - 1;
+    const int last = count - 1;
     return {qBound(0, qCeil(source.left() / unit - 0.5), last),
             qBound(0, qFloor(source.right() / unit - 0.5), last)};
 }
 
 // Over a pane's boxes, the numbers (from 1) of its first and last element and
 // of every tenth between; below its cut edges, how many elements go on there.
-void add_notes(const Visualizer &vis, const PanePiece &pane, bool left_edge, bool right_edge,
-               PaneLayout *layout)
+void add_notes(const Visualizer &vis, qreal unit, const PanePiece &pane, bool left_edge,
+               bool right_edge, PaneLayout *layout)
 {
     const qreal scale = layout->scale;
-    const qreal unit = box_width(vis) * scale;
-    const auto [first, last] = elements_in(vis, pane.source);
+    const auto [first, last] = elements_in(int(vis.seq.size()), unit, pane.source);
     const qreal band = box * scale;
     const auto centre_of = [&](int i) {
-        return pane.target.left() + ((i + 0.5) * box_width(vis) - pane.source.left()) * scale;
+        return pane.target.left() + ((i + 0.5) * unit - pane.source.left()) * scale;
     };
     for (int i = first; i <= last; ++i) {
         const bool tenth = (i + 1) % 10 == 0 && i - first >= 3 && last - i >= 3;
         if (i == first || i == last || tenth)
-            layout->notes << PaneNote{
-                QRectF(centre_of(i) - unit, pane.target.top() - band, 2 * unit, band),
-                num_to_str(i + 1), Qt::AlignCenter};
+            layout->notes << PaneNote{QRectF(centre_of(i) - unit * scale, pane.target.top() - band,
+                                             2 * unit * scale, band),
+                                      num_to_str(i + 1), Qt::AlignCenter};
     }
     const QRectF below(pane.target.left(), pane.target.bottom(), pane.target.width(), band);
     const int before = first, after = int(vis.seq.size()) - 1 - last;
@@ -187,7 +184,8 @@ PaneLayout lay_out(const Visualizer &vis, const QSizeF &view, qreal scale, qreal
         return layout;
     layout.whole = false;
 
-    const qreal top = qMax<qreal>(0, (view.height() - rows::height * scale) / 2);
+    // Centred with the room below for the notes of the panes' edges.
+    const qreal top = qMax<qreal>(0, (view.height() - (rows::height + box) * scale) / 2);
     if (vis.steps.at(vis.cur_step).gap_idx != -1)
         layout.pieces << gap_strip_piece(vis, view, scale, top);
 
@@ -195,13 +193,13 @@ PaneLayout lay_out(const Visualizer &vis, const QSizeF &view, qreal scale, qreal
                       rows_height * scale);
     const Focus focus = focus_of(vis);
     if (focus.second == -1 || (focus.gap + 1) * unit * scale <= rows.width())
-        layout.pieces << one_pane(vis, focus, rows, scale, left);
+        layout.pieces << one_pane(vis, focus, rows, unit, scale, left);
     else
-        two_panes(vis, focus, rows, &layout);
+        two_panes(vis, focus, rows, unit, &layout);
     const int panes = layout.panes();
     for (int i = 0; i < panes; ++i)
-        add_notes(vis, layout.pieces.at(layout.pieces.size() - panes + i), i == 0, i == panes - 1,
-                  &layout);
+        add_notes(vis, unit, layout.pieces.at(layout.pieces.size() - panes + i), i == 0,
+                  i == panes - 1, &layout);
     return layout;
 }
 

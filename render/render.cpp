@@ -324,22 +324,14 @@ QGraphicsRectItem *Visualizer::draw_box(int x, int y, int w, int h, int value, Q
     return rect;
 }
 
-void Visualizer::render()
+namespace
 {
-    if (scene == nullptr || steps.isEmpty())
-        return;
-    Boxes *boxes = boxes_of(this);
-    // A diagram with a light ground of its own: its black marks and outlines
-    // keep their contrast on a dark desktop too.
-    if (scene->backgroundBrush() != QBrush(Qt::white))
-        scene->setBackgroundBrush(Qt::white);
 
-    const TraceStep &step = steps.at(cur_step);
-    const int n = int(seq.size());
-    const int gap_count = int(gaps.size());
-    const int unit = box_width(*this);
-    const int width = unit * n;
-
+// The gap row, and the gap strip that views in panes show: applied, in force,
+// to come.
+void draw_gaps(Visualizer &vis, Boxes *boxes, const TraceStep &step, int width)
+{
+    const int gap_count = int(vis.gaps.size());
     int used = 0;
     if (step.gap_idx != -1 && gap_count != 0) {
         for (; used < gap_count; ++used) {
@@ -351,37 +343,67 @@ void Visualizer::render()
             look.framed = used == step.gap_idx;
             boxes->set(0, used,
                        QRect((used * width) / gap_count, rows::gap_y, width / gap_count, box_size),
-                       gaps.at(used), look);
-            boxes->set(3, used, gap_strip_box(*this, used).toRect(), gaps.at(used), look);
+                       vis.gaps.at(used), look);
+            boxes->set(3, used, gap_strip_box(vis, used).toRect(), vis.gaps.at(used), look);
         }
     }
     boxes->hide_rest(0, used);
     boxes->hide_rest(3, used);
+}
 
-    const int h = step.gap_idx != -1 ? gaps.at(step.gap_idx) : 0;
+// The sequence, the members of the current subsequence shaded and linked down.
+void draw_sequence(const Visualizer &vis, Boxes *boxes, const TraceStep &step, int unit)
+{
+    const int n = int(vis.seq.size());
+    const int h = step.gap_idx != -1 ? vis.gaps.at(step.gap_idx) : 0;
     for (int i = 0; i < n; ++i) {
         const bool member =
             step.sub_start != -1 && unsigned(h - step.sub_start + i) % unsigned(h) == 0;
         Look look;
         look.fill = member ? Qt::gray : Qt::white;
         look.linked = member && step.sub_start < n;
-        boxes->set(1, i, QRect(unit * i, rows::sequence_y, unit, box_size), seq.at(i), look);
+        boxes->set(1, i, QRect(unit * i, rows::sequence_y, unit, box_size), vis.seq.at(i), look);
     }
     boxes->hide_rest(1, n);
+}
 
-    used = 0;
+// The current subsequence under its members, the compared elements framed.
+void draw_subsequence(const Visualizer &vis, Boxes *boxes, const TraceStep &step, int unit)
+{
+    const int n = int(vis.seq.size());
+    int used = 0;
     if (step.sub_start != -1 && step.sub_start < n) {
-        for (int k = step.sub_start; k < n; k += gaps.at(step.gap_idx), ++used) {
+        for (int k = step.sub_start; k < n; k += vis.gaps.at(step.gap_idx), ++used) {
             const bool compared = k == step.pos_a || k == step.pos_b;
             Look look;
             look.fill = compared ? purple : light_blue;
             look.framed = compared;
-            boxes->set(2, used, QRect(unit * k, rows::subsequence_y, unit, box_size), seq.at(k),
+            boxes->set(2, used, QRect(unit * k, rows::subsequence_y, unit, box_size), vis.seq.at(k),
                        look);
         }
     }
     boxes->hide_rest(2, used);
+}
 
+} // namespace
+
+void Visualizer::render()
+{
+    if (scene == nullptr || steps.isEmpty())
+        return;
+    Boxes *boxes = boxes_of(this);
+    // A diagram with a light ground of its own: its black marks and outlines
+    // keep their contrast on a dark desktop too.
+    if (const QBrush &ground = scene->backgroundBrush();
+        ground.style() != Qt::SolidPattern || ground.color() != Qt::white)
+        scene->setBackgroundBrush(Qt::white);
+
+    const TraceStep &step = steps.at(cur_step);
+    const int unit = box_width(*this);
+    const int width = unit * int(seq.size());
+    draw_gaps(*this, boxes, step, width);
+    draw_sequence(*this, boxes, step, unit);
+    draw_subsequence(*this, boxes, step, unit);
     scene->setSceneRect(0, 0, width, rows::height);
 
     if (status != nullptr)

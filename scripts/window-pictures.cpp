@@ -8,7 +8,8 @@
 // that compares the formulas on 25 random numbers, on Shell's worst case of
 // the help page, and in the growth chart.
 //
-// Usage: QT_QPA_PLATFORM=offscreen window-pictures OUTPUT_DIR
+// Usage, on a full HD screen as the fonts are measured on:
+//   QT_QPA_PLATFORM=offscreen:configfile=tests/fullhd-screen.json window-pictures OUTPUT_DIR
 // Prints the font each desktop font becomes; the pictures are named
 // <font>-<language>-<scene>.png.
 #include "compare.h"
@@ -66,22 +67,20 @@ void trigger(MainWindow &window, const QKeySequence &key)
             action->trigger();
 }
 
-// Takes the pictures of one font and language into folder.
-void take(const QFont &desktop, const QString &language, const QDir &folder)
-{
-    QLocale::setDefault(QLocale(language));
-    install_translations();
-    // As on a full HD screen, whatever the offscreen one is.
-    set_window_scale(text_scale(desktop, QRect(0, 0, 1920, 1040)));
-    QApplication::setFont(fitting_font(desktop, window_scale()));
-    const QString stem = desktop.family().remove(u' ') + QString::number(desktop.pointSize()) +
-                         u'-' + language + u'-';
-    QTextStream(stdout) << desktop.family() << ' ' << desktop.pointSize() << " (" << language
-                        << ") -> " << QFontInfo(QApplication::font()).family() << ' '
-                        << QApplication::font().pointSizeF() << ", window scale " << window_scale()
-                        << '\n';
+// Where the pictures of one font and language go, and what their names begin with.
+struct Album {
+    QDir folder;
+    QString stem;
+    void save(QWidget *widget, const QString &scene) const
+    {
+        widget->grab().save(folder.filePath(stem + scene + QStringLiteral(".png")));
+    }
+};
 
-    MainWindow window;
+// The window at a front step, at sixty numbers in the middle of their trace,
+// and at numbers of many digits.
+void take_window(MainWindow &window, const Album &album)
+{
     window.show();
     settle();
     auto *vis = window.findChild<Visualizer *>();
@@ -91,49 +90,79 @@ void take(const QFont &desktop, const QString &language, const QDir &folder)
             break;
         }
     settle();
-    window.grab().save(folder.filePath(stem + QStringLiteral("front.png")));
+    album.save(&window, QStringLiteral("front"));
 
     apply(window, random_numbers(60, 99));
     vis->set_current_step(150);
     window.step_front();
     settle();
-    window.grab().save(folder.filePath(stem + QStringLiteral("sixty.png")));
+    album.save(&window, QStringLiteral("sixty"));
 
     apply(window, QStringLiteral("1234 98765 4444444 12 2147483647 55555 1000000000 31337"));
     window.step_to(5);
     settle();
-    window.grab().save(folder.filePath(stem + QStringLiteral("digits.png")));
+    album.save(&window, QStringLiteral("digits"));
+}
 
+// The window that compares the formulas: on 25 random numbers, on Shell's
+// worst case of the help page, and its growth chart.
+void take_compare(MainWindow &window, const Album &album)
+{
     apply(window, random_numbers(25, 25));
     trigger(window, QKeySequence(Qt::Key_F6));
-    if (auto *compare = window.findChild<CompareWindow *>()) {
-        settle(300);
-        compare->grab().save(folder.filePath(stem + QStringLiteral("compare-random.png")));
-        apply(window, QStringLiteral("9 1 10 2 11 3 12 4 13 5 14 6 15 7 16 8"));
-        settle(300);
-        compare->grab().save(folder.filePath(stem + QStringLiteral("compare-worst.png")));
-        compare->findChild<QTabWidget *>()->setCurrentIndex(1);
-        while (compare->computing())
-            settle(50);
-        settle(300);
-        compare->grab().save(folder.filePath(stem + QStringLiteral("compare-growth.png")));
-        compare->close();
-    }
+    auto *compare = window.findChild<CompareWindow *>();
+    if (compare == nullptr)
+        return;
+    settle(300);
+    album.save(compare, QStringLiteral("compare-random"));
+    apply(window, QStringLiteral("9 1 10 2 11 3 12 4 13 5 14 6 15 7 16 8"));
+    settle(300);
+    album.save(compare, QStringLiteral("compare-worst"));
+    compare->findChild<QTabWidget *>()->setCurrentIndex(1);
+    while (compare->computing())
+        settle(50);
+    settle(300);
+    album.save(compare, QStringLiteral("compare-growth"));
+    compare->close();
+}
 
+// The error box of a typed text without numbers, over the window.
+void take_error(MainWindow &window, const Album &album)
+{
     QTimer::singleShot(300, &window, [&] {
         if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
             QImage picture = window.grab().toImage();
             QPainter(&picture).drawPixmap(40, 150, box->grab());
-            picture.save(folder.filePath(stem + QStringLiteral("error.png")));
+            picture.save(album.folder.filePath(album.stem + QStringLiteral("error.png")));
             box->done(QMessageBox::Ok);
         }
     });
     apply(window, QStringLiteral("abc"));
+}
 
+// Takes the pictures of one font and language into folder.
+void take(const QFont &desktop, const QString &language, const QDir &folder)
+{
+    QLocale::setDefault(QLocale(language));
+    install_translations();
+    // As on a full HD screen, whatever the offscreen one is.
+    set_window_scale(text_scale(desktop, QRect(0, 0, 1920, 1040)));
+    QApplication::setFont(fitting_font(desktop, window_scale()));
+    const Album album{folder, desktop.family().remove(u' ') + QString::number(desktop.pointSize()) +
+                                  u'-' + language + u'-'};
+    QTextStream(stdout) << desktop.family() << ' ' << desktop.pointSize() << " (" << language
+                        << ") -> " << QFontInfo(QApplication::font()).family() << ' '
+                        << QApplication::font().pointSizeF() << ", window scale " << window_scale()
+                        << '\n';
+
+    MainWindow window;
+    take_window(window, album);
+    take_compare(window, album);
+    take_error(window, album);
     trigger(window, QKeySequence(Qt::Key_F5));
     settle(300);
     if (auto *presentation = window.findChild<PresentationView *>())
-        presentation->grab().save(folder.filePath(stem + QStringLiteral("presentation.png")));
+        album.save(presentation, QStringLiteral("presentation"));
 
     for (auto *translator : qApp->findChildren<QTranslator *>()) {
         QCoreApplication::removeTranslator(translator);

@@ -7,6 +7,7 @@
 
 #include <QList>
 #include <QString>
+#include <QTest>
 
 #include <utility>
 
@@ -53,4 +54,15 @@ inline QString separated_by(const QString &separator)
 {
     return separator + QStringLiteral("5") + separator + QStringLiteral("-3") + separator +
            separator + QStringLiteral("8") + separator;
+}
+
+// The rows of a _data() function: each separator, and whether it warns.
+inline void add_separator_rows()
+{
+    QTest::addColumn<QString>("separator");
+    QTest::addColumn<bool>("odd");
+    for (const auto &[name, separator] : whitespace_separators)
+        QTest::newRow(name) << separator << false;
+    for (const auto &[name, separator] : odd_separators)
+        QTest::newRow(name) << separator << true;
 }

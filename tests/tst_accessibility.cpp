@@ -5,8 +5,11 @@
 // and stops from the keys; and what the canvas tells a screen reader.
 #include "access/accessibility.h"
 #include "access/steps.h"
+#include "contrast.h"
 #include "paneview.h"
 #include "window_fixture.h"
+
+#include <cmath>
 
 namespace
 {
@@ -30,28 +33,40 @@ QList<Told> &told()
     return list;
 }
 
-void record_focus(QAccessibleEvent *event)
+// What the step box said at each new value it told screen readers.
+QStringList &box_told()
 {
+    static QStringList list;
+    return list;
+}
+
+void record(QAccessibleEvent *event)
+{
+    QAccessibleInterface *item = event->accessibleInterface();
+    if (event->type() == QAccessible::ValueChanged && item != nullptr &&
+        item->role() == QAccessible::SpinBox)
+        box_told() << item->text(QAccessible::Value);
     if (event->type() != QAccessible::Focus)
         return;
-    QAccessibleInterface *item = event->accessibleInterface();
     QAccessibleInterface *parent = item != nullptr ? item->parent() : nullptr;
     told() << Told{item != nullptr ? item->text(QAccessible::Name) : QString(),
                    parent != nullptr ? parent->indexOfChild(item) : -1};
 }
 
 // A screen reader listening for as long as it lives: what it is told is
-// recorded in told().
+// recorded in told() and box_told().
 struct Listening {
     Listening()
     {
         told().clear();
-        Accessibility::listen(record_focus);
+        box_told().clear();
+        Accessibility::listen(record);
     }
     ~Listening()
     {
         Accessibility::listen(nullptr);
         told().clear();
+        box_told().clear();
     }
 };
 
@@ -73,6 +88,18 @@ class TestAccessibility : public QObject
                 break;
         }
         return names;
+    }
+
+    // What the status panel says of the step on display, above its counters.
+    QString sentence() const { return w->status().section(QStringLiteral("\n\n"), 0, 0); }
+    // What the step box says with the step on display in it.
+    QString box_says() const
+    {
+        return QStringLiteral("%1: %2").arg(w->vis->cur_step + 1).arg(sentence());
+    }
+    QAccessibleInterface *step_box() const
+    {
+        return QAccessible::queryAccessibleInterface(w->get("jumpStepNum"));
     }
 
 private slots:
@@ -348,6 +375,299 @@ private slots:
         const Told last = told().constLast();
         QCOMPARE(last.index, w->vis->cur_step);
         QCOMPARE(last.name, sentence);
+    }
+
+    void attention_data()
+    {
+        QTest::addColumn<QString>("keyboard"); // the control with the keyboard
+        QTest::addColumn<QString>("move");     // a key, or a click on that control
+        QTest::addColumn<bool>("canvas_told"); // the step's item takes the focus
+        QTest::newRow("the canvas, Right") << "Canvas"
+                                           << "Right" << true;
+        QTest::newRow("the canvas, Ctrl+Left") << "Canvas"
+                                               << "Ctrl+Left" << true;
+        for (const char *button : {"prevStep", "nextStep", "prevSubseq", "nextSubseq", "firstSlide",
+                                   "lastSlide", "jumpButton"})
+            QTest::addRow("%s clicked", button) << button << "click" << true;
+        QTest::newRow("the Next step button, Page Down") << "nextStep"
+                                                         << "PgDown" << true;
+        QTest::newRow("the speed slider, Page Down") << "playSpeed"
+                                                     << "PgDown" << false;
+        QTest::newRow("the Play button, Page Down") << "playButton"
+                                                    << "PgDown" << false;
+        QTest::newRow("the status panel, Page Up") << "sortStatus"
+                                                   << "PgUp" << true;
+        QTest::newRow("the formula list, Page Down") << "chosenFormula"
+                                                     << "PgDown" << false;
+        QTest::newRow("the Apply button, End") << "applyButton"
+                                               << "End" << false;
+        QTest::newRow("the step box, Page Down") << "jumpStepNum"
+                                                 << "PgDown" << false;
+        QTest::newRow("the step box, a number entered") << "jumpStepNum"
+                                                        << "14 Return" << false;
+    }
+
+    // A step moves screen readers' attention to the canvas's item for it only
+    // while the keyboard is on the canvas, on the status panel or on a button
+    // that steps the trace; elsewhere the keyboard's control keeps it. The
+    // step box tells every step, with its number.
+    void attention()
+    {
+        QFETCH(QString, keyboard);
+        QFETCH(QString, move);
+        QFETCH(bool, canvas_told);
+        w->apply(QStringLiteral("9 3 7 1 8 2 6 10 5 4"));
+        w->window->step_to(9);
+        w->get<QSpinBox>("jumpStepNum")->setValue(14);
+        QWidget *control = w->get(keyboard.toLatin1().constData());
+        control->setFocus();
+        QCoreApplication::processEvents();
+        QWidget *focus = QApplication::focusWidget();
+        QVERIFY(focus == control || control->isAncestorOf(focus));
+
+        Listening listening;
+        if (move == u"click") {
+            QTest::mouseClick(control, Qt::LeftButton);
+        } else if (move.endsWith(u" Return")) {
+            w->get<QSpinBox>("jumpStepNum")->selectAll();
+            QTest::keyClicks(focus, move.section(u' ', 0, 0));
+            press(focus, Qt::Key_Return);
+        } else {
+            const QKeyCombination key = QKeySequence(move)[0];
+            press(focus, key.key(), key.keyboardModifiers());
+        }
+        QCoreApplication::processEvents();
+
+        QVERIFY(w->vis->cur_step != 9);
+        QCOMPARE(QApplication::focusWidget(), focus);
+        if (canvas_told) {
+            QVERIFY(!told().isEmpty());
+            QCOMPARE(told().constLast().index, w->vis->cur_step);
+            QCOMPARE(told().constLast().name, sentence());
+        } else {
+            QCOMPARE(told().size(), 0);
+        }
+        QVERIFY(!box_told().isEmpty());
+        QCOMPARE(box_told().constLast(), box_says());
+    }
+
+    // In the step box, a number entered jumps to its step and the box says
+    // the number with the step's sentence; Up and Down say the number they
+    // reach with that step's sentence; a number being typed says itself
+    // alone, and nothing is told until it is entered. The box keeps the
+    // keyboard and the attention throughout.
+    void step_box_says_each_step()
+    {
+        QRandomGenerator rng(23);
+        w->apply(typed_numbers(rng, 40));
+        auto *box = w->get<QSpinBox>("jumpStepNum");
+        box->setFocus();
+        QCoreApplication::processEvents();
+        QWidget *keyboard = QApplication::focusWidget();
+        const int steps = int(w->vis->steps.size());
+        const auto says = [this](int number) {
+            return QStringLiteral("%1: %2").arg(number).arg(w->vis->steps.at(number - 1).text);
+        };
+
+        Listening listening;
+        for (int round = 0; round < 12; ++round) {
+            const int number = rng.bounded(2, steps);
+            box->selectAll();
+            const qsizetype heard = box_told().size();
+            const int before = box->value();
+            QTest::keyClicks(keyboard, QString::number(number));
+            QCOMPARE(box_told().size(), heard);
+            QCOMPARE(box->value(), before);
+            if (number != before)
+                QCOMPARE(step_box()->text(QAccessible::Value), QString::number(number));
+            press(keyboard, Qt::Key_Return);
+            QCOMPARE(w->vis->cur_step, number - 1);
+            QCOMPARE(box_told().constLast(), box_says());
+
+            press(keyboard, Qt::Key_Up);
+            QCOMPARE(step_box()->valueInterface()->currentValue().toInt(), number + 1);
+            QCOMPARE(step_box()->text(QAccessible::Value), says(number + 1));
+            for (int down : {number, number - 1}) {
+                press(keyboard, Qt::Key_Down);
+                QCOMPARE(step_box()->text(QAccessible::Value), says(down));
+            }
+            QCOMPARE(w->vis->cur_step, number - 1);
+        }
+        QCOMPARE(QApplication::focusWidget(), keyboard);
+        QCOMPARE(told().size(), 0);
+    }
+
+    void canvas_back_with_the_keyboard_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<int>("key");
+        QTest::newRow("Tab from the Apply button") << "applyButton" << int(Qt::Key_Tab);
+        QTest::newRow("Shift+Tab from the status panel") << "sortStatus" << int(Qt::Key_Backtab);
+    }
+
+    // The canvas, back with the keyboard after steps taken elsewhere, tells
+    // the step on display.
+    void canvas_back_with_the_keyboard()
+    {
+        QFETCH(QString, from);
+        QFETCH(int, key);
+        w->apply(QStringLiteral("9 3 7 1 8 2 6 10 5 4"));
+        w->get("playSpeed")->setFocus();
+        for (int i = 0; i < 5; ++i)
+            press(QApplication::focusWidget(), Qt::Key_PageDown);
+        w->get(from.toLatin1().constData())->setFocus();
+        QCoreApplication::processEvents();
+
+        Listening listening;
+        press(QApplication::focusWidget(), Qt::Key(key));
+        QCoreApplication::processEvents();
+        QCOMPARE(QApplication::focusWidget(), w->get("Canvas"));
+        QCOMPARE(w->vis->cur_step, 5);
+        QVERIFY(!told().isEmpty());
+        QCOMPARE(told().constLast().index, 5);
+        QCOMPARE(told().constLast().name, sentence());
+    }
+
+    void predicting_is_said_data()
+    {
+        QTest::addColumn<QString>("keyboard");
+        QTest::addColumn<bool>("said");
+        QTest::newRow("on the canvas") << "Canvas" << true;
+        QTest::newRow("on the Next step button") << "nextStep" << true;
+        QTest::newRow("on the status panel") << "sortStatus" << true;
+        QTest::newRow("on the Play button") << "playButton" << false;
+        QTest::newRow("on the speed slider") << "playSpeed" << false;
+    }
+
+    // P says that predicting went on or off, with the step, where the
+    // canvas has the attention; once, not at the steps that follow. Elsewhere
+    // the keyboard's control keeps the attention.
+    void predicting_is_said()
+    {
+        QFETCH(QString, keyboard);
+        QFETCH(bool, said);
+        w->apply(QStringLiteral("9 3 7 1 8 2 6 10 5 4"));
+        w->window->step_to(1);
+        QWidget *control = w->get(keyboard.toLatin1().constData());
+        control->setFocus();
+        QCoreApplication::processEvents();
+
+        Listening listening;
+        QAccessibleInterface *list = QAccessible::queryAccessibleInterface(w->get("Canvas"));
+        for (const bool on : {true, false}) {
+            press(control, Qt::Key_P);
+            QCOMPARE(w->window->windowTitle() != QStringLiteral("Vellora"), on);
+            if (!said)
+                continue;
+            QVERIFY(!told().isEmpty());
+            QCOMPARE(told().constLast().index, 1);
+            QCOMPARE(told().constLast().name,
+                     QStringLiteral("Predict the steps: %1. ").arg(on ? "on" : "off") + sentence());
+            QCOMPARE(list->focusChild()->text(QAccessible::Name), sentence());
+        }
+        press(control, Qt::Key_PageDown);
+        QCOMPARE(w->vis->cur_step, 2);
+        QCOMPARE(QApplication::focusWidget(), control);
+        if (said)
+            QCOMPARE(told().constLast().name, sentence());
+        else
+            QCOMPARE(told().size(), 0);
+        QCOMPARE(box_told().constLast(), box_says());
+    }
+
+    void control_names_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("the step box") << "jumpStepNum"
+                                      << "Step number";
+        QTest::newRow("the size slider") << "randomSeqSize"
+                                         << "Size of the sequence";
+        QTest::newRow("the speed slider") << "playSpeed"
+                                          << "Speed: seconds per step";
+        QTest::newRow("the status panel") << "sortStatus"
+                                          << "Step explanation";
+        QTest::newRow("the typed sequence") << "userDefLine"
+                                            << "Please type in your sequence:";
+    }
+
+    // Controls whose caption does not say what they hold have names of their own.
+    void control_names()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, name);
+        QWidget *widget = w->get(control.toLatin1().constData());
+        QCOMPARE(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name), name);
+    }
+
+    // The status panel is a read-only text, not a label, whose name Orca
+    // would say instead of its text; its one line is the whole text, the
+    // sentence with the counters, which Orca says after the name.
+    void status_panel_read_whole()
+    {
+        w->apply(QStringLiteral("9 3 7 1 8 2 6 10 5 4"));
+        QAccessibleInterface *panel = QAccessible::queryAccessibleInterface(w->get("sortStatus"));
+        QCOMPARE(panel->role(), QAccessible::EditableText);
+        QVERIFY(panel->state().readOnly && panel->state().multiLine);
+        for (int step : {0, 7, 22}) {
+            w->window->step_to(step - w->vis->cur_step);
+            QVERIFY(w->status().contains(QStringLiteral("Current step: %1/").arg(step + 1)));
+            int start = -1;
+            int end = -1;
+            const int middle = int(w->status().size()) / 2;
+            QCOMPARE(panel->textInterface()->textAtOffset(middle, QAccessible::LineBoundary, &start,
+                                                          &end),
+                     w->status());
+            QCOMPARE(start, 0);
+            QCOMPARE(end, w->status().size());
+        }
+    }
+
+    void about_text_legible_data()
+    {
+        QTest::addColumn<QColor>("window");
+        QTest::addColumn<QColor>("text");
+        QTest::newRow("Fusion's light palette") << QColor(0xefefef) << QColor(Qt::black);
+        QTest::newRow("Breeze") << QColor(0xeff0f1) << QColor(0x232629);
+        QTest::newRow("Breeze Dark") << QColor(0x31363b) << QColor(0xeff0f1);
+        QTest::newRow("black on white") << QColor(Qt::white) << QColor(Qt::black);
+        QTest::newRow("white on black") << QColor(Qt::black) << QColor(Qt::white);
+        QTest::newRow("Solarized Dark") << QColor(0x002b36) << QColor(0x839496);
+        QTest::newRow("Solarized Light, whose text is fainter than 4.5:1")
+            << QColor(0xfdf6e3) << QColor(0x657b83);
+        QTest::newRow("white on mid grey, fainter than 4.5:1")
+            << QColor(0x777777) << QColor(Qt::white);
+    }
+
+    // The disabled about text keeps 4.5:1 on the window under any palette,
+    // set while the window is open, in its colour and in the pixels drawn;
+    // where the palette's own text has more, it stays dimmer than that.
+    void about_text_legible()
+    {
+        QFETCH(QColor, window);
+        QFETCH(QColor, text);
+        const QPalette before = QApplication::palette();
+        const auto restore = qScopeGuard([&] { QApplication::setPalette(before); });
+        QPalette colours = before;
+        colours.setColor(QPalette::Window, window);
+        colours.setColor(QPalette::WindowText, text);
+        QApplication::setPalette(colours);
+        QCoreApplication::processEvents();
+
+        auto *about = w->get<QLabel>("label_6");
+        QVERIFY(!about->isEnabled());
+        QCOMPARE(about->palette().color(QPalette::Window), window);
+        const QColor ink = about->palette().color(QPalette::Disabled, QPalette::WindowText);
+        QVERIFY2(contrast(ink, window) >= 4.5, qPrintable(ink.name()));
+        if (contrast(text, window) > 5)
+            QVERIFY2(contrast(ink, window) < 4.75, qPrintable(ink.name()));
+
+        const QImage drawn = about->grab().toImage();
+        qreal strongest = 1;
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int x = 0; x < drawn.width(); ++x)
+                strongest = qMax(strongest, contrast(drawn.pixelColor(x, y), window));
+        QVERIFY2(strongest >= 4.5, qPrintable(QString::number(strongest)));
     }
 
     void canvas_description_data()

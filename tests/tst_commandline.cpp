@@ -148,12 +148,7 @@ private slots:
     // once.
     void separators_data()
     {
-        QTest::addColumn<QString>("separator");
-        QTest::addColumn<bool>("odd");
-        for (const auto &[name, separator] : whitespace_separators)
-            QTest::newRow(name) << separator << false;
-        for (const auto &[name, separator] : odd_separators)
-            QTest::newRow(name) << separator << true;
+        add_separator_rows();
     }
 
     void separators()

@@ -5,6 +5,7 @@
 // and a computation cancelled or cut short by closing.
 #include "access/accessibility.h"
 #include "compare.h"
+#include "contrast.h"
 #include "growth.h"
 #include "growthchart.h"
 #include "growthlegend.h"
@@ -53,20 +54,6 @@ int pixels_of(const QImage &image, const QColor &colour)
         for (int x = 0; x < image.width(); x += 2)
             count += image.pixelColor(x, y) == colour;
     return count;
-}
-
-// WCAG's contrast ratio of two colours.
-qreal contrast(const QColor &a, const QColor &b)
-{
-    const auto luminance = [](const QColor &c) {
-        const auto channel = [](qreal v) {
-            return v <= 0.04045 ? v / 12.92 : qPow((v + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) +
-               0.0722 * channel(c.blueF());
-    };
-    const qreal la = luminance(a) + 0.05, lb = luminance(b) + 0.05;
-    return qMax(la, lb) / qMin(la, lb);
 }
 
 // Whether a pixel of a chart is drawn on, rather than left white or ruled
@@ -403,6 +390,37 @@ class TestCompare : public QObject
     }
 
 private slots:
+    void opens_over_the_window_data()
+    {
+        QTest::addColumn<QPoint>("window_at");
+        QTest::newRow("window at the top left") << QPoint(0, 0);
+        QTest::newRow("window at the bottom right") << QPoint(500, 400);
+    }
+
+    // The window opens inside the screen's available area, centred on the
+    // main window as far as that area allows.
+    void opens_over_the_window()
+    {
+        QFETCH(QPoint, window_at);
+        w->window->move(window_at);
+        QVERIFY(open());
+        const QRect area = compare()->screen()->availableGeometry();
+        QVERIFY2(area.contains(compare()->frameGeometry()),
+                 qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                .arg(compare()->x())
+                                .arg(compare()->y())
+                                .arg(compare()->width())
+                                .arg(compare()->height())));
+        const QPoint centre = compare()->frameGeometry().center();
+        const QPoint wanted = w->window->frameGeometry().center();
+        // Off by no more than the area forces it.
+        const int dx = qAbs(centre.x() - wanted.x()), dy = qAbs(centre.y() - wanted.y());
+        QVERIFY(dx <= qMax(0, area.width() - compare()->frameGeometry().width()) / 2 +
+                          qAbs(wanted.x() - area.center().x()) + 1);
+        QVERIFY(dy <= qMax(0, area.height() - compare()->frameGeometry().height()) / 2 +
+                          qAbs(wanted.y() - area.center().y()) + 1);
+    }
+
     void init() { w.emplace(); }
     void cleanup() { w.reset(); }
 

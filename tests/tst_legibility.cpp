@@ -14,6 +14,71 @@ class TestLegibility : public QObject
 
     const QFont original = QApplication::font();
 
+    // The widened controls stay in the window and overlap nothing but what
+    // they overlapped before.
+    static void widened_controls_fit(const Ui_MainWindow &form, const QSize &size)
+    {
+        const QRect window(QPoint(0, 0), size);
+        for (QWidget *moved :
+             {static_cast<QWidget *>(form.label), static_cast<QWidget *>(form.chosenFormula),
+              static_cast<QWidget *>(form.jumpStepNum)}) {
+            QVERIFY(window.contains(moved->geometry()));
+            for (QWidget *other :
+                 form.centralWidget->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+                if (other != moved && other->geometry().intersects(moved->geometry()))
+                    QVERIFY2(moved == form.jumpStepNum && other == form.label_3,
+                             qPrintable(moved->objectName() + " overlaps " + other->objectName()));
+        }
+    }
+
+    // Every kind of step sentence, with the largest numbers and a five-digit
+    // step count, leaves the status panel without a scroll bar.
+    static void status_holds_every_sentence(WindowFixture &w)
+    {
+        QStringList numbers;
+        for (int i = 0; i < 1000; ++i)
+            numbers << QString::number(2147483646 + (i * 7 % 3 == 0));
+        w.get<QComboBox>("chosenFormula")->setCurrentIndex(3);
+        w.apply(numbers.join(u' '));
+        const QVector<TraceStep> &steps = w.vis->steps;
+        QVERIFY(steps.size() >= 10000);
+        QSet<QString> kinds;
+        auto *status = w.get<QTextBrowser>("sortStatus");
+        for (int i = 0; i < steps.size(); ++i) {
+            const TraceStep &s = steps[i];
+            w.vis->set_current_step(i);
+            const QVector<qint32> &seq = w.vis->seq;
+            const QString kind = s.pos_b == -1                  ? s.text.left(6)
+                                 : s.is_swap                    ? "swap"
+                                 : seq[s.pos_a] == seq[s.pos_b] ? "equal"
+                                                                : "more";
+            if (kinds.contains(kind) && i != steps.size() - 1)
+                continue;
+            kinds << kind;
+            w.window->step_to(0); // draws the step on display
+            QCoreApplication::processEvents();
+            QVERIFY2(status->verticalScrollBar()->maximum() == 0,
+                     qPrintable(status->toPlainText()));
+        }
+        QCOMPARE(kinds.size(), 8); // opening, gap, subsequence, swap, more, equal, front, closing
+    }
+
+    // The form, a step sentence and message boxes.
+    static void german_throughout(WindowFixture &w)
+    {
+        QCOMPARE(w.get<QPushButton>("applyButton")->text(), QString("Anwenden!"));
+        QVERIFY(w.status().startsWith("Fertig sortiert!"));
+        w.apply(QStringLiteral("abc"));
+        QCOMPARE(w.boxes, QStringList("Critical Fehler: Sie haben keine Folge eingegeben!\n"
+                                      "(Eine Folge besteht aus Zahlen, getrennt durch "
+                                      "Leerzeichen)"));
+        w.boxes.clear();
+        w.apply(QStringLiteral("1,2"));
+        QCOMPARE(w.boxes, QStringList("Information Hinweis zur Eingabe: Ihre Eingabe enthält "
+                                      "ungültige Zeichen (weder Ziffern noch Leerzeichen). "
+                                      "Diese werden wie Leerzeichen behandelt."));
+    }
+
 private slots:
     void cleanup()
     {
@@ -91,60 +156,12 @@ private slots:
             QVERIFY2(height >= digits, qPrintable(QString::number(height)));
         }
 
-        // The widened controls stay in the window and overlap nothing but
-        // what they overlapped before.
-        const QRect window(QPoint(0, 0), bare.size());
-        for (QWidget *moved :
-             {static_cast<QWidget *>(form.label), static_cast<QWidget *>(form.chosenFormula),
-              static_cast<QWidget *>(form.jumpStepNum)}) {
-            QVERIFY(window.contains(moved->geometry()));
-            for (QWidget *other :
-                 form.centralWidget->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
-                if (other != moved && other->geometry().intersects(moved->geometry()))
-                    QVERIFY2(moved == form.jumpStepNum && other == form.label_3,
-                             qPrintable(moved->objectName() + " overlaps " + other->objectName()));
-        }
-
-        // Every kind of step sentence, with the largest numbers and a five-digit
-        // step count, leaves the status panel without a scroll bar.
-        QStringList numbers;
-        for (int i = 0; i < 1000; ++i)
-            numbers << QString::number(2147483646 + (i * 7 % 3 == 0));
-        w->get<QComboBox>("chosenFormula")->setCurrentIndex(3);
-        w->apply(numbers.join(u' '));
-        const QVector<TraceStep> &steps = w->vis->steps;
-        QVERIFY(steps.size() >= 10000);
-        QSet<QString> kinds;
-        auto *status = w->get<QTextBrowser>("sortStatus");
-        for (int i = 0; i < steps.size(); ++i) {
-            const TraceStep &s = steps[i];
-            w->window->step_to(i - w->vis->cur_step);
-            const QVector<qint32> &seq = w->vis->seq;
-            const QString kind = s.pos_b == -1                  ? s.text.left(6)
-                                 : s.is_swap                    ? "swap"
-                                 : seq[s.pos_a] == seq[s.pos_b] ? "equal"
-                                                                : "more";
-            if (kinds.contains(kind) && i != steps.size() - 1)
-                continue;
-            kinds << kind;
-            QCoreApplication::processEvents();
-            QVERIFY2(status->verticalScrollBar()->maximum() == 0,
-                     qPrintable(status->toPlainText()));
-        }
-        QCOMPARE(kinds.size(), 8); // opening, gap, subsequence, swap, more, equal, front, closing
-        if (language == u"de") {   // the form, a step sentence, message boxes
-            QCOMPARE(w->get<QPushButton>("applyButton")->text(), QString("Anwenden!"));
-            QVERIFY(w->status().startsWith("Fertig sortiert!"));
-            w->apply(QStringLiteral("abc"));
-            QCOMPARE(w->boxes, QStringList("Critical Fehler: Sie haben keine Folge eingegeben!\n"
-                                           "(Eine Folge besteht aus Zahlen, getrennt durch "
-                                           "Leerzeichen)"));
-            w->boxes.clear();
-            w->apply(QStringLiteral("1,2"));
-            QCOMPARE(w->boxes, QStringList("Information Hinweis zur Eingabe: Ihre Eingabe enthält "
-                                           "ungültige Zeichen (weder Ziffern noch Leerzeichen). "
-                                           "Diese werden wie Leerzeichen behandelt."));
-        }
+        widened_controls_fit(form, bare.size());
+        if (QTest::currentTestFailed())
+            return;
+        status_holds_every_sentence(*w);
+        if (language == u"de" && !QTest::currentTestFailed())
+            german_throughout(*w);
     }
 };
 

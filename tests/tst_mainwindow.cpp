@@ -4,6 +4,7 @@
 // sorted (formula, input mode, size caption, Apply, the help item), including
 // hostile input and closing the window while a box waits.
 #include "formulas.h"
+#include "legibility.h"
 #include "sequence_input.h"
 #include "window_fixture.h"
 
@@ -93,6 +94,43 @@ private slots:
     {
         w.reset();
         QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    }
+
+    // Large text on a small screen (800 by 600 offscreen): the window fits
+    // the screen and its form scrolls, so that every control can be reached;
+    // the keys still step.
+    void large_text_on_a_small_screen()
+    {
+        w.reset();
+        const QFont before = QApplication::font();
+        set_window_scale(2);
+        QApplication::setFont(fitting_font(QFont(QStringLiteral("DejaVu Sans"), 18), 2));
+        w.emplace();
+        const QSize room = available_room(w->window->screen());
+        QVERIFY2(w->window->width() <= room.width() && w->window->height() <= room.height(),
+                 qPrintable(
+                     QStringLiteral("%1 by %2").arg(w->window->width()).arg(w->window->height())));
+        auto *scroll = w->window->findChild<QScrollArea *>(QStringLiteral("formScroll"));
+        QVERIFY(scroll);
+        w->window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w->window));
+        for (const char *name : {"nextStep", "nextSubseq", "lastSlide", "jumpButton", "label_6",
+                                 "applyButton", "Canvas"}) {
+            QWidget *control = w->get(name);
+            scroll->ensureWidgetVisible(control, 0, 0);
+            QCoreApplication::processEvents();
+            const QRect shown(control->mapTo(scroll->viewport(), QPoint()), control->size());
+            QVERIFY2(scroll->viewport()->rect().contains(shown.topLeft()) &&
+                         scroll->viewport()->rect().contains(shown.center()),
+                     name);
+        }
+        w->get("Canvas")->setFocus();
+        QTest::keyClick(w->get("Canvas"), Qt::Key_Right);
+        QTRY_COMPARE(w->vis->cur_step, 1);
+        w.reset();
+        set_window_scale(1);
+        QApplication::setFont(before);
+        w.emplace();
     }
 
     void start_state()

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: Vellora contributors
 // Moving through a trace in the real window: the navigation buttons, the step
 // box, the keys, the canvas following the step, and timed playback.
+#include "access/screen_reader.h"
 #include "formulas.h"
 #include "paneview.h"
 #include "sleeper.h"
@@ -226,6 +227,40 @@ private slots:
             QCOMPARE(controls(false), QStringList());
         }
         QCOMPARE(delay_ms(), 2507);
+    }
+
+    void a_screen_reader_hears_each_step_data()
+    {
+        QTest::addColumn<bool>("reader");
+        QTest::addColumn<double>("speed"); // the slider's share of its maximum
+        QTest::newRow("no screen reader, 155 ms") << false << 0.969;
+        QTest::newRow("no screen reader, 1 s") << false << 0.8;
+        QTest::newRow("a screen reader, fastest") << true << 1.0;
+        QTest::newRow("a screen reader, 155 ms") << true << 0.969;
+    }
+
+    // While a screen reader runs, playback waits at each step as long as its
+    // sentence takes to say; sighted users play at the slider's speed.
+    void a_screen_reader_hears_each_step()
+    {
+        QFETCH(bool, reader);
+        QFETCH(double, speed);
+        auto *slider = w->get<QSlider>("playSpeed");
+        set_speed(qRound(slider->maximum() * speed));
+        const qint32 slider_ms = playback_delay_ms(slider->value(), slider->maximum());
+        ScreenReader::instance()->set_running(reader);
+        qint32 waited = -1;
+        QString sentence;
+        QTimer::singleShot(100, w->window, [&] {
+            waited = delay_ms();
+            sentence = w->vis->steps.at(w->vis->cur_step).text;
+            w->click("playButton");
+        });
+        w->click("playButton");
+        ScreenReader::instance()->set_running(false);
+        QVERIFY(!sentence.isEmpty());
+        QCOMPARE(waited, reader ? qMax(slider_ms, ScreenReader::speaking_ms(sentence)) : slider_ms);
+        QVERIFY(!reader || waited >= 1000);
     }
 
     // Keys a focused field edits with stay with it; only Page Down steps.

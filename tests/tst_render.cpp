@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: Vellora contributors
 // Drawing a step: the boxes of the gap, sequence and subsequence rows with
 // their colours, places and labels, and the status text.
+#include "contrast.h"
 #include "visualizer.h"
 
 #include <QtTest>
@@ -81,20 +82,6 @@ QString codes(const QVector<Box> &boxes)
                      (b.label && b.label->isVisible() ? b.label->text() : QString()) +
                      marks(b.rect);
     return parts.join(u' ');
-}
-
-// WCAG's contrast ratio of two colours.
-qreal contrast(const QColor &a, const QColor &b)
-{
-    const auto luminance = [](const QColor &c) {
-        const auto channel = [](qreal v) {
-            return v <= 0.04045 ? v / 12.92 : qPow((v + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) +
-               0.0722 * channel(c.blueF());
-    };
-    const qreal la = luminance(a) + 0.05, lb = luminance(b) + 0.05;
-    return qMax(la, lb) / qMin(la, lb);
 }
 
 } // namespace

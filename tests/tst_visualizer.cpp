@@ -51,6 +51,91 @@ class TestVisualizer : public QObject
 {
     Q_OBJECT
 
+    // Walks the trace step by step, checking each step against its kind, and
+    // keeps the arrangement of each.
+    static void walk(Visualizer &vis, const Numbers &initial, QVector<Numbers> *shown)
+    {
+        const int count = int(vis.steps.size());
+        const int n = int(initial.size());
+        int keeps = 0, swaps = 0, last_gap = -1, next_sub = 0, subs = 0;
+        for (int i = 0; i < count; ++i) {
+            vis.set_current_step(i);
+            shown->append(vis.seq);
+            const TraceStep &s = vis.steps[i];
+            const bool outside = i == 0 || i == count - 1;
+            QCOMPARE(s.gap_idx == -1, outside);
+            const qint32 h = outside ? 0 : vis.gaps[s.gap_idx];
+            if (s.sub_start == -1) { // every subsequence with two elements had its turn
+                QCOMPARE(next_sub, subs);
+                next_sub = 0;
+                subs = qMax(0, qMin(h, n - h));
+            }
+            if (outside) {
+                QCOMPARE(s.text, i == 0 ? opening : QStringLiteral("Sorting finished!"));
+                QVERIFY(s.sub_start == -1 && s.pos_a == -1 && s.pos_b == -1 && !s.is_swap);
+            } else if (s.sub_start == -1) { // gap step
+                QCOMPARE(s.gap_idx, ++last_gap);
+                QVERIFY(s.pos_a == -1 && s.pos_b == -1 && !s.is_swap);
+                QCOMPARE(s.text, QStringLiteral("Setting gap length to %1.").arg(h));
+            } else if (s.pos_a == -1) { // subsequence step
+                QVERIFY(s.pos_b == -1 && !s.is_swap);
+                QCOMPARE(s.sub_start, next_sub++);
+            } else if (s.pos_b == -1) { // front step
+                QVERIFY(s.pos_a == s.sub_start && vis.steps[i - 1].is_swap && !s.is_swap);
+            } else { // comparison
+                const qint32 l = vis.seq[s.pos_a], r = vis.seq[s.pos_b];
+                QVERIFY(s.pos_b - s.pos_a == h && (s.pos_a - s.sub_start) % h == 0);
+                QCOMPARE(s.is_swap, l > r);
+                QCOMPARE(s.text,
+                         s.is_swap ? num_to_str(l) + " is more than " + num_to_str(r) +
+                                         ", we need to swap them."
+                                   : num_to_str(r) + (r > l ? " is more than " : " is equal to ") +
+                                         num_to_str(l) + ", we don't need to replace it anymore.");
+                ++(s.is_swap ? swaps : keeps);
+            }
+            // An exchange goes on with the same element, one gap further left.
+            if (i > 0 && vis.steps[i - 1].is_swap)
+                QCOMPARE(s.pos_b == -1 ? s.pos_a : s.pos_b, vis.steps[i - 1].pos_a);
+        }
+        QCOMPARE(last_gap, int(vis.gaps.size()) - 1);
+        QCOMPARE(vis.op_count, keeps + swaps);
+        QCOMPARE(vis.swap_count, swaps);
+        QVERIFY(std::is_sorted(vis.seq.begin(), vis.seq.end()));
+        vis.set_current_step(0);
+        QCOMPARE(vis.seq, initial);
+    }
+
+    // Any move, asked for directly or through the property, lands on the
+    // arrangement of the walk; jump_sub stops at subsequence steps.
+    static void moves(Visualizer &vis, QRandomGenerator &rng, const QVector<Numbers> &shown,
+                      const Numbers &initial)
+    {
+        const int count = int(vis.steps.size());
+        for (int move = 0; move < 20; ++move) {
+            // Any target is clamped, through the property as well.
+            const int target = move == 0   ? INT_MIN
+                               : move == 1 ? INT_MAX
+                                           : int(rng.bounded(-2, count + 2));
+            if (move % 2)
+                vis.setProperty("current_step", target);
+            else
+                vis.set_current_step(target);
+            QCOMPARE(vis.property("current_step").toInt(), std::clamp(target, 0, count - 1));
+            QCOMPARE(vis.seq, shown[vis.cur_step]);
+            QCOMPARE(initial_sequence(vis), initial);
+            const bool forward = rng.bounded(2);
+            const int from = vis.cur_step;
+            vis.jump_sub(forward);
+            int expected = from;
+            do
+                expected += forward ? 1 : -1;
+            while (expected > 0 && expected < count - 1 &&
+                   !(vis.steps[expected].sub_start != -1 && vis.steps[expected].pos_a == -1));
+            QCOMPARE(vis.cur_step, std::clamp(expected, 0, count - 1));
+            QCOMPARE(vis.seq, shown[vis.cur_step]);
+        }
+    }
+
 private slots:
     // The worked example: 3 1 2 with the single gap 1, step by step.
     void three_one_two()
@@ -104,79 +189,13 @@ private slots:
             gap_generators[formula](n, &gaps);
             QCOMPARE(vis.gaps, gaps);
 
-            const int count = int(vis.steps.size());
             QVector<Numbers> shown;
-            int keeps = 0, swaps = 0, last_gap = -1, next_sub = 0, subs = 0;
-            for (int i = 0; i < count; ++i) {
-                vis.set_current_step(i);
-                shown.append(vis.seq);
-                const TraceStep &s = vis.steps[i];
-                const bool outside = i == 0 || i == count - 1;
-                QCOMPARE(s.gap_idx == -1, outside);
-                const qint32 h = outside ? 0 : vis.gaps[s.gap_idx];
-                if (s.sub_start == -1) { // every subsequence with two elements had its turn
-                    QCOMPARE(next_sub, subs);
-                    next_sub = 0;
-                    subs = qMax(0, qMin(h, n - h));
-                }
-                if (outside) {
-                    QCOMPARE(s.text, i == 0 ? opening : QStringLiteral("Sorting finished!"));
-                    QVERIFY(s.sub_start == -1 && s.pos_a == -1 && s.pos_b == -1 && !s.is_swap);
-                } else if (s.sub_start == -1) { // gap step
-                    QCOMPARE(s.gap_idx, ++last_gap);
-                    QVERIFY(s.pos_a == -1 && s.pos_b == -1 && !s.is_swap);
-                    QCOMPARE(s.text, QStringLiteral("Setting gap length to %1.").arg(h));
-                } else if (s.pos_a == -1) { // subsequence step
-                    QVERIFY(s.pos_b == -1 && !s.is_swap);
-                    QCOMPARE(s.sub_start, next_sub++);
-                } else if (s.pos_b == -1) { // front step
-                    QVERIFY(s.pos_a == s.sub_start && vis.steps[i - 1].is_swap && !s.is_swap);
-                } else { // comparison
-                    const qint32 l = vis.seq[s.pos_a], r = vis.seq[s.pos_b];
-                    QVERIFY(s.pos_b - s.pos_a == h && (s.pos_a - s.sub_start) % h == 0);
-                    QCOMPARE(s.is_swap, l > r);
-                    QCOMPARE(s.text,
-                             s.is_swap
-                                 ? num_to_str(l) + " is more than " + num_to_str(r) +
-                                       ", we need to swap them."
-                                 : num_to_str(r) + (r > l ? " is more than " : " is equal to ") +
-                                       num_to_str(l) + ", we don't need to replace it anymore.");
-                    ++(s.is_swap ? swaps : keeps);
-                }
-                // An exchange goes on with the same element, one gap further left.
-                if (i > 0 && vis.steps[i - 1].is_swap)
-                    QCOMPARE(s.pos_b == -1 ? s.pos_a : s.pos_b, vis.steps[i - 1].pos_a);
-            }
-            QCOMPARE(last_gap, int(vis.gaps.size()) - 1);
-            QCOMPARE(vis.op_count, keeps + swaps);
-            QCOMPARE(vis.swap_count, swaps);
-            QVERIFY(std::is_sorted(vis.seq.begin(), vis.seq.end()));
-            vis.set_current_step(0);
-            QCOMPARE(vis.seq, initial);
-
-            for (int move = 0; move < 20; ++move) {
-                // Any target is clamped, through the property as well.
-                const int target = move == 0   ? INT_MIN
-                                   : move == 1 ? INT_MAX
-                                               : int(rng.bounded(-2, count + 2));
-                if (move % 2)
-                    vis.setProperty("current_step", target);
-                else
-                    vis.set_current_step(target);
-                QCOMPARE(vis.property("current_step").toInt(), std::clamp(target, 0, count - 1));
-                QCOMPARE(vis.seq, shown[vis.cur_step]);
-                QCOMPARE(initial_sequence(vis), initial);
-                const bool forward = rng.bounded(2);
-                const int from = vis.cur_step;
-                vis.jump_sub(forward);
-                int expected = from;
-                do
-                    expected += forward ? 1 : -1;
-                while (expected > 0 && expected < count - 1 &&
-                       !(vis.steps[expected].sub_start != -1 && vis.steps[expected].pos_a == -1));
-                QCOMPARE(vis.cur_step, std::clamp(expected, 0, count - 1));
-                QCOMPARE(vis.seq, shown[vis.cur_step]);
-            }
+            walk(vis, initial, &shown);
+            if (QTest::currentTestFailed())
+                return;
+            moves(vis, rng, shown, initial);
+            if (QTest::currentTestFailed())
+                return;
         }
     }
 
@@ -185,12 +204,7 @@ private slots:
     // added, and names the kind of separators it once took alone.
     void scan_separators_data()
     {
-        QTest::addColumn<QString>("separator");
-        QTest::addColumn<bool>("odd");
-        for (const auto &[name, separator] : whitespace_separators)
-            QTest::newRow(name) << separator << false;
-        for (const auto &[name, separator] : odd_separators)
-            QTest::newRow(name) << separator << true;
+        add_separator_rows();
     }
 
     void scan_separators()

@@ -55,6 +55,18 @@
         <source>Size of the sequence</source>
         <translation>Länge der Folge</translation>
     </message>
+    <message>
+        <source>%1: on.</source>
+        <translation>%1: an.</translation>
+    </message>
+    <message>
+        <source>%1: off.</source>
+        <translation>%1: aus.</translation>
+    </message>
+    <message>
+        <source>Step explanation</source>
+        <translation>Schritterklärung</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -311,8 +323,8 @@
         <translation>Nur drei verschiedene Werte, zufällig angeordnet</translation>
     </message>
     <message>
-        <source>Bad case for Shell&apos;s formula (best seen at 16 numbers)</source>
-        <translation>Ungünstiger Fall für die Shell-Formel (am deutlichsten bei 16 Zahlen)</translation>
+        <source>Bad case for Shell&apos;s formula (16 numbers)</source>
+        <translation>Ungünstiger Fall für die Shell-Formel (16 Zahlen)</translation>
     </message>
 </context>
 <context>
@@ -649,6 +661,18 @@ Untere Reihe, diese Teilfolge: die verglichenen Elemente violett mit Rahmen.</tr
         <source>Compare formulas…</source>
         <translation>Formeln vergleichen …</translation>
     </message>
+    <message>
+        <source>Random sequence…</source>
+        <translation>Zufallsfolge …</translation>
+    </message>
+    <message>
+        <source>Random sequence</source>
+        <translation>Zufallsfolge</translation>
+    </message>
+    <message>
+        <source>&amp;How many numbers (%1 to %2):</source>
+        <translation>&amp;Wie viele Zahlen (%1 bis %2):</translation>
+    </message>
 </context>
 <context>
     <name>Panes</name>
@@ -732,10 +756,6 @@ Untere Reihe, diese Teilfolge: die verglichenen Elemente violett mit Rahmen.</tr
         <translation>Vellora – Wettlauf</translation>
     </message>
     <message>
-        <source>Right, Left: both a step · Space: play · Up, Down: another second formula · Esc: back to the presentation</source>
-        <translation>Pfeil rechts, links: beide einen Schritt · Leertaste: abspielen · Pfeil hoch, runter: andere zweite Formel · Esc: zurück zur Präsentation</translation>
-    </message>
-    <message>
         <source>comparisons so far: %1 of %2 · swaps so far: %3 of %4 · step %5 of %6</source>
         <translation>Vergleiche bisher: %1 von %2 · Vertauschungen bisher: %3 von %4 · Schritt %5 von %6</translation>
     </message>
@@ -754,6 +774,14 @@ Untere Reihe, diese Teilfolge: die verglichenen Elemente violett mit Rahmen.</tr
     <message>
         <source>✓ finished together</source>
         <translation>✓ gleichzeitig fertig</translation>
+    </message>
+    <message>
+        <source>Right, Left: both to the next or previous comparison · Space: play · Up, Down: another second formula · Esc: back to the presentation</source>
+        <translation>Pfeil rechts, links: beide zum nächsten oder vorigen Vergleich · Leertaste: abspielen · Pfeil hoch, runter: andere zweite Formel · Esc: zurück zur Präsentation</translation>
+    </message>
+    <message>
+        <source>Race: %1 against %2.</source>
+        <translation>Wettlauf: %1 gegen %2.</translation>
     </message>
 </context>
 <context>

@@ -4,15 +4,21 @@
 
 #include "controls.h"
 #include "speaking.h"
+#include "step_box.h"
 #include "steps.h"
 #include "ui_mainwindow.h"
 #include "visualizer.h"
 #include "words.h"
 
 #include <QAbstractItemView>
+#include <QAction>
+#include <QActionEvent>
 #include <QApplication>
 #include <QComboBox>
 #include <QGraphicsView>
+#include <QSpinBox>
+
+#include <utility>
 
 void Accessibility::add_trace(Visualizer *vis)
 {
@@ -30,10 +36,19 @@ void Accessibility::listen(QAccessible::UpdateHandler listener)
 }
 
 Accessibility::Accessibility(QWidget *window, Ui_MainWindow *ui, Visualizer *vis)
-    : QObject(window), window(window), canvas(ui->Canvas), vis(vis)
+    : QObject(window), window(window), canvas(ui->Canvas), step_box(ui->jumpStepNum),
+      with_canvas({ui->sortStatus, ui->prevStep, ui->nextStep, ui->prevSubseq, ui->nextSubseq,
+                   ui->firstSlide, ui->lastSlide, ui->jumpButton}),
+      vis(vis)
 {
     add_trace(vis);
     connect(vis, &QObject::destroyed, this, [vis] { forget_shown_sentence(vis); });
+    register_step_box(step_box, vis);
+    // The box's value, and what a screen reader says of it, changes when a
+    // typed number is entered, not at each digit.
+    step_box->setKeyboardTracking(false);
+    canvas->installEventFilter(this);
+    window->installEventFilter(this);
 
     QComboBox *formulas = ui->chosenFormula;
     connect(formulas, &QComboBox::currentIndexChanged, this, [formulas] {
@@ -46,15 +61,61 @@ Accessibility::Accessibility(QWidget *window, Ui_MainWindow *ui, Visualizer *vis
 
 void Accessibility::step_shown(const StepWords &words)
 {
+    const QString said = std::exchange(news, QString());
     set_shown_sentence(vis, vis->cur_step, words.sentence);
     if (!listening())
         return;
-    QGraphicsView *view = canvas;
-    if (QWidget *active = QApplication::activeWindow(); active != nullptr && active != window)
+    if (QGraphicsView *view = attending_view()) {
+        // News goes with the item told now, not with the step for good.
+        if (!said.isEmpty())
+            set_shown_sentence(vis, vis->cur_step, said + u' ' + words.sentence);
+        tell(view);
+        set_shown_sentence(vis, vis->cur_step, words.sentence);
+    }
+    QAccessibleValueChangeEvent value(step_box, step_box->value());
+    notify(&value);
+}
+
+QGraphicsView *Accessibility::attending_view() const
+{
+    const auto shows_trace = [this](const QGraphicsView *view) {
+        return view != nullptr && view->scene() == vis->scene && view->isVisible();
+    };
+    // The presentation is nothing but a view of the trace.
+    if (QWidget *active = QApplication::activeWindow(); active != nullptr && active != window) {
         for (auto *other : active->findChildren<QGraphicsView *>())
-            if (other->scene() == vis->scene && other->isVisible())
-                view = other;
-    tell(view);
+            if (shows_trace(other))
+                return other;
+        return nullptr;
+    }
+    QWidget *focus = QApplication::focusWidget();
+    if (auto *view = qobject_cast<QGraphicsView *>(focus); shows_trace(view))
+        return view;
+    return focus != nullptr && with_canvas.contains(focus) ? canvas : nullptr;
+}
+
+bool Accessibility::eventFilter(QObject *watched, QEvent *event)
+{
+    // Qt tells the canvas's own focus after this event.
+    if (watched == canvas && event->type() == QEvent::FocusIn && listening())
+        QMetaObject::invokeMethod(this, &Accessibility::canvas_focused, Qt::QueuedConnection);
+    if (watched == window &&
+        (event->type() == QEvent::ActionAdded || event->type() == QEvent::ActionChanged))
+        if (QAction *action = static_cast<QActionEvent *>(event)->action(); action->isCheckable())
+            connect(action, &QAction::toggled, this, &Accessibility::toggled, Qt::UniqueConnection);
+    return QObject::eventFilter(watched, event);
+}
+
+void Accessibility::canvas_focused()
+{
+    if (canvas->hasFocus())
+        tell(canvas);
+}
+
+void Accessibility::toggled(bool on)
+{
+    if (const auto *action = qobject_cast<QAction *>(sender()))
+        news = (on ? tr("%1: on.") : tr("%1: off.")).arg(action->iconText());
 }
 
 void Accessibility::say(QWidget *window, const QString &text)

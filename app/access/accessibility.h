@@ -4,14 +4,19 @@
 //
 // Qt 6.4 has no announcement for screen readers, and Orca 43 leaves text
 // changes in labels and read-only fields unspoken. What it does speak is a
-// move of the focus: so a view of a trace is exposed as a list of its steps
-// (steps.h), and each step shown moves the accessible focus to its item.
+// move of the focus, and a new value of the control it is on: so a view of a
+// trace is exposed as a list of its steps (steps.h), and a step shown there
+// moves the accessible focus to its item; the step box says the sentence of
+// its step with its number (step_box.h).
 #pragma once
 
 #include <QAccessible>
+#include <QList>
 #include <QObject>
+#include <QString>
 
 class QGraphicsView;
+class QSpinBox;
 class QWidget;
 class Ui_MainWindow;
 class Visualizer;
@@ -22,16 +27,21 @@ class Accessibility : public QObject
     Q_OBJECT
 
 public:
-    // Makes views of a trace, the speed slider and the presentation known
-    // to screen readers as what they are; call before the first widget is made.
+    // Makes views of a trace, the speed slider, the step box and the
+    // presentation known to screen readers as what they are; call before the
+    // first widget is made.
     static void install();
     // The trace a view shows is found through its scene.
     static void add_trace(Visualizer *vis);
 
     Accessibility(QWidget *window, Ui_MainWindow *ui, Visualizer *vis);
 
-    // Tells screen readers the step on display, in the view that has the
-    // user's attention: the presentation when it is the active window.
+    // Tells screen readers the step on display. A view of the trace takes
+    // their attention only while it has the keyboard, or the status panel or
+    // a button that steps the trace has: the presentation when it is the
+    // active window, else the canvas. Anywhere else the control with the
+    // keyboard keeps it, and the step box tells the step, which is heard
+    // while the box has the keyboard.
     void step_shown(const StepWords &words);
     // Tells them the step a view of a trace shows.
     static void tell(QGraphicsView *view);
@@ -46,8 +56,25 @@ public:
     // The texts of the speed slider, for measuring what the form must hold.
     static QString speed_name();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    // The view of the trace that should have screen readers' attention, if any.
+    QGraphicsView *attending_view() const;
+    // The canvas, back with the keyboard, tells its step after its own name.
+    void canvas_focused();
+    // A checkable action of the window, as predicting, was turned on or off:
+    // said with the next step shown.
+    void toggled(bool on);
+
     QWidget *window;
     QGraphicsView *canvas;
+    QSpinBox *step_box;
+    // Where the keyboard leaves the attention with the canvas: the status
+    // panel, which says its step in words, and the step buttons, which keep
+    // the keyboard when pressed.
+    QList<QWidget *> with_canvas;
     Visualizer *vis;
+    QString news; // said before the next step's sentence
 };

@@ -7,6 +7,7 @@
 
 #include <QComboBox>
 #include <QSlider>
+#include <QTextBrowser>
 
 Slider::Slider(QSlider *slider) : QAccessibleWidget(slider, QAccessible::Slider) {}
 
@@ -75,6 +76,23 @@ QString ChoiceList::current() const
     return combo()->currentText();
 }
 
+QString WholeText::textAtOffset(int offset, QAccessible::TextBoundaryType boundary, int *start,
+                                int *end) const
+{
+    if (boundary != QAccessible::LineBoundary && boundary != QAccessible::ParagraphBoundary)
+        return QAccessibleTextInterface::textAtOffset(offset, boundary, start, end);
+    *start = 0;
+    *end = characterCount();
+    return whole();
+}
+
+QString WholeText::attributes(int, int *start, int *end) const
+{
+    *start = 0;
+    *end = characterCount();
+    return QString();
+}
+
 void *ChoiceList::interface_cast(QAccessible::InterfaceType t)
 {
     return t == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface *>(this)
@@ -88,9 +106,29 @@ QString ChoiceList::text(QAccessible::Text t) const
     return QAccessibleWidget::text(t).simplified();
 }
 
-QString ChoiceList::attributes(int, int *start, int *end) const
+TextPanel::TextPanel(QTextBrowser *browser) : QAccessibleWidget(browser, QAccessible::EditableText)
 {
-    *start = 0;
-    *end = characterCount();
-    return QString();
+}
+
+QString TextPanel::whole() const
+{
+    return static_cast<QTextBrowser *>(widget())->toPlainText();
+}
+
+void *TextPanel::interface_cast(QAccessible::InterfaceType t)
+{
+    return t == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface *>(this)
+                                           : QAccessibleWidget::interface_cast(t);
+}
+
+QAccessible::State TextPanel::state() const
+{
+    QAccessible::State s = QAccessibleWidget::state();
+    s.readOnly = s.multiLine = true;
+    return s;
+}
+
+QString TextPanel::text(QAccessible::Text t) const
+{
+    return t == QAccessible::Value ? whole() : QAccessibleWidget::text(t);
 }

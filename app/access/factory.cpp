@@ -4,11 +4,14 @@
 #include "accessibility.h"
 #include "controls.h"
 #include "speaking.h"
+#include "step_box.h"
 #include "steps.h"
 
 #include <QComboBox>
 #include <QGraphicsView>
 #include <QSlider>
+#include <QSpinBox>
+#include <QTextBrowser>
 
 #include <utility>
 
@@ -23,6 +26,10 @@ QAccessibleInterface *make_interface(const QString &class_name, QObject *object)
         return new StepList(static_cast<QGraphicsView *>(object));
     if (class_name == u"QSlider")
         return new Slider(static_cast<QSlider *>(object));
+    if (class_name == u"QSpinBox")
+        return new StepBox(static_cast<QSpinBox *>(object));
+    if (class_name == u"QTextBrowser")
+        return new TextPanel(static_cast<QTextBrowser *>(object));
     // A full-screen window of its own, with a title, not a part of the main window.
     if (class_name == u"RaceView")
         return new SpeakingWindow(static_cast<QWidget *>(object));

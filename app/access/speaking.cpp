@@ -44,12 +44,17 @@ void set_listener(QAccessible::UpdateHandler handler)
     listener = handler;
 }
 
+void notify(QAccessibleEvent *event)
+{
+    QAccessible::updateAccessibility(event);
+    if (listener != nullptr)
+        listener(event);
+}
+
 void move_focus(QAccessibleInterface *item)
 {
     QAccessibleEvent focus(item, QAccessible::Focus);
-    QAccessible::updateAccessibility(&focus);
-    if (listener != nullptr)
-        listener(&focus);
+    notify(&focus);
 }
 
 Voice::~Voice()

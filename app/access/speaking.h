@@ -10,9 +10,11 @@
 
 // Whether anyone listens: a screen reader, or a test in its place. Qt sends
 // nothing while no screen reader listens, and the offscreen platform has
-// none: a listener set here hears every move_focus as well.
+// none: a listener set here hears every event sent through notify as well.
 bool listening();
 void set_listener(QAccessible::UpdateHandler listener);
+// Sends the event to screen readers and to the listener.
+void notify(QAccessibleEvent *event);
 // Moves the accessible focus to the item, which Orca speaks.
 void move_focus(QAccessibleInterface *item);
 

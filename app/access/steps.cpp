@@ -132,6 +132,12 @@ void forget_shown_sentence(const Visualizer *vis)
     shown_sentences().remove(vis);
 }
 
+QString step_sentence(const Visualizer *vis, int step)
+{
+    const auto shown = shown_sentences().value(vis, {-1, QString()});
+    return shown.first == step ? shown.second : vis->steps.at(step).text;
+}
+
 StepItem::StepItem(StepList *list, int step, const QString &name)
     : Part(list), list(list), step(step), name(name)
 {
@@ -257,7 +263,7 @@ QString StepList::text(QAccessible::Text t) const
 
 StepItem *StepList::item(int step) const
 {
-    const QString name = name_of(step);
+    const QString name = step_sentence(trace(), step);
     for (auto id = made.crbegin(); id != made.crend(); ++id)
         if (auto *known = static_cast<StepItem *>(QAccessible::accessibleInterface(*id));
             known->step == step && known->name == name)
@@ -269,11 +275,4 @@ StepItem *StepList::item(int step) const
     auto *fresh = new StepItem(const_cast<StepList *>(this), step, name);
     made << QAccessible::registerAccessibleInterface(fresh);
     return fresh;
-}
-
-QString StepList::name_of(int step) const
-{
-    const Visualizer *vis = trace();
-    const auto shown = shown_sentences().value(vis, {-1, QString()});
-    return shown.first == step ? shown.second : vis->steps.at(step).text;
 }

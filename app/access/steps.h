@@ -29,6 +29,9 @@ void register_trace(Visualizer *vis);
 // in the predict mode a question stands in for the sentence.
 void set_shown_sentence(const Visualizer *vis, int step, const QString &sentence);
 void forget_shown_sentence(const Visualizer *vis);
+// What a step of the trace says: the step on display as shown, any other
+// step its own sentence.
+QString step_sentence(const Visualizer *vis, int step);
 
 // One step of a trace, named by what the status panel says of it.
 class StepItem : public Part
@@ -77,7 +80,5 @@ public:
     StepItem *item(int step) const;
 
 private:
-    QString name_of(int step) const;
-
     mutable QList<QAccessible::Id> made; // oldest first
 };

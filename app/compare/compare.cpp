@@ -5,9 +5,9 @@
 #include "accessible.h"
 #include "chartpicture.h"
 #include "costspage.h"
+#include "dialogs.h"
 #include "focusmark.h"
 #include "growthpage.h"
-#include "mainwindow.h"
 #include "visualizer.h"
 
 #include <QAction>
@@ -235,10 +235,7 @@ bool CompareWindow::save_chart(const QString &path)
     QString error;
     if (save_chart_picture(shown_chart(), path, &error))
         return true;
-    show_message_and_wait(
-        QMessageBox::Critical, QCoreApplication::translate("MainWindow", "Error"),
-        QCoreApplication::translate("MainWindow", "The picture could not be saved as %1:\n%2")
-            .arg(QDir::toNativeSeparators(path), error));
+    tell_unsaved_picture(path, error);
     return false;
 }
 

@@ -5,18 +5,17 @@
 // two views: everything shown comes from the window's scene and status panel.
 #pragma once
 
-#include <QWidget>
+#include "fullscreen.h"
 
 class PaneView;
 struct PaneLayout;
-class QGraphicsScene;
+class QBoxLayout;
 class QGraphicsView;
 class QLabel;
-class QScreen;
 class Visualizer;
 struct StepWords;
 
-class PresentationView : public QWidget
+class PresentationView : public FullScreenView
 {
     Q_OBJECT
 
@@ -26,8 +25,6 @@ public:
     // The words of the step on display, below the picture.
     void set_words(const StepWords &words);
 
-    // Fills the screen with the presentation.
-    void present_on(QScreen *screen);
     // Keeps in view the boxes the step on display is about.
     void follow();
     const PaneLayout &pane_layout() const;
@@ -41,9 +38,11 @@ public:
 
     // The scale of the picture on a screen: as wide as the screen allows
     // with margins, no higher than the given share of the screen's height, so
-    // that the text has room, and never with boxes under 40 pixels: a wider
-    // picture is shown in panes.
-    static qreal scale_for(const QSizeF &picture, const QSize &screen, qreal height_share = 0.55);
+    // that the text has room, and never with boxes under 40 pixels nor, given
+    // the height of the scene's digits at scale 1, digits under 20 pixels: a
+    // wider picture is shown in panes.
+    static qreal scale_for(const QSizeF &picture, const QSize &screen, qreal height_share = 0.55,
+                           qreal digit_height = 0);
 
 signals:
     // The presentation became the active window.
@@ -53,8 +52,13 @@ protected:
     void changeEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
+    void rescale() override;
+
 private:
-    void rescale();
+    // The words below the picture: the legend, the score, the step's text.
+    QBoxLayout *make_notes();
+    // The black that covers everything while the screen is blanked.
+    void make_blank();
 
     Visualizer *vis;
     QGraphicsView *view;

@@ -6,7 +6,6 @@
 #include "visualizer.h"
 
 #include <QRandomGenerator>
-#include <QStringList>
 
 #include <algorithm>
 #include <utility>
@@ -36,13 +35,15 @@ QString Examples::name(Kind kind)
     case ThreeValues:
         return tr("Only three different values, in random order");
     case BadForShell:
-        return tr("Bad case for Shell's formula (best seen at 16 numbers)");
+        return tr("Bad case for Shell's formula (16 numbers)");
     }
     return QString();
 }
 
 QVector<qint32> Examples::make(Kind kind, int n, QRandomGenerator &rng)
 {
+    if (kind == BadForShell)
+        n = 16;
     QVector<qint32> numbers(qMax(n, 0));
     for (int i = 0; i < n; ++i)
         numbers[i] = i + 1;
@@ -66,9 +67,9 @@ QVector<qint32> Examples::make(Kind kind, int n, QRandomGenerator &rng)
         break;
     case BadForShell:
         // The larger half at the odd places, the smaller at the even ones.
-        // Where Shell's gaps are all even but the last (16 and 17 on the
-        // slider), the halves meet only in the last pass, whose insertion
-        // sort then moves nearly every element far.
+        // Shell's gaps for 16 are all even but the last, so the halves meet
+        // only in the last pass, whose insertion sort then moves nearly every
+        // element far.
         for (int i = 0; i < n; ++i)
             numbers[i] = i % 2 == 0 ? n / 2 + i / 2 + 1 : i / 2 + 1;
         break;
@@ -76,11 +77,15 @@ QVector<qint32> Examples::make(Kind kind, int n, QRandomGenerator &rng)
     return numbers;
 }
 
+QVector<qint32> Examples::random(int n, QRandomGenerator &rng)
+{
+    QVector<qint32> numbers(qMax(n, 0));
+    for (qint32 &v : numbers)
+        v = rng.bounded(n) + 1;
+    return numbers;
+}
+
 QString Examples::as_text(const QVector<qint32> &numbers)
 {
-    QStringList texts;
-    texts.reserve(numbers.size());
-    for (qint32 v : numbers)
-        texts << num_to_str(v);
-    return texts.join(u' ');
+    return joined(numbers, QStringLiteral(" "));
 }

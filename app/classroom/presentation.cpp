@@ -7,32 +7,30 @@
 #include "visualizer.h"
 #include "words.h"
 
+#include <QEvent>
+#include <QFontMetricsF>
 #include <QGraphicsScene>
 #include <QGraphicsView>
 #include <QLabel>
-#include <QResizeEvent>
-#include <QScreen>
 #include <QVBoxLayout>
 #include <QtMath>
 
 namespace
 {
 
-constexpr qreal smallest_box = 40; // pixels, still legible from the back of a hall
+// Pixels, still legible from the back of a hall.
+constexpr qreal smallest_box = 40;
+constexpr qreal smallest_digits = 20;
 
 } // namespace
 
 PresentationView::PresentationView(Visualizer *vis, QWidget *parent)
-    : QWidget(parent, Qt::Window), vis(vis)
+    : FullScreenView(tr("Vellora – Presentation"), parent), vis(vis)
 {
-    setWindowTitle(tr("Vellora – Presentation"));
-    setCursor(Qt::BlankCursor);
+    // The view's background too is white, whatever the desktop's colours.
     QPalette colours = palette();
-    colours.setColor(QPalette::Window, Qt::white);
     colours.setColor(QPalette::Base, Qt::white);
-    colours.setColor(QPalette::WindowText, Qt::black);
     setPalette(colours);
-    setAutoFillBackground(true);
 
     view = new QGraphicsView(vis->scene, this);
     view->setFrameShape(QFrame::NoFrame);
@@ -50,6 +48,19 @@ PresentationView::PresentationView(Visualizer *vis, QWidget *parent)
     text->setWordWrap(true);
     text->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
+    auto *layout = new QVBoxLayout(this);
+    layout->addStretch(1);
+    layout->addWidget(view);
+    layout->addLayout(make_notes());
+    layout->addWidget(text, 2);
+
+    make_blank();
+
+    connect(vis->scene, &QGraphicsScene::sceneRectChanged, this, [this] { rescale(); });
+}
+
+QBoxLayout *PresentationView::make_notes()
+{
     // What the colours and marks mean, for whoever cannot tell the colours apart.
     legend = new QLabel(canvas_legend(true), this);
     legend->setObjectName(QStringLiteral("legend"));
@@ -66,21 +77,17 @@ PresentationView::PresentationView(Visualizer *vis, QWidget *parent)
     notes->setSpacing(0);
     notes->addWidget(legend);
     notes->addWidget(score);
+    return notes;
+}
 
-    auto *layout = new QVBoxLayout(this);
-    layout->addStretch(1);
-    layout->addWidget(view);
-    layout->addLayout(notes);
-    layout->addWidget(text, 2);
-
+void PresentationView::make_blank()
+{
     blank = new QWidget(this);
     QPalette black = blank->palette();
     black.setColor(QPalette::Window, Qt::black);
     blank->setPalette(black);
     blank->setAutoFillBackground(true);
     blank->hide();
-
-    connect(vis->scene, &QGraphicsScene::sceneRectChanged, this, [this] { rescale(); });
 }
 
 void PresentationView::set_words(const StepWords &words)
@@ -88,21 +95,16 @@ void PresentationView::set_words(const StepWords &words)
     text->setText(words.text());
 }
 
-qreal PresentationView::scale_for(const QSizeF &picture, const QSize &screen, qreal height_share)
+qreal PresentationView::scale_for(const QSizeF &picture, const QSize &screen, qreal height_share,
+                                  qreal digit_height)
 {
     const qreal margin = screen.width() * 0.05;
     qreal scale = (screen.width() - 2 * margin) / qMax<qreal>(picture.width(), 1);
     scale = qMin(scale, screen.height() * height_share / rows::height);
-    return qMax(scale, smallest_box / rows::box_size);
-}
-
-void PresentationView::present_on(QScreen *screen)
-{
-    setScreen(screen);
-    setGeometry(screen->geometry());
-    showFullScreen();
-    activateWindow();
-    rescale();
+    qreal least = smallest_box / rows::box_size;
+    if (digit_height > 0)
+        least = qMax(least, smallest_digits / digit_height);
+    return qMax(scale, least);
 }
 
 void PresentationView::follow()
@@ -142,23 +144,25 @@ void PresentationView::changeEvent(QEvent *event)
 
 void PresentationView::resizeEvent(QResizeEvent *event)
 {
-    QWidget::resizeEvent(event);
     blank->setGeometry(rect());
     QFont font = text->font();
     font.setPixelSize(qMax(12, height() / 24));
     text->setFont(font);
-    font.setPixelSize(qMax(12, height() / 48));
+    // Legible from the back of the hall too: 30 pixels on a full HD screen.
+    font.setPixelSize(qMax(12, height() / 36));
     legend->setFont(font);
     score->setFont(font);
     layout()->setSpacing(height() / 20);
-    rescale();
+    FullScreenView::resizeEvent(event);
 }
 
 void PresentationView::rescale()
 {
     const QRectF picture = vis->scene->sceneRect();
-    const qreal scale = scale_for(picture.size(), size());
-    view->setFixedHeight(qCeil(picture.height() * scale) + 2);
+    const qreal digits = QFontMetricsF(vis->scene->font()).capHeight();
+    const qreal scale = scale_for(picture.size(), size(), 0.55, digits);
+    // Room below the rows for what panes say of the elements past their edges.
+    view->setFixedHeight(qCeil((picture.height() + rows::box_size) * scale) + 2);
     panes->set_scale(scale);
     view->centerOn(picture.center());
 }
