@@ -102,6 +102,16 @@ QPalette dark_palette()
     return palette;
 }
 
+// What of rect, in the widget's coordinates, a page that scrolls shows:
+// what lies within every widget around it in its window.
+QRect in_sight(const QWidget *widget, QRect rect)
+{
+    for (const QWidget *inner = widget; !inner->isWindow(); inner = inner->parentWidget())
+        rect &=
+            QRect(widget->mapFrom(inner->parentWidget(), QPoint()), inner->parentWidget()->size());
+    return rect;
+}
+
 // Where the pictures of a widget with and without the focus show no mark
 // around rect, in its outermost four pixels: along every edge, but for the
 // corners, some pixel of that band changes by 3:1 with the focus and stands
@@ -146,6 +156,59 @@ QString unmarked(const QImage &without, const QImage &with, const QRect &rect)
         .arg(places.size())
         .arg(checked)
         .arg(places.mid(0, 4).join(QStringLiteral(", ")));
+}
+
+// The visible texts of a chart, with where they lie in the scene.
+QList<QGraphicsTextItem *> chart_texts(const QChartView *view)
+{
+    QList<QGraphicsTextItem *> texts;
+    for (QGraphicsItem *item : view->scene()->items())
+        if (auto *text = dynamic_cast<QGraphicsTextItem *>(item);
+            text != nullptr && text->isVisible() && !text->toPlainText().isEmpty())
+            texts << text;
+    return texts;
+}
+
+// Where a one-line text's glyphs lie in the scene, without the margins of its box.
+QRectF glyphs(const QGraphicsTextItem *text)
+{
+    const QFontMetricsF metrics(text->font());
+    const qreal margin = text->document()->documentMargin();
+    return metrics.tightBoundingRect(text->toPlainText())
+        .translated(text->scenePos() + QPointF(margin, margin + metrics.ascent()));
+}
+
+// Complaints about the bar chart's numbers: each bar's number clear of the
+// other numbers and of every bar, and within the chart.
+QStringList crowded_numbers(const QChartView *view, const QList<QColor> &bar_colours)
+{
+    const QRectF plot = view->chart()->plotArea();
+    QList<QRectF> bars, numbers;
+    for (QGraphicsItem *item : view->scene()->items())
+        if (auto *bar = dynamic_cast<QGraphicsRectItem *>(item);
+            bar != nullptr && bar->isVisible() && bar_colours.contains(bar->brush().color()) &&
+            plot.contains(bar->sceneBoundingRect().center()))
+            bars << bar->sceneBoundingRect();
+    for (QGraphicsTextItem *text : chart_texts(view))
+        if (QRegularExpression(QStringLiteral("^\\d+$")).match(text->toPlainText()).hasMatch() &&
+            plot.contains(glyphs(text).center()))
+            numbers << glyphs(text);
+    QStringList complaints;
+    if (numbers.size() != bars.size() || bars.size() != 2 * formula_count)
+        complaints << QStringLiteral("%1 numbers for %2 bars").arg(numbers.size()).arg(bars.size());
+    for (int i = 0; i < numbers.size(); ++i) {
+        for (int j = i + 1; j < numbers.size(); ++j)
+            if (numbers[i].intersects(numbers[j]))
+                complaints << QStringLiteral("numbers at %1 and %2 overlap")
+                                  .arg(numbers[i].y())
+                                  .arg(numbers[j].y());
+        for (const QRectF &bar : std::as_const(bars))
+            if (numbers[i].intersects(bar))
+                complaints << QStringLiteral("the number at %1 lies on a bar").arg(numbers[i].y());
+        if (!view->sceneRect().contains(numbers[i]))
+            complaints << QStringLiteral("the number at %1 is cut off").arg(numbers[i].y());
+    }
+    return complaints;
 }
 
 QString joined(const QJsonArray &values)
@@ -280,19 +343,20 @@ class TestCompare : public QObject
             press(Qt::Key_Down);
             press(Qt::Key_Right);
             *area = [cells, whole = target == u"table"] {
-                return whole ? cells->rect()
-                             : cells->visualRect(cells->currentIndex())
-                                   .translated(cells->viewport()->mapTo(cells, QPoint()));
+                return in_sight(cells,
+                                whole ? cells->rect()
+                                      : cells->visualRect(cells->currentIndex())
+                                            .translated(cells->viewport()->mapTo(cells, QPoint())));
             };
             return cells;
         }
         QWidget *widget = nullptr;
-        if (target.endsWith(u" chart"))
+        if (target.contains(u" chart"))
             widget = chart(target == u"growth chart" ? 1 : 0);
         for (auto *button : compare()->findChildren<QPushButton *>())
             if (button->text() + QStringLiteral(" button") == target && button->isVisible())
                 widget = button;
-        *area = [widget] { return widget->rect(); };
+        *area = [widget] { return in_sight(widget, widget->rect()); };
         return widget;
     }
 
@@ -527,8 +591,9 @@ private slots:
         QTest::addColumn<bool>("dark");
         for (bool dark : {false, true})
             for (const char *target :
-                 {"tab after F6 and Left", "table", "current cell", "bar chart", "growth chart",
-                  "Compute button", "Copy picture button", "Close button"})
+                 {"tab after F6 and Left", "table", "current cell", "bar chart",
+                  "bar chart, its page scrolled to the end", "growth chart", "Compute button",
+                  "Copy picture button", "Close button"})
                 QTest::newRow(qPrintable(QStringLiteral("%1, %2").arg(target).arg(
                     dark ? "dark desktop" : "light desktop")))
                     << QString::fromLatin1(target) << dark;
@@ -553,6 +618,15 @@ private slots:
         widget->setFocus(Qt::TabFocusReason);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
         QCoreApplication::processEvents();
+        if (target.endsWith(u"scrolled to the end")) {
+            QScrollArea *page = nullptr;
+            for (auto *area : compare()->findChildren<QScrollArea *>())
+                if (area->isAncestorOf(widget))
+                    page = area;
+            QVERIFY(page != nullptr && page->verticalScrollBar()->maximum() > 0);
+            page->verticalScrollBar()->setValue(page->verticalScrollBar()->maximum());
+            QCoreApplication::processEvents();
+        }
         const QImage with = compare()->grab().toImage();
         const QRect rect = area().translated(widget->mapTo(compare(), QPoint()));
         widget->clearFocus();
@@ -573,8 +647,9 @@ private slots:
     }
 
     // However the computation starts, the window tells a screen reader that
-    // it started, how far it got, if it is slow enough for that, and that it
-    // ended, each in an item of its own that the accessible focus moves to.
+    // it started, how far it got, if it is slow enough for that, and, once
+    // that has been said, that it ended, each in an item of its own that the
+    // accessible focus moves to.
     void computation_is_told()
     {
         QFETCH(QString, how);
@@ -597,11 +672,17 @@ private slots:
             press(Qt::Key_Return);
         }
         QVERIFY(drawn.wait(60000));
+        // The end is told once the start has been said.
         const QString seed = QString::number(growth_default_seed + 7);
+        const QString done = "Done: the chart shows the averages for seed " + seed + '.';
+        const auto last_said = [this] {
+            const QStringList said = Listening::said_by(compare());
+            return said.isEmpty() ? QString() : said.last();
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(last_said(), done, 10000);
         const QStringList said = Listening::said_by(compare());
-        QVERIFY2(said.size() >= 2, qPrintable(said.join(u'|')));
-        QCOMPARE(said.first(), "Computing the growth chart for seed " + seed + '.');
-        QCOMPARE(said.last(), "Done: the chart shows the averages for seed " + seed + '.');
+        QCOMPARE(said.first(), "Computing the growth chart.");
+        QCOMPARE(said.count(done), 1);
         int told = 0;
         for (const QString &sentence : said.mid(1, said.size() - 2)) {
             const QRegularExpressionMatch percent =
@@ -644,7 +725,7 @@ private slots:
         QRandomGenerator rng(seed);
         compare_detail::ProgressTalk talk;
         qint64 now = rng.bounded(100000);
-        QVERIFY(talk.started(1959, now).startsWith("Computing"));
+        QCOMPARE(talk.started(now), "Computing the growth chart.");
         qint64 quiet = talk.quiet_at();
         QVERIFY(quiet > now);
         int told = 0;
@@ -662,12 +743,17 @@ private slots:
                 QCOMPARE(talk.progressed(percent, quiet + 100000), QString());
             }
         }
-        // Even in the middle of a sentence.
-        if (rng.bounded(2) == 0)
-            QCOMPARE(talk.done(1959, now), "Done: the chart shows the averages for seed 1959.");
-        else
+        // The end once the sentence before has been said; a cancel at once.
+        if (rng.bounded(2) == 0) {
+            qint64 when = -1;
+            QCOMPARE(talk.done(1959, now, &when),
+                     "Done: the chart shows the averages for seed 1959.");
+            QCOMPARE(when, qMax(now, quiet));
+        } else {
             QCOMPARE(talk.cancelled(told, now),
                      QStringLiteral("Cancelled at %1 percent.").arg(told));
+            QVERIFY(talk.quiet_at() > now);
+        }
     }
 
     void progress_text_reads_data()
@@ -715,6 +801,79 @@ private slots:
         std::sort(strokes.begin(), strokes.end());
         const qreal strong = strokes[strokes.size() * 4 / 5];
         QVERIFY2(strong >= 4.5, qPrintable(QStringLiteral("%1:1").arg(strong)));
+    }
+
+    // Left larger than the screen and partly off it, the window opens
+    // again within it.
+    void opens_within_the_screen()
+    {
+        QVERIFY(open());
+        const QRect room = compare()->screen()->availableGeometry();
+        compare()->setGeometry(QRect(room.bottomRight() - QPoint(300, 200), room.size() * 2));
+        compare()->close();
+        QVERIFY(back_to_main_window());
+        QVERIFY(open());
+        QVERIFY2(room.contains(compare()->frameGeometry()),
+                 qPrintable(QDebug::toString(compare()->frameGeometry())));
+    }
+
+    void large_print_data()
+    {
+        QTest::addColumn<int>("points");
+        QTest::addColumn<QSize>("screen");
+        QTest::newRow("the desktop's own font, 1280 × 1024 at twice the scale")
+            << 0 << QSize(640, 512);
+        QTest::newRow("14 pt, 800 × 600") << 14 << QSize(800, 600);
+        QTest::newRow("18 pt, 800 × 600") << 18 << QSize(800, 600);
+    }
+
+    // At large fonts the charts grow, in pages that scroll, rather than cut
+    // their texts short or crowd them: no text of either chart ends in an
+    // ellipsis, the bars' numbers stand apart from each other and from the
+    // bars, the legend lies within the chart and clear of the plot; and the
+    // window lies within the screen, and would fit in nine tenths of a
+    // small one, as its first size does.
+    void large_print()
+    {
+        QFETCH(int, points);
+        QFETCH(QSize, screen);
+        const QFont desktop = QApplication::font();
+        const auto restore = qScopeGuard([&desktop] { QApplication::setFont(desktop); });
+        QFont large = desktop;
+        if (points > 0)
+            large.setPointSize(points);
+        QApplication::setFont(large);
+        w->apply(QStringLiteral("9 1 10 2 11 3 12 4 13 5 14 6 15 7 16 8 1000 999 3 77"));
+        QVERIFY(growth_shown());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        QCoreApplication::processEvents();
+        QVERIFY2(compare()->screen()->availableGeometry().contains(compare()->frameGeometry()),
+                 qPrintable(QDebug::toString(compare()->frameGeometry())));
+        const QSize least = compare()->minimumSizeHint();
+        QVERIFY2(least.width() <= screen.width() * 9 / 10 &&
+                     least.height() <= screen.height() * 9 / 10,
+                 qPrintable(QDebug::toString(least)));
+        for (const QChartView *view : {chart(0), chart(1)})
+            for (const QGraphicsTextItem *text : chart_texts(view))
+                QVERIFY2(!text->toPlainText().contains(u'…') &&
+                             !text->toPlainText().contains(QStringLiteral("...")),
+                         qPrintable(text->toPlainText()));
+        const auto *series =
+            static_cast<QHorizontalBarSeries *>(chart(0)->chart()->series().constFirst());
+        QList<QColor> bar_colours;
+        for (QBarSet *set : series->barSets())
+            bar_colours << set->color() << set->selectedColor();
+        const QStringList crowded = crowded_numbers(chart(0), bar_colours);
+        QVERIFY2(crowded.isEmpty(), qPrintable(crowded.join(QStringLiteral("; "))));
+
+        const compare_detail::GrowthLegend *legend = growth_chart()->legend();
+        const QRectF plot = chart(1)->chart()->plotArea();
+        for (int f = 0; f < formula_count; ++f) {
+            const QRectF entry =
+                legend->mapRectToScene(legend->sample_rect(f) | legend->text_rect(f));
+            QVERIFY2(chart(1)->sceneRect().contains(entry) && !entry.intersects(plot),
+                     qPrintable(legend->entries().at(f).text));
+        }
     }
 
     // Each line's sample in the legend is long enough to show its dashes

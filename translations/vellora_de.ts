@@ -288,10 +288,6 @@
         <translation>n^e: die Potenz von n, die am besten zu den Durchschnitten für n von 10 bis 1000 passt (kleinste Quadrate auf den doppelt logarithmischen Achsen). Die ungünstigsten Fälle der Hilfeseite sind Schranken für die ungünstigsten Folgen, wenn n groß wird; Durchschnitte über zufällige Permutationen von höchstens tausend Zahlen müssen sie nicht erreichen.</translation>
     </message>
     <message>
-        <source>Computing the growth chart for seed %1.</source>
-        <translation>Das Wachstumsdiagramm wird für den Startwert %1 berechnet.</translation>
-    </message>
-    <message>
         <source>%1 percent.</source>
         <translation>%1 Prozent.</translation>
     </message>
@@ -302,6 +298,10 @@
     <message>
         <source>Cancelled at %1 percent.</source>
         <translation>Bei %1 Prozent abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Computing the growth chart.</source>
+        <translation>Das Wachstumsdiagramm wird berechnet.</translation>
     </message>
 </context>
 <context>

@@ -8,9 +8,24 @@
 
 #include <QBarCategoryAxis>
 #include <QBarSet>
+#include <QFontMetricsF>
 #include <QHorizontalBarSeries>
 #include <QLegend>
 #include <QValueAxis>
+
+namespace
+{
+
+// The share of a formula's band its two bars take; each bar is at least as
+// thick as its number is high, and a little more, so that the numbers of
+// two bars stand apart.
+constexpr qreal bars_share = 0.8;
+constexpr qreal number_room = 1.25;
+// The least width of the plot, in widths of the longest number: the axis
+// reaches past the longest bar by an eighth or more, where its number stands.
+constexpr qreal plot_numbers = 8;
+
+} // namespace
 
 namespace compare_detail
 {
@@ -30,6 +45,7 @@ BarChart::BarChart(QWidget *parent) : ChartView(parent)
     auto *series = new QHorizontalBarSeries;
     series->append(swaps);
     series->append(comparisons);
+    series->setBarWidth(bars_share);
     series->setLabelsVisible(true);
     series->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
     chart()->addSeries(series);
@@ -78,6 +94,23 @@ void BarChart::show_costs(const Costs &costs, int in_force)
             set->selectBar(formula_count - 1 - in_force);
     }
     setAccessibleDescription(said.join(u' '));
+    keep_least_size();
+}
+
+QSize BarChart::least_size() const
+{
+    const QFontMetricsF numbers(comparisons->labelFont());
+    const QFontMetricsF labels(names->labelsFont());
+    const qreal number_height = numbers.tightBoundingRect(QStringLiteral("0123456789")).height();
+    const qreal band = 2 * number_room * number_height / bars_share;
+    qreal widest_name = 0;
+    for (const QString &name : names->categories())
+        widest_name = qMax(widest_name, labels.horizontalAdvance(name));
+    const qreal widest_number = numbers.horizontalAdvance(num_to_str(qint32(counts->max())));
+    // Qt's own least width has names cut short; what they lack is added.
+    const qreal width = chart()->minimumSize().width() + widest_name + plot_numbers * widest_number;
+    return QSize(int(std::ceil(width)),
+                 int(std::ceil(height_around_plot() + formula_count * band)));
 }
 
 } // namespace compare_detail

@@ -22,6 +22,11 @@ public:
     // for -1, marked.
     void show_costs(const Costs &costs, int in_force);
 
+protected:
+    // Room for each name whole, and for each bar's number beside it, apart
+    // from the numbers of the bars next to it, at the chart's fonts.
+    QSize least_size() const override;
+
 private:
     QBarSet *comparisons;
     QBarSet *swaps;

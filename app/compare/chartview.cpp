@@ -53,6 +53,7 @@ ChartView::ChartView(QWidget *parent) : QChartView(new QChart, parent)
             --rewraps_left;
             wrap_axis_titles();
         }
+        keep_least_size();
     });
 }
 
@@ -109,14 +110,34 @@ void ChartView::paintEvent(QPaintEvent *event)
     QChartView::paintEvent(event);
     if (!hasFocus())
         return;
+    // Around what the page shows of the chart, where it scrolls.
     QPainter painter(viewport());
-    paint_focus_mark(&painter, viewport()->rect(), palette());
+    paint_focus_mark(&painter, in_sight(viewport()), palette());
 }
 
 void ChartView::resizeEvent(QResizeEvent *event)
 {
     QChartView::resizeEvent(event);
     reflow();
+    keep_least_size();
+}
+
+QSize ChartView::sizeHint() const
+{
+    return minimumSize();
+}
+
+qreal ChartView::height_around_plot() const
+{
+    const QRectF plot = chart()->plotArea();
+    // Before its first layout, Qt's least height for them, which falls short.
+    if (plot.isEmpty())
+        return chart()->minimumSize().height();
+    return chart()->size().height() - plot.height();
+}
+
+void ChartView::keep_least_size()
+{
     // Qt's view only ever raises its least size to the chart's; a legend
     // that wraps to fewer lines in a wider chart lowers it again.
     setMinimumSize(chart()->minimumSize().toSize().expandedTo(least_size()));

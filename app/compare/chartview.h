@@ -23,6 +23,10 @@ public:
     QString title() const { return title_text; }
     void set_axis_title(QAbstractAxis *axis, const QString &title);
 
+    // Its least size: Qt's view would ask for its scene's, which grows with
+    // it, so that a page that scrolls would scroll ever further.
+    QSize sizeHint() const override;
+
 protected:
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
@@ -34,6 +38,10 @@ protected:
     virtual void reflow();
     // The least size at which the chart's parts are whole and apart.
     virtual QSize least_size() const { return {}; }
+    // Keeps the view at least that large, as what it shows changes.
+    void keep_least_size();
+    // The height the title, the axes and the margins take, as laid out.
+    qreal height_around_plot() const;
 
 private:
     void wrap_axis_titles();

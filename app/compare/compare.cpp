@@ -145,9 +145,27 @@ void CompareWindow::mark(int force)
 
 void CompareWindow::showEvent(QShowEvent *event)
 {
+    fit_on_screen();
     QWidget::showEvent(event);
     refresh();
     page_shown();
+}
+
+// However large it was left, or wherever, the window opens within the
+// screen; its pages scroll where it is smaller than they are.
+void CompareWindow::fit_on_screen()
+{
+    if (screen() == nullptr)
+        return;
+    const QRect room = screen()->availableGeometry();
+    const QSize decoration = frameGeometry().size() - size();
+    resize(size().boundedTo(room.size() - decoration).expandedTo(minimumSizeHint()));
+    const QRect frame = frameGeometry();
+    if (room.contains(frame))
+        return;
+    const QPoint corner(qBound(room.left(), frame.left(), room.right() - frame.width() + 1),
+                        qBound(room.top(), frame.top(), room.bottom() - frame.height() + 1));
+    move(pos() + corner - frame.topLeft());
 }
 
 void CompareWindow::resizeEvent(QResizeEvent *event)
@@ -186,10 +204,18 @@ bool CompareWindow::computing() const
 
 QChartView *CompareWindow::shown_chart() const
 {
-    // A chart lays out its legend and axes anew once the events queued so
-    // far are handled; a picture taken sooner would show what was there before.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-    return pages->currentWidget() == costs_page ? costs_page->chart() : growth_page->chart();
+    QChartView *view =
+        pages->currentWidget() == costs_page ? costs_page->chart() : growth_page->chart();
+    // A chart lays out its legend and axes anew, and a page its scroll bars,
+    // once the events queued so far are handled, and a scroll bar shown
+    // resizes the chart again; a picture taken sooner would show what was
+    // there before.
+    QSize before;
+    for (int pass = 0; pass < 4 && (pass == 0 || view->size() != before); ++pass) {
+        before = view->size();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    }
+    return view;
 }
 
 QImage CompareWindow::chart_image() const

@@ -64,6 +64,7 @@ private:
     void show_costs();
     void mark(int in_force);
     void arrange();
+    void fit_on_screen();
     void page_shown();
     void copy_chart();
     void save_chart_as();

@@ -7,6 +7,7 @@
 #include "focusmark.h"
 #include "formulatext.h"
 #include "num_to_str.h"
+#include "scrolling.h"
 
 #include <QAbstractButton>
 #include <QBoxLayout>
@@ -30,9 +31,8 @@ constexpr int column_count = int(Column::count);
 // Sequences longer than this show their beginning.
 constexpr int shown_numbers_max = 40;
 
-// The least room for the gaps, which are cut short, and for the chart beside the table.
+// The least room for the gaps, which are cut short.
 constexpr int gaps_least_width = 150;
-constexpr int chart_least_width = 400;
 
 QString header(Column column)
 {
@@ -90,20 +90,21 @@ namespace compare_detail
 
 CostsPage::CostsPage(QWidget *parent) : QWidget(parent)
 {
-    sequence_label = new QLabel(this);
+    auto *content = new QWidget;
+    sequence_label = new QLabel(content);
     sequence_label->setWordWrap(true);
     sequence_label->setTextFormat(Qt::PlainText);
     sequence_label->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    build_table();
-    table_note = new QLabel(this);
+    build_table(content);
+    table_note = new QLabel(content);
     table_note->setWordWrap(true);
     table_note->setTextFormat(Qt::PlainText);
 
-    bars = new BarChart(this);
+    bars = new BarChart(content);
     bars->setObjectName(QStringLiteral("barChart"));
 
-    auto *left = new QWidget(this);
+    auto *left = new QWidget(content);
     auto *left_layout = new QVBoxLayout(left);
     left_layout->setContentsMargins(0, 0, 0, 0);
     left_layout->addWidget(table);
@@ -112,14 +113,17 @@ CostsPage::CostsPage(QWidget *parent) : QWidget(parent)
     sides = new QBoxLayout(QBoxLayout::LeftToRight);
     sides->addWidget(left, 3);
     sides->addWidget(bars, 2);
+    auto *content_layout = new QVBoxLayout(content);
+    content_layout->addWidget(sequence_label);
+    content_layout->addLayout(sides, 1);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(sequence_label);
-    layout->addLayout(sides, 1);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scrolling(content, this));
 }
 
-void CostsPage::build_table()
+void CostsPage::build_table(QWidget *content)
 {
-    table = new QTableWidget(formula_count, column_count, this);
+    table = new QTableWidget(formula_count, column_count, content);
     table->setObjectName(QStringLiteral("costTable"));
     QStringList headers;
     for (int c = 0; c < column_count; ++c)
@@ -229,12 +233,15 @@ void CostsPage::mark(int in_force)
 
 void CostsPage::arrange(int width)
 {
-    int needed = 2 * table->frameWidth() + table->verticalHeader()->width() + gaps_least_width +
-                 chart_least_width;
+    // Every column whole but the gaps, which scroll into sight where the
+    // page is narrower still.
+    int least =
+        2 * table->frameWidth() + table->verticalHeader()->sizeHint().width() + gaps_least_width;
     for (int c = 0; c < column_count; ++c)
         if (Column(c) != Column::gaps)
-            needed += table->horizontalHeader()->sectionSize(c);
-    const bool beside = width >= needed;
+            least += table->horizontalHeader()->sectionSize(c);
+    table->setMinimumWidth(least);
+    const bool beside = width >= least + bars->minimumWidth();
     sides->setDirection(beside ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
     sides->setStretch(0, beside ? 3 : 0);
 }

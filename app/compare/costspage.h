@@ -40,7 +40,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void build_table();
+    void build_table(QWidget *content);
     void show_sequence(const QVector<qint32> &sequence);
 
     Costs costs;

@@ -65,6 +65,15 @@ void paint_focus_mark(QPainter *painter, const QRectF &rect, const QPalette &pal
     painter->restore();
 }
 
+QRect in_sight(const QWidget *widget)
+{
+    QRect shown = widget->rect();
+    for (const QWidget *inner = widget; !inner->isWindow(); inner = inner->parentWidget())
+        shown &=
+            QRect(widget->mapFrom(inner->parentWidget(), QPoint()), inner->parentWidget()->size());
+    return shown;
+}
+
 FocusMark::FocusMark(QWidget *target, std::function<QRect()> area)
     : FocusRing(target), area(std::move(area))
 {
@@ -91,8 +100,10 @@ bool FocusMark::eventFilter(QObject *watched, QEvent *event)
 
 void FocusMark::paintEvent(QPaintEvent *)
 {
+    // Around what the page shows of the target, where it scrolls.
     QPainter painter(this);
-    paint_focus_mark(&painter, area ? QRectF(area()) : QRectF(rect()), palette());
+    paint_focus_mark(&painter, QRectF((area ? area() : rect()) & in_sight(parentWidget())),
+                     palette());
 }
 
 void MarkedCells::paint(QPainter *painter, const QStyleOptionViewItem &option,

@@ -28,6 +28,9 @@ QColor mark_inner_colour(const QPalette &palette);
 
 // Draws the mark just inside rect.
 void paint_focus_mark(QPainter *painter, const QRectF &rect, const QPalette &palette);
+// What of the widget a page that scrolls shows, in its coordinates, where
+// the mark is drawn.
+QRect in_sight(const QWidget *widget);
 // How far the mark reaches into the rect.
 constexpr int focus_mark_width = 4;
 

@@ -28,9 +28,11 @@ QLogValueAxis *log_axis(qreal from, qreal to)
     return axis;
 }
 
-// Where the legend stands beside the plot, the plot keeps this many lines
-// of text of width at least.
-constexpr qreal plot_least_lines = 16;
+// The plot's least width and height, and the room its axes' labels and
+// titles take beside it, in lines of the legend's text.
+constexpr qreal plot_least_lines = 12;
+constexpr qreal plot_least_height_lines = 10;
+constexpr qreal axes_lines = 4;
 // The legend beside the plot takes at most this share of the chart's width.
 constexpr qreal legend_most_share = 0.45;
 
@@ -105,6 +107,20 @@ void GrowthChart::show_growth(const std::optional<Growth> &growth, quint32 seed,
     setAccessibleDescription(said.join(u' '));
 }
 
+QSize GrowthChart::least_size() const
+{
+    const qreal line = QFontMetricsF(chart()->legend()->font()).height();
+    const QMargins &m = least_margins;
+    const QMargins margins = chart()->margins();
+    // The legend stands below the plot where the width is less than this.
+    const qreal width = m.left() + m.right() + (axes_lines + plot_least_lines) * line;
+    // The margins hold a legend below.
+    qreal height = height_around_plot() + plot_least_height_lines * line;
+    if (legend_beside)
+        height = qMax(height, margins.top() + margins.bottom() + key->boundingRect().height());
+    return QSize(int(std::ceil(width)), int(std::ceil(height)));
+}
+
 void GrowthChart::show_legend()
 {
     const QFont font = chart()->legend()->font();
@@ -128,8 +144,9 @@ void GrowthChart::reflow()
     const QMargins &m = least_margins;
     const qreal beside_width = qMin(key->natural_width(), area.width() * legend_most_share);
     QMargins margins = m;
-    if (area.width() - m.left() - m.right() - beside_width - metrics.height() >=
-        plot_least_lines * metrics.height()) {
+    legend_beside = area.width() - m.left() - m.right() - beside_width - metrics.height() >=
+                    (axes_lines + plot_least_lines) * metrics.height();
+    if (legend_beside) {
         const qreal height = key->lay_out(beside_width);
         key->setPos(area.width() - m.right() - beside_width,
                     qMax(qreal(m.top()), (area.height() - height) / 2));
@@ -143,6 +160,7 @@ void GrowthChart::reflow()
         chart()->setMargins(margins);
     marks->refit();
     ChartView::reflow();
+    keep_least_size();
 }
 
 QString GrowthChart::point_text(const QPoint &pos) const

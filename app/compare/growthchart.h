@@ -39,6 +39,8 @@ public:
 protected:
     bool viewportEvent(QEvent *event) override;
     void reflow() override;
+    // Room for the plot, and beside it for the legend where it stands there.
+    QSize least_size() const override;
 
 private:
     void show_legend();
@@ -50,6 +52,7 @@ private:
     GrowthLegend *key = nullptr;
     PointMarkers *marks = nullptr;
     QMargins least_margins; // the chart's own, around the plot and legend
+    bool legend_beside = false;
 };
 
 } // namespace compare_detail

@@ -8,6 +8,7 @@
 #include "formulatext.h"
 #include "growthchart.h"
 #include "num_to_str.h"
+#include "scrolling.h"
 
 #include <QBoxLayout>
 #include <QDoubleSpinBox>
@@ -21,6 +22,9 @@
 
 namespace
 {
+
+// The least time between two steps of the progress bar.
+constexpr qint64 bar_step_ms = 200;
 
 // How many permutations the averages took, and how close they are to the
 // averages over every permutation.
@@ -78,6 +82,8 @@ private:
 GrowthPage::GrowthPage(QWidget *parent) : QWidget(parent)
 {
     clock.start();
+    told_later.setSingleShot(true);
+    connect(&told_later, &QTimer::timeout, this, [this] { tell(told_end); });
     QLayout *controls = build_controls();
     growth_chart = new GrowthChart(this);
     growth_chart->setObjectName(QStringLiteral("growthChart"));
@@ -99,11 +105,16 @@ GrowthPage::GrowthPage(QWidget *parent) : QWidget(parent)
         label->setTextFormat(Qt::PlainText);
     }
 
+    // The controls stay in sight while the chart and its notes scroll.
+    auto *content = new QWidget;
+    auto *content_layout = new QVBoxLayout(content);
+    content_layout->setContentsMargins(0, 0, 0, 0);
+    content_layout->addWidget(growth_chart, 1);
+    content_layout->addWidget(note);
+    content_layout->addWidget(interval_note);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(controls);
-    layout->addWidget(growth_chart, 1);
-    layout->addWidget(note);
-    layout->addWidget(interval_note);
+    layout->addWidget(scrolling(content, this), 1);
 }
 
 QLayout *GrowthPage::build_controls()
@@ -184,7 +195,8 @@ void GrowthPage::start()
     progress->setFormat(CompareWindow::tr("Computing… %p%"));
     cancel_button->setEnabled(true);
     run->start(QThread::LowPriority);
-    tell(talk.started(run->seed, clock.elapsed()));
+    told_later.stop();
+    tell(talk.started(clock.elapsed()));
 }
 
 void GrowthPage::tell(const QString &sentence)
@@ -200,6 +212,7 @@ void GrowthPage::cancel()
     // The chart waits for Compute, even where the page is shown again.
     cancelled_by_user = true;
     stop();
+    told_later.stop();
     tell(talk.cancelled(progress->value(), clock.elapsed()));
 }
 
@@ -224,9 +237,13 @@ bool GrowthPage::waiting() const
 
 void GrowthPage::show_progress(GrowthRun *from, int percent)
 {
-    if (from == run && computing()) {
+    // Each step of the bar reaches screen readers as an event of its own:
+    // a hundred within a second make Orca drop what the window tells.
+    const qint64 now = clock.elapsed();
+    if (from == run && computing() && now - bar_moved >= bar_step_ms) {
+        bar_moved = now;
         progress->setValue(percent);
-        tell(talk.progressed(percent, clock.elapsed()));
+        tell(talk.progressed(percent, now));
     }
 }
 
@@ -242,7 +259,9 @@ void GrowthPage::finished(GrowthRun *ended)
             interval_note->show();
             progress->setValue(100);
             progress->setFormat(CompareWindow::tr("Done"));
-            tell(talk.done(growth->seed, clock.elapsed()));
+            qint64 when = 0;
+            told_end = talk.done(growth->seed, clock.elapsed(), &when);
+            told_later.start(int(when - clock.elapsed()));
             emit drawn();
         } else {
             progress->setFormat(CompareWindow::tr("Cancelled"));

@@ -8,6 +8,7 @@
 #include "progresstalk.h"
 
 #include <QElapsedTimer>
+#include <QTimer>
 #include <QWidget>
 
 #include <optional>
@@ -80,7 +81,10 @@ private:
     GrowthRun *run = nullptr; // the latest computation, until it ends
     bool cancelled_by_user = false;
     ProgressTalk talk;
-    QElapsedTimer clock; // of what talk says
+    QElapsedTimer clock; // of what talk says and of the bar's steps
+    QTimer told_later;   // tells the end, once the start has been said
+    QString told_end;
+    qint64 bar_moved = -1000000;
 };
 
 } // namespace compare_detail

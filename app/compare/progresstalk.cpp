@@ -15,10 +15,10 @@ QString ProgressTalk::said(const QString &sentence, qint64 now)
     return sentence;
 }
 
-QString ProgressTalk::started(quint32 seed, qint64 now)
+QString ProgressTalk::started(qint64 now)
 {
     told = 0;
-    return said(CompareWindow::tr("Computing the growth chart for seed %1.").arg(seed), now);
+    return said(CompareWindow::tr("Computing the growth chart."), now);
 }
 
 QString ProgressTalk::progressed(int percent, qint64 now)
@@ -29,11 +29,14 @@ QString ProgressTalk::progressed(int percent, qint64 now)
     return said(CompareWindow::tr("%1 percent.").arg(num_to_str(percent)), now);
 }
 
-QString ProgressTalk::done(quint32 seed, qint64 now)
+QString ProgressTalk::done(quint32 seed, qint64 now, qint64 *when)
 {
     told = 100;
+    // A computation of a second or less would cut its start short, and
+    // Orca drops an item that is gone before it has been spoken.
+    *when = qMax(now, quiet);
     return said(CompareWindow::tr("Done: the chart shows the averages for seed %1.").arg(seed),
-                now);
+                *when);
 }
 
 QString ProgressTalk::cancelled(int percent, qint64 now)

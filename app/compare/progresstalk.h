@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: Vellora contributors
 // What a screen reader is told of the growth computation: its start, its
-// progress, each time the sentence before has been said, and how it ended.
+// progress, each time the sentence before has been said, how it ended once
+// that has been said too, and a cancel at once, as the user asked for it.
 #pragma once
 
 #include <QString>
@@ -14,12 +15,13 @@ class ProgressTalk
 {
 public:
     // The sentences, each noted as said at now, in milliseconds of any clock.
-    QString started(quint32 seed, qint64 now);
+    QString started(qint64 now);
     // Empty while the sentence before is still being said, or where the
     // percentage is the one last told.
     QString progressed(int percent, qint64 now);
-    QString done(quint32 seed, qint64 now);
     QString cancelled(int percent, qint64 now);
+    // Said at when, after the sentence before.
+    QString done(quint32 seed, qint64 now, qint64 *when);
 
     // When the last sentence will have been said.
     qint64 quiet_at() const { return quiet; }
