@@ -67,6 +67,10 @@
         <source>Step explanation</source>
         <translation>Schritterklärung</translation>
     </message>
+    <message>
+        <source>Step %1 of %2:</source>
+        <translation>Schritt %1 von %2:</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

@@ -3,6 +3,7 @@
 #include "accessibility.h"
 
 #include "controls.h"
+#include "num_to_str.h"
 #include "speaking.h"
 #include "step_box.h"
 #include "steps.h"
@@ -65,15 +66,21 @@ void Accessibility::step_shown(const StepWords &words)
     set_shown_sentence(vis, vis->cur_step, words.sentence);
     if (!listening())
         return;
-    if (QGraphicsView *view = attending_view()) {
-        // News goes with the item told now, not with the step for good.
-        if (!said.isEmpty())
-            set_shown_sentence(vis, vis->cur_step, said + u' ' + words.sentence);
-        tell(view);
-        set_shown_sentence(vis, vis->cur_step, words.sentence);
-    }
+    if (QGraphicsView *view = attending_view())
+        tell_with(view, said);
     QAccessibleValueChangeEvent value(step_box, step_box->value());
     notify(&value);
+}
+
+void Accessibility::tell_with(QGraphicsView *view, const QString &first)
+{
+    if (first.isEmpty())
+        return tell(view);
+    // The words go with the item told now, not with the step for good.
+    const QString sentence = step_sentence(vis, vis->cur_step);
+    set_shown_sentence(vis, vis->cur_step, first + u' ' + sentence);
+    tell(view);
+    set_shown_sentence(vis, vis->cur_step, sentence);
 }
 
 QGraphicsView *Accessibility::attending_view() const
@@ -108,8 +115,13 @@ bool Accessibility::eventFilter(QObject *watched, QEvent *event)
 
 void Accessibility::canvas_focused()
 {
-    if (canvas->hasFocus())
-        tell(canvas);
+    // With its place in the trace: a screen reader still on the step's item,
+    // as after a step taken on the status panel, takes an item named alike
+    // for the same one and says nothing.
+    if (canvas->hasFocus() && !vis->steps.isEmpty())
+        tell_with(canvas,
+                  tr("Step %1 of %2:")
+                      .arg(num_to_str(vis->cur_step + 1), num_to_str(int(vis->steps.size()))));
 }
 
 void Accessibility::toggled(bool on)

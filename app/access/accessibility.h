@@ -62,6 +62,8 @@ protected:
 private:
     // The view of the trace that should have screen readers' attention, if any.
     QGraphicsView *attending_view() const;
+    // Tells the step the view shows with the words first said before its sentence.
+    void tell_with(QGraphicsView *view, const QString &first);
     // The canvas, back with the keyboard, tells its step after its own name.
     void canvas_focused();
     // A checkable action of the window, as predicting, was turned on or off:
