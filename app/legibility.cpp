@@ -15,6 +15,7 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QMainWindow>
+#include <QPainterPath>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
@@ -50,9 +51,16 @@ void measure_label(const QLabel *label, const QString &text, QList<TextFit> *fit
     const QFontMetricsF fm(label->font());
     const QSizeF block = fm.size(0, text);
     const QStringList lines = text.split(u'\n');
-    const qreal ink_top = fm.ascent() + fm.tightBoundingRect(lines.first()).top();
-    const qreal ink_bottom = (lines.size() - 1) * fm.lineSpacing() + fm.ascent() +
-                             fm.tightBoundingRect(lines.last()).bottom();
+    // The glyphs' outlines, which do not depend on the screen's pixel ratio
+    // as the font metrics' tight rectangles do.
+    const auto ink = [&label](const QString &line) {
+        QPainterPath path;
+        path.addText(0, 0, label->font(), line);
+        return path.boundingRect();
+    };
+    const qreal ink_top = fm.ascent() + ink(lines.first()).top();
+    const qreal ink_bottom =
+        (lines.size() - 1) * fm.lineSpacing() + fm.ascent() + ink(lines.last()).bottom();
     const qreal half = qMax(block.height() / 2 - ink_top, ink_bottom - block.height() / 2);
     const QRect room = label->contentsRect();
     fits->append({label->objectName(), text, qCeil(block.width()), room.width()});
