@@ -21,3 +21,10 @@ inline void press(const char *keys)
     for (const QString &key : QString::fromLatin1(keys).split(u' '))
         press(QKeySequence(key)[0]);
 }
+
+// The key to that widget, wherever the focus is.
+inline void press(QWidget *target, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QTest::keyClick(target, key, modifiers);
+    QCoreApplication::processEvents();
+}
