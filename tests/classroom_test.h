@@ -5,7 +5,6 @@
 // translation left behind, and the dialogs and the race they open.
 #pragma once
 
-#include "key_presses.h"
 #include "presentation.h"
 #include "race.h"
 #include "window_fixture.h"

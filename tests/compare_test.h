@@ -7,7 +7,6 @@
 
 #include "compare.h"
 #include "growthchart.h"
-#include "key_presses.h"
 #include "window_fixture.h"
 
 #include <QChartView>

@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: Vellora contributors
-// The window without a mouse: the first key steps the trace, Tab goes through
-// the window in reading order, the focus shows everywhere, and playback starts
-// and stops from the keys; and what the canvas and the controls tell a screen
-// reader.
+// The window without a mouse: the first key steps the trace, Tab goes in
+// reading order, the focus shows, playback starts and stops from the keys;
+// and what the canvas and the controls tell a screen reader.
 #include "access/steps.h"
 #include "contrast.h"
-#include "key_presses.h"
 #include "paneview.h"
 #include "window_fixture.h"
 

@@ -1,11 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: Vellora contributors
-// Where screen readers' attention goes as the trace moves: to the canvas's
-// item for the step while the keyboard is on the canvas, the status panel or
-// a button that steps, and elsewhere it stays with the control that has the
-// keyboard; the step box says each step with its number.
+// Where screen readers' attention goes as the trace moves: to the step's item
+// where the keyboard steps the trace, else it stays with the keyboard's control.
 #include "access/accessibility.h"
-#include "key_presses.h"
 #include "window_fixture.h"
 
 namespace

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: Vellora contributors
-// The window that compares the formulas: its table and bar chart against
-// vellora-trace --compare, where it opens, how it lays them out, and pictures
-// of the chart.
+// The compare window's table and bar chart against vellora-trace --compare,
+// where the window opens, how it lays them out, and pictures of the chart.
 #include "compare_test.h"
 
 #include <QAccessible>

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: Vellora contributors
-// The compare window's growth chart: its averages against vellora-trace
-// --growth, its lines told apart by markers and dashes, and a computation
-// told to screen readers, cancelled, or cut short by closing.
+// The compare window's growth chart against vellora-trace --growth, its lines
+// told apart, and its computation told, cancelled or cut short by closing.
 #include "access/accessibility.h"
 #include "compare_test.h"
 #include "contrast.h"

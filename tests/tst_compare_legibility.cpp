@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: Vellora contributors
-// The compare window for every eye: a mark all round whatever has the focus,
-// progress text that reads on a light or a dark desktop, and charts that grow
-// rather than crowd their texts at large print.
+// The compare window for every eye: a focus mark all round, progress text
+// that reads on any desktop, and charts that grow at large print.
 #include "compare_test.h"
 #include "contrast.h"
 #include "growthlegend.h"

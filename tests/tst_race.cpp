@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: Vellora contributors
-// The race of two formulas as a contest: both lanes move on by comparisons,
-// fairly, from the keys and in playback, and the lane with fewer
-// comparisons is named the winner.
+// The race of two formulas as a contest: both lanes move by comparisons,
+// fairly, and the lane with fewer in all is named the winner.
 #include "access/accessibility.h"
 #include "classroom_test.h"
 #include "formulas.h"

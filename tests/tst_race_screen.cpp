@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: Vellora contributors
-// The race on a screen and to a screen reader: lanes that show their boxes
-// large, fit a small screen and stay black on white on a dark desktop, and
-// the lines the race says as it opens and as it moves.
+// The race on a screen and to a screen reader: lanes that show their boxes and
+// fit a small or a dark screen, and the lines the race says.
 #include "access/accessibility.h"
 #include "access/screen_reader.h"
 #include "classroom_test.h"
