@@ -7,22 +7,10 @@
 
 #include "compare.h"
 #include "growthchart.h"
+#include "trace_run.h"
 #include "window_fixture.h"
 
 #include <QChartView>
-
-// What vellora-trace prints for the arguments, read as JSON; empty where it fails.
-inline QJsonDocument run_trace(const QStringList &args)
-{
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("C"));
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(VELLORA_TRACE), args);
-    if (!process.waitForFinished(60000) || process.exitCode() != 0)
-        return {};
-    return QJsonDocument::fromJson(process.readAllStandardOutput());
-}
 
 class CompareTest : public QObject
 {

@@ -120,7 +120,9 @@ private slots:
         w->window->step_to(step);
         QVERIFY(open());
         const QJsonArray expected =
-            run_trace(QStringList{"--compare", "--json"} + typed.split(u' ')).array();
+            QJsonDocument::fromJson(
+                run_trace(QStringList{"--compare", "--json"} + typed.split(u' ')).out)
+                .array();
         QCOMPARE(expected.size(), formula_count);
 
         const auto *series =

@@ -139,7 +139,7 @@ private slots:
 
         const QString seed_text = QString::number(quint32(seed));
         const QJsonObject expected =
-            run_trace({"--growth", "--json", "--seed", seed_text}).object();
+            object(run_trace({"--growth", "--json", "--seed", seed_text}).out);
         const QJsonArray sizes = expected["sizes"].toArray();
         const QJsonArray formulas = expected["formulas"].toArray();
         QCOMPARE(formulas.size(), formula_count);
