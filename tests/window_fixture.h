@@ -88,6 +88,29 @@ inline QString typed_numbers(QRandomGenerator &rng, int n)
     return numbers.join(u' ');
 }
 
+// The key goes where a user's key would: to the active window's focus.
+inline void press(QKeyCombination key)
+{
+    QWidget *target =
+        QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
+    QTest::keyClick(target, key.key(), key.keyboardModifiers());
+    QCoreApplication::processEvents();
+}
+
+// Several keys in a row, by name: "Right Right P".
+inline void press(const char *keys)
+{
+    for (const QString &key : QString::fromLatin1(keys).split(u' '))
+        press(QKeySequence(key)[0]);
+}
+
+// The key to that widget, wherever the focus is.
+inline void press(QWidget *target, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QTest::keyClick(target, key, modifiers);
+    QCoreApplication::processEvents();
+}
+
 class WindowFixture
 {
 public:
