@@ -150,8 +150,8 @@ private slots:
             QTest::addRow("%s clicked", button) << button << "click" << true;
         QTest::newRow("the Next step button, Page Down") << "nextStep"
                                                          << "PgDown" << true;
-        QTest::newRow("the speed slider, Page Down") << "playSpeed"
-                                                     << "PgDown" << false;
+        QTest::newRow("the random radio button, Page Down") << "randomGenRadio"
+                                                            << "PgDown" << false;
         QTest::newRow("the Play button, Page Down") << "playButton"
                                                     << "PgDown" << false;
         QTest::newRow("the status panel, Page Up") << "sortStatus"
@@ -261,7 +261,7 @@ private slots:
         QTest::addColumn<QString>("from"); // where the steps are taken
         QTest::addColumn<int>("key");
         QTest::newRow("Tab from the Apply button") << "applyButton" << int(Qt::Key_Tab);
-        QTest::newRow("Shift+Tab from the speed slider") << "playSpeed" << int(Qt::Key_Backtab);
+        QTest::newRow("Shift+Tab from the Play button") << "playButton" << int(Qt::Key_Backtab);
         // Whose steps the canvas's items told already.
         QTest::newRow("Shift+Tab from the status panel") << "sortStatus" << int(Qt::Key_Backtab);
     }
@@ -306,7 +306,7 @@ private slots:
         QTest::newRow("on the Next step button") << "nextStep" << true;
         QTest::newRow("on the status panel") << "sortStatus" << true;
         QTest::newRow("on the Play button") << "playButton" << false;
-        QTest::newRow("on the speed slider") << "playSpeed" << false;
+        QTest::newRow("on the Apply button") << "applyButton" << false;
     }
 
     // P says that predicting went on or off, with the step, where the

@@ -262,20 +262,31 @@ private slots:
         QVERIFY(!reader || waited >= 1000);
     }
 
-    // Keys a focused field edits with stay with it; only Page Down steps.
+    // Keys a focused field edits with stay with it; only Page Down steps,
+    // except on a slider, which it moves.
     void fields_keep_their_keys_data()
     {
         QTest::addColumn<QString>("field"); // widget.property
         QTest::addColumn<int>("before");
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("after");
+        QTest::addColumn<bool>("steps");
 
-        QTest::newRow("edit Right") << "userDefLine.cursorPosition" << 3 << +Qt::Key_Right << 4;
-        QTest::newRow("edit PgDn") << "userDefLine.cursorPosition" << 3 << +Qt::Key_PageDown << 3;
-        QTest::newRow("spin box Up") << "jumpStepNum.value" << 4 << +Qt::Key_Up << 5;
-        QTest::newRow("combo box Home") << "chosenFormula.currentIndex" << 2 << +Qt::Key_Home << 0;
+        QTest::newRow("edit Right")
+            << "userDefLine.cursorPosition" << 3 << +Qt::Key_Right << 4 << false;
+        QTest::newRow("edit PgDn")
+            << "userDefLine.cursorPosition" << 3 << +Qt::Key_PageDown << 3 << true;
+        QTest::newRow("spin box Up") << "jumpStepNum.value" << 4 << +Qt::Key_Up << 5 << false;
+        QTest::newRow("combo box Home")
+            << "chosenFormula.currentIndex" << 2 << +Qt::Key_Home << 0 << false;
         QTest::newRow("combo box P finds Pratt")
-            << "chosenFormula.currentIndex" << 0 << +Qt::Key_P << 3;
+            << "chosenFormula.currentIndex" << 0 << +Qt::Key_P << 3 << false;
+        QTest::newRow("speed slider PgDn")
+            << "playSpeed.value" << 200 << +Qt::Key_PageDown << 190 << false;
+        QTest::newRow("speed slider PgUp")
+            << "playSpeed.value" << 200 << +Qt::Key_PageUp << 210 << false;
+        QTest::newRow("size slider PgUp")
+            << "randomSeqSize.value" << 12 << +Qt::Key_PageUp << 22 << false;
     }
 
     void fields_keep_their_keys()
@@ -284,6 +295,7 @@ private slots:
         QFETCH(int, before);
         QFETCH(int, key);
         QFETCH(int, after);
+        QFETCH(bool, steps);
 
         const QByteArray property = field.section(u'.', 1).toLatin1();
         w->vis->set_current_step(5);
@@ -292,7 +304,7 @@ private slots:
         widget->setProperty(property.constData(), before);
         QTest::keyClick(widget, Qt::Key(key));
         QCOMPARE(widget->property(property.constData()).toInt(), after);
-        QCOMPARE(w->vis->cur_step, key == Qt::Key_PageDown ? 6 : 5);
+        QCOMPARE(w->vis->cur_step, steps ? 6 : 5);
     }
 };
 

@@ -4,6 +4,7 @@
 
 #include "mainwindow.h"
 
+#include <QAbstractSlider>
 #include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -69,7 +70,9 @@ bool is_shift_f10(const QKeyEvent *key)
 
 } // namespace
 
-// Page Up and Page Down, which presentation remotes send, stay with the shortcuts.
+// Page Up and Page Down, which presentation remotes send, stay with the
+// shortcuts, but on a slider, where they move it and a screen reader says
+// its value.
 bool WindowKeys::eventFilter(QObject *watched, QEvent *event)
 {
     // A field's own menu, as the Menu key opens it; the platform opens none for Shift+F10.
@@ -90,6 +93,11 @@ bool WindowKeys::eventFilter(QObject *watched, QEvent *event)
         if (qobject_cast<QComboBox *>(watched) && !key->text().isEmpty() &&
             key->text().front().isPrint() &&
             !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            event->accept();
+            return true;
+        }
+        if (qobject_cast<QAbstractSlider *>(watched) &&
+            (key->key() == Qt::Key_PageUp || key->key() == Qt::Key_PageDown)) {
             event->accept();
             return true;
         }
