@@ -35,7 +35,7 @@ TEXTS = {
         "in force": "10 in force",
         "compare": "Vellora – Compare the formulas",
         "growth": "Growth with n",
-        "computing": "Computing the growth chart.",
+        "computing": "Growth with n: computing the growth chart.",
         "done": "Done: the chart shows the averages for seed 1959.",
     },
     "de": {
@@ -54,7 +54,7 @@ TEXTS = {
         "in force": "aktuell 10",
         "compare": "Vellora – Formeln im Vergleich",
         "growth": "Wachstum mit n",
-        "computing": "Das Wachstumsdiagramm wird berechnet.",
+        "computing": "Wachstum mit n: Das Wachstumsdiagramm wird berechnet.",
         "done": "Fertig: Das Diagramm zeigt die Durchschnitte für den Startwert 1959.",
     },
 }

@@ -307,6 +307,10 @@
         <source>Computing the growth chart.</source>
         <translation>Das Wachstumsdiagramm wird berechnet.</translation>
     </message>
+    <message>
+        <source>%1: computing the growth chart.</source>
+        <translation>%1: Das Wachstumsdiagramm wird berechnet.</translation>
+    </message>
 </context>
 <context>
     <name>Examples</name>

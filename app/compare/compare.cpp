@@ -184,7 +184,7 @@ void CompareWindow::closeEvent(QCloseEvent *event)
 void CompareWindow::page_shown()
 {
     if (pages->currentWidget() == growth_page && growth_page->waiting() && !isHidden())
-        start_growth();
+        growth_page->start_shown(pages->tabText(pages->currentIndex()));
 }
 
 void CompareWindow::start_growth()

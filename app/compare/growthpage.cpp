@@ -186,6 +186,11 @@ GrowthPage::~GrowthPage()
 
 void GrowthPage::start()
 {
+    start_shown(QString());
+}
+
+void GrowthPage::start_shown(const QString &page)
+{
     if (run != nullptr)
         run->requestInterruption();
     cancelled_by_user = false;
@@ -196,7 +201,7 @@ void GrowthPage::start()
     cancel_button->setEnabled(true);
     run->start(QThread::LowPriority);
     told_later.stop();
-    tell(talk.started(clock.elapsed()));
+    tell(talk.started(clock.elapsed(), page));
 }
 
 void GrowthPage::tell(const QString &sentence)

@@ -37,6 +37,9 @@ public:
 
     // Computes from the seed in the seed box, cancelling a computation under way.
     void start();
+    // The same, as the page is shown: what screen readers are told of the
+    // start names the page, whose own name the start's telling cuts short.
+    void start_shown(const QString &page);
     // Stops the computation under way; the page then waits for Compute.
     void cancel();
     // Stops it; shown again, the page computes anew.

@@ -15,9 +15,11 @@ QString ProgressTalk::said(const QString &sentence, qint64 now)
     return sentence;
 }
 
-QString ProgressTalk::started(qint64 now)
+QString ProgressTalk::started(qint64 now, const QString &page)
 {
     told = 0;
+    if (!page.isEmpty())
+        return said(CompareWindow::tr("%1: computing the growth chart.").arg(page), now);
     return said(CompareWindow::tr("Computing the growth chart."), now);
 }
 

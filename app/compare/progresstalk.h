@@ -14,8 +14,9 @@ namespace compare_detail
 class ProgressTalk
 {
 public:
-    // The sentences, each noted as said at now, in milliseconds of any clock.
-    QString started(qint64 now);
+    // The sentences, each noted as said at now, in milliseconds of any clock;
+    // the start names the page it was shown on, if any.
+    QString started(qint64 now, const QString &page = QString());
     // Empty while the sentence before is still being said, or where the
     // percentage is the one last told.
     QString progressed(int percent, qint64 now);
