@@ -58,9 +58,10 @@ void measure_label(const QLabel *label, const QString &text, QList<TextFit> *fit
         path.addText(0, 0, label->font(), line);
         return path.boundingRect();
     };
-    const qreal ink_top = fm.ascent() + ink(lines.first()).top();
-    const qreal ink_bottom =
-        (lines.size() - 1) * fm.lineSpacing() + fm.ascent() + ink(lines.last()).bottom();
+    const QRectF first = ink(lines.first());
+    const QRectF last = lines.size() == 1 ? first : ink(lines.last());
+    const qreal ink_top = fm.ascent() + first.top();
+    const qreal ink_bottom = (lines.size() - 1) * fm.lineSpacing() + fm.ascent() + last.bottom();
     const qreal half = qMax(block.height() / 2 - ink_top, ink_bottom - block.height() / 2);
     const QRect room = label->contentsRect();
     fits->append({label->objectName(), text, qCeil(block.width()), room.width()});
