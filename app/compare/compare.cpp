@@ -88,7 +88,7 @@ void CompareWindow::build_keys()
     escape->setShortcut(Qt::Key_Escape);
     connect(escape, &QAction::triggered, this, [this] {
         if (computing())
-            cancel_growth();
+            growth_page->cancel();
         else
             close();
     });
@@ -185,16 +185,6 @@ void CompareWindow::page_shown()
 {
     if (pages->currentWidget() == growth_page && growth_page->waiting() && !isHidden())
         growth_page->start_shown(pages->tabText(pages->currentIndex()));
-}
-
-void CompareWindow::start_growth()
-{
-    growth_page->start();
-}
-
-void CompareWindow::cancel_growth()
-{
-    growth_page->cancel();
 }
 
 bool CompareWindow::computing() const

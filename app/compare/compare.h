@@ -34,10 +34,7 @@ public:
     // Shows the costs on the trace's sequence, with the formula in force marked.
     void refresh();
 
-    // Draws the growth chart anew from the seed in the seed box, cancelling
-    // a computation under way; cancel_growth stops it, leaving the chart as it was.
-    void start_growth();
-    void cancel_growth();
+    // Whether the growth chart is being computed.
     bool computing() const;
 
     // The chart of the page shown, as a picture at twice its size on screen.
